@@ -1,0 +1,13 @@
+#include "Engine/Core/Log.h"
+
+#include <cstdio>
+
+namespace Engine {
+
+void log(const std::string& text)
+{
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fputc('\n', stdout);
+}
+
+} // namespace Engine

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+namespace Engine {
+
+// Progress lines: the text and "\n" on standard output, without an explicit
+// flush (a test that reads the lines while the program runs gives it a
+// pseudo-terminal or line buffering).
+void log(const std::string& text);
+
+} // namespace Engine
