@@ -5,3 +5,6 @@ add_custom_target(game_run_dir ALL
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PROJECT_SOURCE_DIR}/profile/config.cfg ${GAME_RUN_DIR}/profile/config.cfg
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/data ${GAME_RUN_DIR}/data
   COMMENT "Filling the run folder ${GAME_RUN_DIR}")
+if(TARGET game_data)
+  add_dependencies(game_data game_run_dir)
+endif()
