@@ -95,6 +95,9 @@ public:
     // True only for a committed component.
     template <class T>
     bool hasComponent(uint32_t entity) const;
+    // The list of T itself, for code that reads every component of a type.
+    template <class T>
+    const ComponentList<T>& getComponentList() const { return listOf<T>(); }
 
     // Takes a copy of the system (owned by the world) under the next instance
     // number of S; returns that instance number. The copy starts with no

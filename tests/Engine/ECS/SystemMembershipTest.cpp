@@ -1,0 +1,348 @@
+#include "Engine/ECS/EntityManager.h"
+#include "tests/Engine/ECS/RecordingSystem.h"
+#include "tests/Engine/ECS/TestComponents.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Engine::ECS::EntityManager;
+using EcsTest::EventLog;
+using EcsTest::Position;
+using EcsTest::RecordingSystem;
+using EcsTest::Tag;
+using EcsTest::Velocity;
+
+// Named test doubles: the world orders systems by these class names.
+class CameraDeltaSystem : public RecordingSystem {
+    using RecordingSystem::RecordingSystem;
+};
+class CharacterControllerSystem : public RecordingSystem {
+    using RecordingSystem::RecordingSystem;
+};
+class PhysicsMotionStateSystem : public RecordingSystem {
+    using RecordingSystem::RecordingSystem;
+};
+class RigidBodyColliderSystem : public RecordingSystem {
+    using RecordingSystem::RecordingSystem;
+};
+
+} // namespace
+
+namespace UI::System {
+class UIclickSystem : public EcsTest::RecordingSystem {
+    using RecordingSystem::RecordingSystem;
+};
+class UiBackgroundDrawSystem : public EcsTest::RecordingSystem {
+    using RecordingSystem::RecordingSystem;
+};
+} // namespace UI::System
+
+namespace Other {
+class CameraDeltaSystem : public EcsTest::RecordingSystem {
+    using RecordingSystem::RecordingSystem;
+};
+} // namespace Other
+
+namespace {
+
+// Joins only entities whose Tag group equals its own.
+class GroupSystem : public RecordingSystem {
+public:
+    GroupSystem(EntityManager* world, int group, EventLog* log)
+        : RecordingSystem(world, {Tag::_cType}, "group", log), group(group)
+    {
+    }
+    bool accepts(uint32_t entity) override { return world->getComponent<Tag>(entity).group == group; }
+
+private:
+    int group;
+};
+
+// Reads the leaving entity's Position in its removal hook.
+class PositionReaderSystem : public RecordingSystem {
+public:
+    PositionReaderSystem(EntityManager* world, EventLog* log)
+        : RecordingSystem(world, {Position::_cType}, "reader", log)
+    {
+    }
+    void onEntityRemoved(uint32_t entity) override
+    {
+        RecordingSystem::onEntityRemoved(entity);
+        seenOnRemoval.push_back(world->getComponent<Position>(entity).x);
+    }
+    std::vector<float> seenOnRemoval;
+};
+
+// Records begin and end around its updates.
+class BracketSystem : public RecordingSystem {
+public:
+    BracketSystem(EntityManager* world, EventLog* log) : RecordingSystem(world, {Position::_cType}, "run", log) {}
+    void begin() override { log->push_back("begin"); }
+    void end(float dt) override { log->push_back("end " + std::to_string(dt)); }
+};
+
+// Appends a member while visiting the first one, as if an update had
+// triggered a membership change.
+class GrowingSystem : public RecordingSystem {
+public:
+    GrowingSystem(EntityManager* world, EventLog* log) : RecordingSystem(world, {Position::_cType}, "grow", log) {}
+    void update(uint32_t entity, float dt) override
+    {
+        RecordingSystem::update(entity, dt);
+        if (entities.size() == 1) entities.push_back(entity + 100);
+    }
+};
+
+class SystemMembershipTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        world.registerComponent<Position>();
+        world.registerComponent<Velocity>();
+        world.registerComponent<Tag>();
+    }
+
+    uint32_t entityWithPosition(float x = 0.0f)
+    {
+        const uint32_t entity = world.createEntity();
+        world.addComponent(entity, Position(x));
+        return entity;
+    }
+
+    EntityManager world;
+    EventLog log;
+};
+
+TEST_F(SystemMembershipTest, EntityJoinsAtTheRefreshAfterItCarriesEveryRequiredType)
+{
+    world.addSystem(RecordingSystem(&world, {Position::_cType, Velocity::_cType}, "both", &log));
+    auto& system = world.getSystem<RecordingSystem>();
+    const uint32_t entity = entityWithPosition();
+    world.refresh();
+    EXPECT_TRUE(system.entities.empty());
+
+    world.addComponent(entity, Velocity());
+    EXPECT_TRUE(system.entities.empty());
+    world.refresh();
+    EXPECT_EQ(system.entities, std::vector<uint32_t>{entity});
+    EXPECT_EQ(log, (EventLog{"both added 1"}));
+}
+
+TEST_F(SystemMembershipTest, MemberThatStillMatchesGetsNoFurtherHooks)
+{
+    world.addSystem(RecordingSystem(&world, {Position::_cType}, "pos", &log));
+    const uint32_t entity = entityWithPosition();
+    world.refresh();
+    world.addComponent(entity, Velocity());
+    world.refresh();
+    EXPECT_EQ(log, (EventLog{"pos added 1"}));
+}
+
+TEST_F(SystemMembershipTest, DestroyedEntityStaysMemberUntilRefresh)
+{
+    world.addSystem(RecordingSystem(&world, {Position::_cType}, "pos", &log));
+    auto& system = world.getSystem<RecordingSystem>();
+    const uint32_t entity = entityWithPosition();
+    world.refresh();
+
+    world.destroyEntity(entity);
+    EXPECT_EQ(system.entities, std::vector<uint32_t>{entity});
+    world.refresh();
+    EXPECT_TRUE(system.entities.empty());
+    EXPECT_EQ(log, (EventLog{"pos added 1", "pos removed 1"}));
+}
+
+TEST_F(SystemMembershipTest, RemovalHookOfADestroyedEntityReadsItsComponents)
+{
+    world.addSystem(PositionReaderSystem(&world, &log));
+    const uint32_t entity = entityWithPosition(6.5f);
+    world.refresh();
+    world.destroyEntity(entity);
+    world.refresh();
+    EXPECT_EQ(world.getSystem<PositionReaderSystem>().seenOnRemoval, std::vector<float>{6.5f});
+}
+
+TEST_F(SystemMembershipTest, EntityChangedAndDestroyedInOneStepLeavesOnce)
+{
+    world.addSystem(RecordingSystem(&world, {Position::_cType}, "pos", &log));
+    const uint32_t entity = entityWithPosition();
+    world.refresh();
+    world.addComponent(entity, Velocity());
+    world.destroyEntity(entity);
+    world.refresh();
+    EXPECT_EQ(log, (EventLog{"pos added 1", "pos removed 1"}));
+}
+
+TEST_F(SystemMembershipTest, AcceptsTurningFalseIsSeenOnlyWhenTheEntityChanges)
+{
+    world.addSystem(GroupSystem(&world, 1, &log));
+    auto& system = world.getSystem<GroupSystem>();
+    const uint32_t entity = world.createEntity();
+    world.addComponent(entity, Tag(1));
+    world.refresh();
+    ASSERT_EQ(system.entities, std::vector<uint32_t>{entity});
+
+    world.getComponent<Tag>(entity).group = 2;
+    world.refresh();
+    EXPECT_EQ(system.entities, std::vector<uint32_t>{entity});
+
+    world.addComponent(entity, Position());
+    world.refresh();
+    EXPECT_TRUE(system.entities.empty());
+    EXPECT_EQ(log, (EventLog{"group added 1", "group removed 1"}));
+}
+
+TEST_F(SystemMembershipTest, AcceptsRejectsEntitiesOfAnotherGroup)
+{
+    world.addSystem(GroupSystem(&world, 1, &log));
+    const uint32_t entity = world.createEntity();
+    world.addComponent(entity, Tag(3));
+    world.refresh();
+    EXPECT_TRUE(world.getSystem<GroupSystem>().entities.empty());
+}
+
+TEST_F(SystemMembershipTest, SystemAddedLaterSeesExistingEntitiesOnlyOnceTheyChange)
+{
+    const uint32_t entity = entityWithPosition();
+    world.refresh();
+    world.addSystem(RecordingSystem(&world, {Position::_cType}, "late", &log));
+    auto& system = world.getSystem<RecordingSystem>();
+    world.refresh();
+    EXPECT_TRUE(system.entities.empty());
+
+    world.addComponent(entity, Velocity());
+    world.refresh();
+    EXPECT_EQ(system.entities, std::vector<uint32_t>{entity});
+}
+
+TEST_F(SystemMembershipTest, RequiredTypeWithoutListMatchesNothing)
+{
+    EntityManager bare;
+    bare.registerComponent<Position>();
+    bare.addSystem(RecordingSystem(&bare, {Position::_cType, Velocity::_cType}, "bare", &log));
+    const uint32_t entity = bare.createEntity();
+    bare.addComponent(entity, Position());
+    bare.refresh();
+    EXPECT_TRUE(bare.getSystem<RecordingSystem>().entities.empty());
+}
+
+TEST_F(SystemMembershipTest, HooksRunInClassNameOrderNotRegistrationOrder)
+{
+    const std::vector<uint32_t> position{Position::_cType};
+    world.addSystem(UI::System::UiBackgroundDrawSystem(&world, position, "UiBackgroundDraw", &log));
+    world.addSystem(RigidBodyColliderSystem(&world, position, "RigidBodyCollider", &log));
+    world.addSystem(UI::System::UIclickSystem(&world, position, "UIclick", &log));
+    world.addSystem(CharacterControllerSystem(&world, position, "CharacterController", &log));
+    world.addSystem(PhysicsMotionStateSystem(&world, position, "PhysicsMotionState", &log));
+    world.addSystem(CameraDeltaSystem(&world, position, "CameraDelta", &log));
+    const uint32_t entity = entityWithPosition();
+    world.refresh();
+    world.destroyEntity(entity);
+    world.refresh();
+
+    const EventLog expected{
+        "CameraDelta added 1",        "CharacterController added 1", "PhysicsMotionState added 1",
+        "RigidBodyCollider added 1",  "UIclick added 1",             "UiBackgroundDraw added 1",
+        "CameraDelta removed 1",      "CharacterController removed 1", "PhysicsMotionState removed 1",
+        "RigidBodyCollider removed 1", "UIclick removed 1",          "UiBackgroundDraw removed 1"};
+    EXPECT_EQ(log, expected);
+}
+
+TEST_F(SystemMembershipTest, EqualClassNamesInOtherNamespacesAreSeparateSystems)
+{
+    const std::vector<uint32_t> position{Position::_cType};
+    world.addSystem(CameraDeltaSystem(&world, position, "mine", &log));
+    EXPECT_EQ(world.addSystem(Other::CameraDeltaSystem(&world, position, "other", &log)), 0u);
+    EXPECT_EQ(world.getSystem<CameraDeltaSystem>().label, "mine");
+    EXPECT_EQ(world.getSystem<Other::CameraDeltaSystem>().label, "other");
+}
+
+TEST_F(SystemMembershipTest, InstancesOfOneClassAreNumberedInRegistrationOrder)
+{
+    const std::vector<uint32_t> position{Position::_cType};
+    EXPECT_EQ(world.addSystem(RecordingSystem(&world, position, "first", &log)), 0u);
+    EXPECT_EQ(world.addSystem(RecordingSystem(&world, position, "second", &log)), 1u);
+    EXPECT_EQ(world.addSystem(RecordingSystem(&world, position, "third", &log)), 2u);
+    EXPECT_EQ(world.getSystem<RecordingSystem>(1).label, "second");
+
+    entityWithPosition();
+    world.refresh();
+    EXPECT_EQ(log, (EventLog{"first added 1", "second added 1", "third added 1"}));
+}
+
+TEST_F(SystemMembershipTest, WorldKeepsItsOwnCopyOfTheSystem)
+{
+    RecordingSystem original(nullptr, {Position::_cType}, "original", &log);
+    world.addSystem(original);
+    entityWithPosition();
+    world.refresh();
+
+    auto& stored = world.getSystem<RecordingSystem>();
+    EXPECT_NE(&stored, &original);
+    EXPECT_EQ(stored.world, &world);
+    EXPECT_EQ(stored.entities.size(), 1u);
+    EXPECT_TRUE(original.entities.empty());
+}
+
+TEST_F(SystemMembershipTest, LeavingMemberKeepsTheOrderOfTheOthersAndRunVisitsInJoiningOrder)
+{
+    world.addSystem(BracketSystem(&world, &log));
+    auto& system = world.getSystem<BracketSystem>();
+    const uint32_t a = entityWithPosition();
+    const uint32_t b = entityWithPosition();
+    world.refresh();
+    const uint32_t c = entityWithPosition();
+    const uint32_t d = entityWithPosition();
+    world.refresh();
+    world.destroyEntity(b);
+    world.refresh();
+    ASSERT_EQ(system.entities, (std::vector<uint32_t>{a, c, d}));
+
+    log.clear();
+    system.run(0.25f);
+    EXPECT_EQ(log, (EventLog{"begin", "run update 1", "run update 3", "run update 4", "end 0.250000"}));
+}
+
+TEST_F(SystemMembershipTest, RunRereadsTheMemberCountOnEveryIteration)
+{
+    world.addSystem(GrowingSystem(&world, &log));
+    entityWithPosition();
+    world.refresh();
+    log.clear();
+
+    world.getSystem<GrowingSystem>().run(0.0f);
+    EXPECT_EQ(log, (EventLog{"grow update 1", "grow update 101"}));
+}
+
+using SystemMembershipDeathTest = SystemMembershipTest;
+
+TEST_F(SystemMembershipDeathTest, AskingForAnUnregisteredSystemAsserts)
+{
+    EXPECT_DEATH(world.getSystem<CameraDeltaSystem>(), "systemMap.find\\(pair\\) != systemMap.end\\(\\)");
+}
+
+TEST_F(SystemMembershipDeathTest, AskingForAnUnregisteredInstanceAsserts)
+{
+    world.addSystem(CameraDeltaSystem(&world, {Position::_cType}, "camera", &log));
+    EXPECT_DEATH(world.getSystem<CameraDeltaSystem>(1), "systemMap.find\\(pair\\) != systemMap.end\\(\\)");
+}
+
+TEST_F(SystemMembershipDeathTest, RequiredTypeOutsideTheSlotsAssertsWhenMatched)
+{
+    world.addSystem(RecordingSystem(&world, {Position::_cType, 64}, "wide", &log));
+    entityWithPosition();
+    EXPECT_DEATH(world.refresh(), "componentID > 0 && componentID < componentContainerSize");
+}
+
+TEST_F(SystemMembershipDeathTest, RequiredTypeZeroAssertsWhenMatched)
+{
+    world.addSystem(RecordingSystem(&world, {0}, "zero", &log));
+    entityWithPosition();
+    EXPECT_DEATH(world.refresh(), "componentID > 0 && componentID < componentContainerSize");
+}
+
+} // namespace
