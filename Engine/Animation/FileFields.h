@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+#include <glm/glm.hpp>
+
+#include "Engine/Mesh/BinaryReader.h"
+#include "Engine/Mesh/BinaryWriter.h"
+
+// Fields shared by the skeleton and clip files: 8-bit length-prefixed names and
+// column-major matrices in glm's memory order.
+namespace Engine::GFX::AnimationIO {
+
+inline constexpr std::size_t maxNameLength = 255;
+inline constexpr int matrixFloats = 16;
+
+std::string readName(Mesh::BinaryReader& in, const char* field);
+glm::mat4 readMatrix(Mesh::BinaryReader& in, const char* field);
+
+void writeName(Mesh::BinaryWriter& out, const std::string& name);
+void writeMatrix(Mesh::BinaryWriter& out, const glm::mat4& matrix);
+
+} // namespace Engine::GFX::AnimationIO

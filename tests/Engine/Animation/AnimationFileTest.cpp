@@ -1,0 +1,135 @@
+#include "Engine/Animation/AnimationFile.h"
+
+#include <limits>
+
+#include <gtest/gtest.h>
+
+#include "Engine/Core/DataFileError.h"
+#include "tests/Engine/Animation/ByteFile.h"
+
+using namespace Engine::GFX;
+
+namespace {
+
+ByteFile clipHeader(float duration, float ticksPerSecond, uint8_t channelCount)
+{
+    ByteFile file;
+    file.text("0123456789").u8(7).name("run").f32(duration).f32(ticksPerSecond).u8(channelCount);
+    return file;
+}
+
+// One channel "hips" with two keys whose three lists have different times.
+ByteFile oneChannelClip()
+{
+    ByteFile file = clipHeader(24.0f, 12.0f, 1);
+    file.name("hips").u16(2);
+    file.f32(1).f32(2).f32(3).f32(0).f32(4).f32(5).f32(6).f32(24);                   // positions
+    file.f32(1).f32(1).f32(1).f32(0).f32(2).f32(2).f32(2).f32(12);                   // scales
+    file.f32(1).f32(0).f32(0).f32(0).f32(0).f32(0).f32(0).f32(0.6f).f32(0.8f).f32(20);    // w, x, y, z, time
+    return file;
+}
+
+std::string expectRejected(const std::string& path)
+{
+    try {
+        readAnimationFile(path);
+    } catch (const Engine::DataFileError& error) {
+        return error.what();
+    }
+    ADD_FAILURE() << "the clip was accepted";
+    return {};
+}
+
+} // namespace
+
+TEST(AnimationFile, ReadsAHandMadeClip)
+{
+    const std::string path = testFilePath("run.canim");
+    oneChannelClip().save(path);
+    const auto clip = readAnimationFile(path);
+    EXPECT_EQ("run", clip->name);
+    EXPECT_EQ(24.0f, clip->duration);
+    EXPECT_EQ(12.0f, clip->ticksPerSecond);
+    ASSERT_EQ(1u, clip->channels.size());
+    const AnimationChannel& hips = clip->channels[0];
+    EXPECT_EQ("hips", hips.nodeName);
+    EXPECT_EQ(2u, hips.keyCount);
+    EXPECT_EQ(glm::vec3(4, 5, 6), hips.positions[1]);
+    EXPECT_EQ(24.0f, hips.positionTimes[1]);
+    EXPECT_EQ(glm::vec3(2.0f), hips.scales[1]);
+    EXPECT_EQ(12.0f, hips.scaleTimes[1]);
+    // w comes first in the file; in memory the quaternion is x, y, z, w.
+    EXPECT_EQ(0.8f, hips.rotations[1].z);
+    EXPECT_EQ(0.0f, hips.rotations[1].w);
+    EXPECT_EQ(0.6f, hips.rotations[1].y);
+    EXPECT_EQ(20.0f, hips.rotationTimes[1]);
+}
+
+TEST(AnimationFile, WriterIsTheExactInverseOfTheReader)
+{
+    const std::string original = testFilePath("original.canim");
+    const std::string copy = testFilePath("copy.canim");
+    ByteFile file = oneChannelClip();
+    std::copy(animationFileIdentifier, animationFileIdentifier + 10, file.bytes.begin());
+    file.bytes[10] = 0;
+    file.save(original);
+    writeAnimationFile(copy, *readAnimationFile(original));
+    EXPECT_EQ(readBytes(original), readBytes(copy));
+}
+
+TEST(AnimationFile, EveryTruncationIsRejected)
+{
+    const ByteFile file = oneChannelClip();
+    const std::string path = testFilePath("cut.canim");
+    for (std::size_t length = 0; length < file.bytes.size(); ++length) {
+        file.save(path, length);
+        EXPECT_THROW(readAnimationFile(path), Engine::DataFileError) << "cut at " << length;
+    }
+}
+
+TEST(AnimationFile, HugeKeyCountInAShortFileIsRejected)
+{
+    const std::string path = testFilePath("keys.canim");
+    ByteFile file = clipHeader(1.0f, 1.0f, 1);
+    file.name("hips").u16(65535).f32(0);
+    file.save(path);
+    EXPECT_NE(std::string::npos, expectRejected(path).find("truncated"));
+}
+
+TEST(AnimationFile, TrailingBytesAreRejected)
+{
+    ByteFile file = oneChannelClip();
+    file.u8(1);
+    const std::string path = testFilePath("trailing.canim");
+    file.save(path);
+    expectRejected(path);
+}
+
+TEST(AnimationFile, UnplayableTimingIsRejected)
+{
+    const std::string path = testFilePath("timing.canim");
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    for (auto [duration, ticks] : {std::pair{10.0f, 0.0f}, {10.0f, -5.0f}, {-1.0f, 10.0f}, {nan, 10.0f}}) {
+        clipHeader(duration, ticks, 0).save(path);
+        EXPECT_THROW(readAnimationFile(path), Engine::DataFileError) << duration << " ticks at " << ticks;
+    }
+}
+
+TEST(AnimationFile, ClipWithoutChannelsIsValid)
+{
+    const std::string path = testFilePath("empty.canim");
+    clipHeader(0.0f, 30.0f, 0).save(path);
+    EXPECT_TRUE(readAnimationFile(path)->channels.empty());
+}
+
+TEST(AnimationFile, WriterRefusesKeyListsOfDifferentLengths)
+{
+    Animation clip;
+    AnimationChannel channel;
+    channel.nodeName = "hips";
+    channel.keyCount = 1;
+    channel.positions = {glm::vec3(0)};
+    channel.positionTimes = {0.0f};
+    clip.channels = {channel};
+    EXPECT_THROW(writeAnimationFile(testFilePath("bad.canim"), clip), Engine::DataFileError);
+}

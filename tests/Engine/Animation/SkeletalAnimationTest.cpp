@@ -1,0 +1,264 @@
+#include "Engine/Animation/SkeletalAnimation.h"
+
+#include <gtest/gtest.h>
+#include <glm/gtc/matrix_transform.hpp>
+
+using namespace Engine::GFX;
+
+namespace {
+
+const glm::mat4 identity(1.0f);
+const glm::vec3 zAxis(0.0f, 0.0f, 1.0f);
+
+PoseNode makeNode(const std::string& name, const glm::mat4& transform, int parent = -1)
+{
+    PoseNode node;
+    node.name = name;
+    node.transform = transform;
+    node.hasParent = parent >= 0;
+    node.parentIndex = parent >= 0 ? static_cast<uint32_t>(parent) : 0u;
+    return node;
+}
+
+glm::mat4 translation(float x, float y, float z)
+{
+    return glm::translate(identity, glm::vec3(x, y, z));
+}
+
+AnimationChannel makeChannel(const std::string& node, const std::vector<float>& times,
+                             const std::vector<glm::vec3>& positions, const std::vector<glm::quat>& rotations,
+                             const std::vector<glm::vec3>& scales)
+{
+    AnimationChannel channel;
+    channel.nodeName = node;
+    channel.keyCount = static_cast<uint32_t>(times.size());
+    channel.positions = positions;
+    channel.rotations = rotations;
+    channel.scales = scales;
+    channel.positionTimes = channel.rotationTimes = channel.scaleTimes = times;
+    return channel;
+}
+
+AnimationChannel translationChannel(const std::string& node, const std::vector<float>& times,
+                                    const std::vector<glm::vec3>& positions)
+{
+    return makeChannel(node, times, positions, std::vector<glm::quat>(times.size(), glm::quat(1, 0, 0, 0)),
+                       std::vector<glm::vec3>(times.size(), glm::vec3(1.0f)));
+}
+
+Animation makeClip(float duration, float ticksPerSecond, std::vector<AnimationChannel> channels)
+{
+    Animation clip;
+    clip.duration = duration;
+    clip.ticksPerSecond = ticksPerSecond;
+    clip.name = "clip";
+    clip.channels = std::move(channels);
+    return clip;
+}
+
+glm::vec3 origin(const glm::mat4& matrix)
+{
+    return glm::vec3(matrix[3]);
+}
+
+void expectMatrixNear(const glm::mat4& expected, const glm::mat4& actual)
+{
+    for (int c = 0; c < 4; ++c) {
+        for (int r = 0; r < 4; ++r) {
+            EXPECT_NEAR(expected[c][r], actual[c][r], 1e-5) << "column " << c << " row " << r;
+        }
+    }
+}
+
+// root -> arm -> hand, rest offsets of one unit along x.
+SkeletalAnimation makeArm()
+{
+    return SkeletalAnimation({makeNode("root", identity), makeNode("arm", translation(1, 0, 0), 0),
+                              makeNode("hand", translation(1, 0, 0), 1)});
+}
+
+} // namespace
+
+TEST(SkeletonBuild, DerivesChildrenMappingAndIdentityTransforms)
+{
+    SkeletalAnimation pose({makeNode("root", identity), makeNode("b", translation(0, 1, 0), 2),
+                            makeNode("a", translation(1, 0, 0), 0), makeNode("c", identity, 0),
+                            makeNode("a", identity, 0)});
+    ASSERT_EQ(5u, pose.transforms.size());
+    EXPECT_EQ(identity, pose.transforms[1]);
+    EXPECT_EQ((std::vector<int8_t>{2, 3, 4}), pose.nodes[0].children);
+    EXPECT_EQ((std::vector<int8_t>{1}), pose.nodes[2].children);
+    EXPECT_EQ(2u, pose.nodeMapping.at("a")); // a repeated name keeps its first node
+}
+
+TEST(Sampling, StartAndDurationGiveTheFirstAndLastKeysExactly)
+{
+    SkeletalAnimation pose = makeArm();
+    const glm::quat turn = glm::angleAxis(glm::radians(90.0f), zAxis);
+    const Animation clip = makeClip(10.0f, 2.0f,
+                                    {makeChannel("arm", {0.0f, 10.0f}, {glm::vec3(1, 0, 0), glm::vec3(3, 0, 0)},
+                                                 {glm::quat(1, 0, 0, 0), turn},
+                                                 {glm::vec3(1.0f), glm::vec3(2.0f)})});
+    pose.sample(clip, 0.0f);
+    EXPECT_EQ(translation(1, 0, 0), pose.getNodeTransform("arm"));
+
+    pose.sample(clip, 5.0f); // 5 s x 2 ticks per second = the duration
+    const glm::mat4 last = translation(3, 0, 0) * glm::mat4_cast(turn) * glm::scale(identity, glm::vec3(2.0f));
+    EXPECT_EQ(last, pose.getNodeTransform("arm"));
+}
+
+TEST(Sampling, TimeIsClampedToTheClip)
+{
+    SkeletalAnimation pose = makeArm();
+    const Animation clip =
+        makeClip(10.0f, 1.0f, {translationChannel("arm", {0.0f, 10.0f}, {glm::vec3(0), glm::vec3(10, 0, 0)})});
+    pose.sample(clip, -4.0f);
+    EXPECT_FLOAT_EQ(0.0f, origin(pose.getNodeTransform("arm")).x);
+    pose.sample(clip, 99.0f);
+    EXPECT_FLOAT_EQ(10.0f, origin(pose.getNodeTransform("arm")).x);
+}
+
+TEST(Sampling, TimesAfterTheLastKeyExtrapolate)
+{
+    SkeletalAnimation pose = makeArm();
+    const Animation clip =
+        makeClip(20.0f, 1.0f, {translationChannel("arm", {0.0f, 10.0f}, {glm::vec3(0), glm::vec3(2, 4, 0)})});
+    pose.sample(clip, 15.0f);
+    const glm::vec3 position = origin(pose.getNodeTransform("arm"));
+    EXPECT_FLOAT_EQ(3.0f, position.x);
+    EXPECT_FLOAT_EQ(6.0f, position.y);
+}
+
+TEST(Sampling, EachKeyListUsesItsOwnTimes)
+{
+    SkeletalAnimation pose = makeArm();
+    AnimationChannel channel = translationChannel("arm", {0.0f, 10.0f}, {glm::vec3(0), glm::vec3(10, 0, 0)});
+    channel.scales = {glm::vec3(1.0f), glm::vec3(3.0f)};
+    channel.scaleTimes = {0.0f, 4.0f};
+    pose.sample(makeClip(10.0f, 1.0f, {channel}), 2.0f);
+    const glm::mat4& local = pose.getNodeTransform("arm");
+    EXPECT_FLOAT_EQ(2.0f, origin(local).x);
+    EXPECT_FLOAT_EQ(2.0f, local[1][1]); // scale halfway between 1 and 3
+}
+
+TEST(Sampling, ScaleIsAppliedFirstThenRotationThenTranslation)
+{
+    SkeletalAnimation pose = makeArm();
+    const glm::quat turn = glm::angleAxis(glm::radians(90.0f), zAxis);
+    pose.sample(makeClip(1.0f, 1.0f, {makeChannel("arm", {0.0f}, {glm::vec3(5, 0, 0)}, {turn}, {glm::vec3(2.0f)})}),
+                0.0f);
+    const glm::vec4 moved = pose.getNodeTransform("arm") * glm::vec4(1, 0, 0, 1);
+    EXPECT_NEAR(5.0f, moved.x, 1e-5);
+    EXPECT_NEAR(2.0f, moved.y, 1e-5);
+}
+
+TEST(Sampling, ChannelOfAnUnknownNodeIsSkipped)
+{
+    SkeletalAnimation pose({makeNode("root", translation(0, 0, 7)), makeNode("arm", translation(1, 0, 0), 0)});
+    pose.sample(makeClip(1.0f, 1.0f, {translationChannel("tail", {0.0f}, {glm::vec3(9, 9, 9)})}), 0.0f);
+    EXPECT_EQ(translation(0, 0, 7), pose.transforms[0]);
+    EXPECT_EQ(0u, pose.nodeMapping.count("tail"));
+}
+
+TEST(Sampling, ChannelWithoutKeysLeavesItsNodeAtRest)
+{
+    SkeletalAnimation pose = makeArm();
+    AnimationChannel empty;
+    empty.nodeName = "arm";
+    pose.sample(makeClip(1.0f, 1.0f, {empty}), 0.5f);
+    EXPECT_EQ(translation(1, 0, 0), pose.getNodeTransform("arm"));
+}
+
+TEST(Sampling, NodesWithoutChannelDoNotAccumulateOverFrames)
+{
+    SkeletalAnimation pose({makeNode("root", translation(0, 0, 2)), makeNode("arm", translation(1, 0, 0), 0)});
+    const Animation noChannels = makeClip(1.0f, 1.0f, {});
+    pose.animate(noChannels, 0.0f);
+    const glm::mat4 firstFrame = pose.getNodeTransform("arm");
+    pose.animate(noChannels, 0.0f);
+    EXPECT_EQ(firstFrame, pose.getNodeTransform("arm"));
+    EXPECT_EQ(identity, pose.transforms[0]);
+}
+
+TEST(Propagation, ParentsAreUpdatedBeforeTheirChildren)
+{
+    // Node 1 hangs below node 2, which comes later in the file.
+    SkeletalAnimation pose({makeNode("root", identity), makeNode("tip", translation(0, 0, 1), 2),
+                            makeNode("mid", translation(0, 3, 0), 0)});
+    pose.sample(makeClip(1.0f, 1.0f, {}), 0.0f);
+    pose.propagate(0, translation(10, 0, 0));
+    EXPECT_EQ(glm::vec3(10, 3, 1), origin(pose.getNodeTransform("tip")));
+    EXPECT_EQ(glm::vec3(10, 3, 0), origin(pose.getNodeTransform("mid")));
+}
+
+TEST(Propagation, RootParentCancelsTheRootRestTransform)
+{
+    SkeletalAnimation pose({makeNode("root", translation(0, 0, 5)), makeNode("arm", translation(1, 0, 0), 0)});
+    expectMatrixNear(translation(0, 0, -5), pose.rootParent());
+    pose.animate(makeClip(1.0f, 1.0f, {}), 0.0f);
+    expectMatrixNear(translation(1, 0, 0), pose.getNodeTransform("arm"));
+}
+
+TEST(Propagation, EmptySkeletonHasAnIdentityRootParent)
+{
+    SkeletalAnimation pose;
+    EXPECT_EQ(identity, pose.rootParent());
+    pose.animate(makeClip(1.0f, 1.0f, {}), 0.0f);
+    EXPECT_TRUE(pose.transforms.empty());
+}
+
+TEST(BoneMatrices, BindPoseGivesIdentity)
+{
+    SkeletalAnimation pose = makeArm();
+    pose.animate(makeClip(1.0f, 1.0f, {}), 0.0f);
+    const std::vector<BoneBinding> bones{{glm::inverse(translation(1, 0, 0)), "arm"},
+                                         {glm::inverse(translation(2, 0, 0)), "hand"}};
+    BoneMatrixArray palette(bones.size(), glm::mat4(0.0f));
+    pose.computeBoneMatrices(bones, palette);
+    expectMatrixNear(identity, palette[0]);
+    expectMatrixNear(identity, palette[1]);
+}
+
+TEST(BoneMatrices, MoveWithTheAnimatedNode)
+{
+    SkeletalAnimation pose({makeNode("root", translation(0, 0, 1)), makeNode("arm", translation(1, 0, 0), 0)});
+    const Animation lift = makeClip(1.0f, 1.0f, {translationChannel("arm", {0.0f}, {glm::vec3(1, 0, 2)})});
+    pose.animate(lift, 0.0f);
+    const std::vector<BoneBinding> bones{{translation(-1, 0, 0), "arm"}};
+    BoneMatrixArray palette(1);
+    pose.computeBoneMatrices(bones, palette);
+    // inverse(root rest) x global x offset = T(0,0,-1) x T(1,0,2) x T(-1,0,0)
+    expectMatrixNear(translation(0, 0, 1), palette[0]);
+}
+
+TEST(BoneMatrices, BoneThatIsNotANodeKeepsItsMatrix)
+{
+    SkeletalAnimation pose = makeArm();
+    pose.animate(makeClip(1.0f, 1.0f, {}), 0.0f);
+    const glm::mat4 previous = translation(4, 5, 6);
+    BoneMatrixArray palette{previous, previous};
+    pose.computeBoneMatrices({{identity, "tail"}, {identity, "hand"}}, palette);
+    EXPECT_EQ(previous, palette[0]);
+    expectMatrixNear(translation(2, 0, 0), palette[1]);
+}
+
+TEST(BoneMatricesDeath, SizeMismatchIsAProgrammingError)
+{
+    const SkeletalAnimation pose = makeArm();
+    BoneMatrixArray palette(1);
+    EXPECT_DEATH(pose.computeBoneMatrices({{identity, "arm"}, {identity, "hand"}}, palette),
+                 "Assertion failed: bones\\.size\\(\\) == boneGroupTarget\\.getSize\\(\\)");
+}
+
+TEST(NodeTransformDeath, UnknownNameIsAProgrammingError)
+{
+    SkeletalAnimation pose = makeArm();
+    EXPECT_DEATH(pose.getNodeTransform("hand.L"), "Assertion failed: nodeMapping\\.count\\(nodeName\\) > 0");
+}
+
+TEST(NodeTransform, IsTheLiveMatrixOfTheNode)
+{
+    SkeletalAnimation pose = makeArm();
+    pose.getNodeTransform("hand") = translation(0, 8, 0);
+    EXPECT_EQ(translation(0, 8, 0), pose.transforms[2]);
+}
