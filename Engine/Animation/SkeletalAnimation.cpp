@@ -98,16 +98,12 @@ void SkeletalAnimation::animate(const Animation& animation, float seconds)
     }
 }
 
-void SkeletalAnimation::computeBoneMatrices(const std::vector<BoneBinding>& bones,
-                                            BoneMatrixArray& boneGroupTarget) const
+void SkeletalAnimation::writeBoneMatrix(const std::string& nodeName, const glm::mat4& offset,
+                                        const glm::mat4& globalInverse, glm::mat4& target) const
 {
-    GAME_ASSERT(bones.size() == boneGroupTarget.getSize());
-    const glm::mat4 globalInverse = rootParent();
-    for (std::size_t k = 0; k < bones.size(); ++k) {
-        const auto node = nodeMapping.find(bones[k].name);
-        if (node != nodeMapping.end()) {
-            boneGroupTarget[k] = globalInverse * transforms[node->second] * bones[k].offset;
-        }
+    const auto node = nodeMapping.find(nodeName);
+    if (node != nodeMapping.end()) {
+        target = globalInverse * transforms[node->second] * offset;
     }
 }
 

@@ -10,6 +10,7 @@
 
 #include "Engine/Animation/Animation.h"
 #include "Engine/Animation/BoneMatrixArray.h"
+#include "Engine/Core/Assert.h"
 
 namespace Engine::GFX {
 
@@ -63,8 +64,17 @@ public:
     void animate(const Animation& animation, float seconds);
 
     // boneGroupTarget[k] <- inverse(root rest) x global(node of bone k) x offset k.
-    // A bone whose name is not a node keeps its previous matrix.
-    void computeBoneMatrices(const std::vector<BoneBinding>& bones, BoneMatrixArray& boneGroupTarget) const;
+    // A bone whose name is not a node keeps its previous matrix. Any bone record
+    // with `offset` and `name` serves (BoneBinding, a skinned mesh's bones).
+    template <typename BoneRecord>
+    void computeBoneMatrices(const std::vector<BoneRecord>& bones, BoneMatrixArray& boneGroupTarget) const
+    {
+        GAME_ASSERT(bones.size() == boneGroupTarget.getSize());
+        const glm::mat4 globalInverse = rootParent();
+        for (std::size_t k = 0; k < bones.size(); ++k) {
+            writeBoneMatrix(bones[k].name, bones[k].offset, globalInverse, boneGroupTarget[k]);
+        }
+    }
 
     // The current matrix of a node: local after sample, global after propagate.
     glm::mat4& getNodeTransform(const std::string& nodeName);
@@ -73,6 +83,8 @@ public:
 private:
     void resetToRest();
     void sampleChannel(const AnimationChannel& channel, float ticks);
+    void writeBoneMatrix(const std::string& nodeName, const glm::mat4& offset, const glm::mat4& globalInverse,
+                         glm::mat4& target) const;
 };
 
 } // namespace Engine::GFX

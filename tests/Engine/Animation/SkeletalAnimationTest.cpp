@@ -237,7 +237,7 @@ TEST(BoneMatrices, BoneThatIsNotANodeKeepsItsMatrix)
     pose.animate(makeClip(1.0f, 1.0f, {}), 0.0f);
     const glm::mat4 previous = translation(4, 5, 6);
     BoneMatrixArray palette{previous, previous};
-    pose.computeBoneMatrices({{identity, "tail"}, {identity, "hand"}}, palette);
+    pose.computeBoneMatrices(std::vector<BoneBinding>{{identity, "tail"}, {identity, "hand"}}, palette);
     EXPECT_EQ(previous, palette[0]);
     expectMatrixNear(translation(2, 0, 0), palette[1]);
 }
@@ -246,7 +246,7 @@ TEST(BoneMatricesDeath, SizeMismatchIsAProgrammingError)
 {
     const SkeletalAnimation pose = makeArm();
     BoneMatrixArray palette(1);
-    EXPECT_DEATH(pose.computeBoneMatrices({{identity, "arm"}, {identity, "hand"}}, palette),
+    EXPECT_DEATH(pose.computeBoneMatrices(std::vector<BoneBinding>{{identity, "arm"}, {identity, "hand"}}, palette),
                  "Assertion failed: bones\\.size\\(\\) == boneGroupTarget\\.getSize\\(\\)");
 }
 
