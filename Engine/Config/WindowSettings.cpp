@@ -1,0 +1,51 @@
+#include "Engine/Config/WindowSettings.h"
+
+#include "Engine/Config/IniReader.h"
+#include "Engine/Core/Log.h"
+
+#include <cmath>
+#include <limits>
+
+namespace Engine {
+
+namespace {
+
+// Numbers are truncated toward zero; one that no 32-bit integer holds (an
+// overflowing literal reads as infinity) leaves the default instead of
+// producing an undefined conversion.
+void readWholeNumber(const IniSectionData& section, const std::string& key, int32_t& target)
+{
+    if (!section.hasFloat(key))
+        return;
+    const double truncated = std::trunc(static_cast<double>(section.getFloat(key)));
+    const bool fits = truncated >= std::numeric_limits<int32_t>::min()
+        && truncated <= std::numeric_limits<int32_t>::max();
+    if (fits)
+        target = static_cast<int32_t>(truncated);
+}
+
+} // namespace
+
+WindowSettings readWindowSettings(const IniData& ini)
+{
+    WindowSettings settings;
+    if (!ini.hasSection(""))
+        return settings;
+    const IniSectionData& section = ini.getSection("");
+    readWholeNumber(section, "vsync", settings.vsync);
+    if (section.hasBool("fullscreen"))
+        settings.fullscreen = section.getBool("fullscreen");
+    if (section.hasFloat("resolution_width")) {
+        readWholeNumber(section, "resolution_width", settings.resolutionWidth);
+        log("DONE");
+    }
+    readWholeNumber(section, "resolution_height", settings.resolutionHeight);
+    return settings;
+}
+
+WindowSettings loadWindowSettings(const std::string& path)
+{
+    return readWindowSettings(loadIniFile(path));
+}
+
+} // namespace Engine

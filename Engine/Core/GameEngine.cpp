@@ -1,0 +1,187 @@
+#include "Engine/Core/GameEngine.h"
+
+#include "Engine/Core/EventQueue.h"
+#include "Engine/Core/GLContextRequirement.h"
+#include "Engine/Core/GamePrototype.h"
+#include "Engine/Core/KeyboardState.h"
+#include "Engine/Core/Log.h"
+#include "Engine/Core/MouseState.h"
+#include "Engine/Core/StepInput.h"
+
+#include <GL/glew.h>
+#include <SDL.h>
+
+#include <cstdio>
+
+namespace Engine {
+
+namespace {
+
+constexpr const char* windowTitle = "Engine";
+// The game sets its own step length once it has loaded.
+constexpr uint32_t initialStepLength = 16;
+
+bool contextMeetsRequirement()
+{
+    GLint major = 0;
+    GLint minor = 0;
+    GLint profileMask = 0;
+    glGetIntegerv(GL_MAJOR_VERSION, &major);
+    glGetIntegerv(GL_MINOR_VERSION, &minor);
+    glGetIntegerv(GL_CONTEXT_PROFILE_MASK, &profileMask);
+    return meetsGLRequirement(major, minor, (profileMask & GL_CONTEXT_CORE_PROFILE_BIT) != 0);
+}
+
+// glewInit asks for the extension string the old way, which a core context
+// rejects with GL_INVALID_ENUM; that error is GLEW's, not the game's.
+void discardPendingGLErrors()
+{
+    while (glGetError() != GL_NO_ERROR) {
+    }
+}
+
+} // namespace
+
+GameEngine::GameEngine()
+{
+    lastTickCount = SDL_GetTicks();
+}
+
+GameEngine::~GameEngine() = default;
+
+bool GameEngine::init()
+{
+    quit = false;
+    interpolate = true;
+    stepLength = initialStepLength;
+    window = std::make_unique<Window>();
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        std::printf("SDL could not initialize! SDL Error: %s\n", SDL_GetError());
+        return false;
+    }
+    if (!createGraphics())
+        return false;
+    // No vertical sync until the configuration asks for it.
+    SDL_GL_SetSwapInterval(0);
+    windowHandle = std::make_unique<WindowHandle>(WindowHandle{window->window, 0});
+    window->handle = windowHandle.get();
+    createInputRecords();
+    return true;
+}
+
+bool GameEngine::createGraphics()
+{
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, requiredGLMajorVersion);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, requiredGLMinorVersion);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+    window->window = SDL_CreateWindow(windowTitle, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
+                                      window->width, window->height, SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN);
+    if (window->window == nullptr)
+        return refuseStartup("the window could not be created", SDL_GetError());
+    window->glContext = SDL_GL_CreateContext(window->window);
+    if (window->glContext == nullptr)
+        return refuseStartup("no OpenGL 3.3 core context", SDL_GetError());
+    glewExperimental = GL_TRUE;
+    const GLenum glewStatus = glewInit();
+    if (glewStatus != GLEW_OK)
+        return refuseStartup("GLEW could not load OpenGL",
+                             reinterpret_cast<const char*>(glewGetErrorString(glewStatus)));
+    discardPendingGLErrors();
+    if (!contextMeetsRequirement())
+        return refuseStartup("no OpenGL 3.3 core context",
+                             reinterpret_cast<const char*>(glGetString(GL_VERSION)));
+    return true;
+}
+
+bool GameEngine::refuseStartup(const std::string& problem, const std::string& detail)
+{
+    std::fprintf(stderr, "Engine start-up stopped: %s: %s\n", problem.c_str(), detail.c_str());
+    graphicsUnavailable = true;
+    return false;
+}
+
+void GameEngine::createInputRecords()
+{
+    int keyCount = 0;
+    const uint8_t* platformKeys = SDL_GetKeyboardState(&keyCount);
+    keyboard = std::make_unique<KeyboardState>(platformKeys, keyCount);
+    mouse = std::make_unique<MouseState>(windowHandle->window);
+}
+
+int GameEngine::run()
+{
+    SDL_SetMainReady();
+    log("START ENGINE");
+    if (!init()) {
+        std::printf("Failed to initialize!\n");
+        shutDown();
+        return 0;
+    }
+    game->init();
+    runFrames();
+    shutDown();
+    return 0;
+}
+
+void GameEngine::log(const std::string& text)
+{
+    Engine::log(text);
+}
+
+void GameEngine::runFrames()
+{
+    EventQueue events;
+    SDL_StartTextInput();
+    while (!quit)
+        runFrame(events);
+    SDL_StopTextInput();
+}
+
+void GameEngine::runFrame(EventQueue& events)
+{
+    beginFrame(SDL_GetTicks());
+    if (events.drainQuitRequest())
+        quit = true;
+    uint32_t steps = 0;
+    while (consumeStep(steps)) {
+        ++steps;
+        refreshInput(events);
+        game->update();
+    }
+    const RenderCall call = renderCall(steps, interpolate);
+    if (!call.render)
+        return;
+    game->render(call.alpha);
+    SDL_GL_SwapWindow(window->window);
+}
+
+// Events first (they also bring SDL's key and button state up to date),
+// then the keyboard, then the mouse.
+void GameEngine::refreshInput(EventQueue& events)
+{
+    StepInput step;
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0)
+        step.take(event, events);
+    keyboard->refresh();
+    int cursorX = 0;
+    int cursorY = 0;
+    const uint32_t buttons = SDL_GetMouseState(&cursorX, &cursorY);
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(mouse->window, &width, &height);
+    mouse->refresh(step, buttons, cursorX, cursorY, height);
+}
+
+void GameEngine::shutDown()
+{
+    if (game != nullptr)
+        game->shutdown();
+    if (window != nullptr && window->window != nullptr) {
+        SDL_DestroyWindow(window->window);
+        window->window = nullptr;
+    }
+    SDL_Quit();
+}
+
+} // namespace Engine

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace Engine {
+
+// The keys held in this update step and in the step before, indexed by SDL
+// scancode. Only the platform's state at refresh time counts, so a key
+// pressed and released between two steps is never seen.
+class KeyboardState {
+public:
+    // platformState: the platform's key array (SDL_GetKeyboardState), which
+    // stays valid and current for the whole run.
+    KeyboardState(const uint8_t* platformState, int32_t keyCount);
+
+    // Once per step: this step's keys become the previous ones and the
+    // platform's state becomes this step's.
+    void refresh();
+
+    bool held(int32_t scancode) const { return current[scancode] != 0; }
+    bool pressed(int32_t scancode) const { return current[scancode] != 0 && previous[scancode] == 0; }
+    bool released(int32_t scancode) const { return current[scancode] == 0 && previous[scancode] != 0; }
+
+    const uint8_t* platformState;
+    int32_t keyCount;
+    std::vector<uint8_t> current;
+    std::vector<uint8_t> previous;
+};
+
+} // namespace Engine

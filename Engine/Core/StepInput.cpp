@@ -1,0 +1,26 @@
+#include "Engine/Core/StepInput.h"
+
+namespace Engine {
+
+namespace {
+constexpr int32_t wheelNotch = 1;
+}
+
+void StepInput::take(const SDL_Event& event, EventQueue& queue)
+{
+    switch (event.type) {
+    case SDL_MOUSEMOTION:
+        dx += event.motion.xrel;
+        dy += event.motion.yrel;
+        break;
+    case SDL_MOUSEWHEEL:
+        if (event.wheel.y == wheelNotch || event.wheel.y == -wheelNotch)
+            wheel = event.wheel.y;
+        break;
+    default:
+        queue.push(event);
+        break;
+    }
+}
+
+} // namespace Engine
