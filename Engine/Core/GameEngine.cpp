@@ -32,14 +32,6 @@ bool contextMeetsRequirement()
     return meetsGLRequirement(major, minor, (profileMask & GL_CONTEXT_CORE_PROFILE_BIT) != 0);
 }
 
-// glewInit asks for the extension string the old way, which a core context
-// rejects with GL_INVALID_ENUM; that error is GLEW's, not the game's.
-void discardPendingGLErrors()
-{
-    while (glGetError() != GL_NO_ERROR) {
-    }
-}
-
 } // namespace
 
 GameEngine::GameEngine()
@@ -86,7 +78,6 @@ bool GameEngine::createGraphics()
     if (glewStatus != GLEW_OK)
         return refuseStartup("GLEW could not load OpenGL",
                              reinterpret_cast<const char*>(glewGetErrorString(glewStatus)));
-    discardPendingGLErrors();
     if (!contextMeetsRequirement())
         return refuseStartup("no OpenGL 3.3 core context",
                              reinterpret_cast<const char*>(glGetString(GL_VERSION)));
