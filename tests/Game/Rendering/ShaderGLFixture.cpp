@@ -1,0 +1,283 @@
+#include "ShaderGLFixture.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+
+#include <SDL.h>
+
+#include "Engine/Graphics/ShaderCollection.h"
+#include "Engine/Graphics/VertexLayout.h"
+#include "Engine/Mesh/MeshBuilder.h"
+
+namespace ShaderTesting {
+
+const std::vector<std::string> programNames{
+    "defaultShader",       "skeletalShader",        "shaderDefaultWithColorID", "shaderSceneMapMRT",
+    "shaderEntity",        "shaderSkybox",          "shaderRope",               "shaderMapGeometry",
+    "shaderDepthVisualisation", "shaderFinalComposit", "shaderMaxDepthWrite",  "shaderEdgeDetection",
+    "shaderFloor",         "shaderFontDefault",     "shaderPhysicsDebug",       "shaderUiBackground",
+    "shaderDefaultPremultipliedAlpha", "shaderEntitySelection", "shaderEditorAxis", "shaderEditorAxisID"};
+
+namespace {
+
+constexpr int contextMajor = 3;
+constexpr int contextMinor = 3;
+constexpr int windowSize = 64;
+constexpr float byteScale = 255.0f;
+
+struct Context {
+    SDL_Window* window = nullptr;
+    SDL_GLContext gl = nullptr;
+
+    Context()
+    {
+        if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+            fail("SDL_Init");
+        }
+        SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+        SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, contextMajor);
+        SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, contextMinor);
+        window = SDL_CreateWindow("Shader test", 0, 0, windowSize, windowSize,
+                                  SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+        if (window == nullptr) {
+            fail("SDL_CreateWindow");
+        }
+        gl = SDL_GL_CreateContext(window);
+        if (gl == nullptr) {
+            fail("SDL_GL_CreateContext");
+        }
+        glewExperimental = GL_TRUE;
+        if (glewInit() != GLEW_OK) {
+            fail("glewInit");
+        }
+        // glewInit asks for an enum the core profile lacks.
+        while (glGetError() != GL_NO_ERROR) {
+        }
+    }
+
+    ~Context()
+    {
+        SDL_GL_DeleteContext(gl);
+        SDL_DestroyWindow(window);
+        SDL_Quit();
+    }
+
+    [[noreturn]] static void fail(const char* step)
+    {
+        std::fprintf(stderr, "Shader test context: %s failed: %s\n", step, SDL_GetError());
+        std::exit(EXIT_FAILURE);
+    }
+};
+
+std::unique_ptr<float[]> flatten(const std::vector<float>& values)
+{
+    auto data = std::make_unique<float[]>(values.size());
+    std::copy(values.begin(), values.end(), data.get());
+    return data;
+}
+
+void setFloats(Engine::GFX::VAO& vao, uint32_t index, const std::vector<float>& values)
+{
+    vao.setBuffer(index, flatten(values), static_cast<uint32_t>(values.size()));
+}
+
+Engine::GFX::Mesh::MeshBuilder quadBuilder(glm::vec2 lowerLeft, glm::vec2 upperRight)
+{
+    Engine::GFX::Mesh::MeshBuilder builder;
+    builder.addQuad(lowerLeft, upperRight, glm::vec4(1.0f), glm::vec2(0.0f), glm::vec2(1.0f));
+    return builder;
+}
+
+std::unique_ptr<Engine::GFX::VAO> standardModel(const Engine::GFX::Mesh::MeshBuilder& builder,
+                                                const Engine::GFX::VertexLayout& layout)
+{
+    auto vao = std::make_unique<Engine::GFX::VAO>(layout);
+    vao->setBuffer(0, builder.positions);
+    vao->setBuffer(1, builder.normals);
+    vao->setBuffer(builder.colors);
+    vao->setBuffer(builder.texcoords);
+    return vao;
+}
+
+} // namespace
+
+void ensureContext()
+{
+    static Context context;
+}
+
+const Shader& program(const std::string& name)
+{
+    static std::map<std::string, std::unique_ptr<Shader>> programs;
+    if (programs.empty()) {
+        ShaderCollection collection;
+        for (const std::string& programName : programNames) {
+            programs[programName] = collection.load(programName);
+        }
+    }
+    return *programs.at(name);
+}
+
+ShaderGLTest::ShaderGLTest()
+{
+    ensureContext();
+}
+
+void ShaderGLTest::TearDown()
+{
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glUseProgram(0);
+    glDisable(GL_BLEND);
+    glEnable(GL_DEPTH_TEST);
+}
+
+void ShaderGLTest::use(const std::string& name, const glm::mat4& model)
+{
+    matrices.use(program(name));
+    matrices.setModel(model);
+}
+
+int32_t ShaderGLTest::uniform(const std::string& programName, const std::string& uniformName) const
+{
+    return program(programName).getUniformLocation(uniformName);
+}
+
+RenderTarget::RenderTarget(uint32_t colourTargets)
+    : fbo(size, size)
+{
+    glBindFramebuffer(GL_FRAMEBUFFER, fbo.name);
+    for (uint32_t i = 0; i < colourTargets; ++i) {
+        colours.push_back(
+            std::make_unique<Engine::GFX::Texture2D>(Engine::GFX::TextureFormat::RGBA8, size, size));
+        fbo.attachTexture(*colours.back());
+    }
+    depth = std::make_unique<Engine::GFX::Texture2D>(Engine::GFX::TextureFormat::Depth24, size, size);
+    fbo.finish();
+    bind();
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+RenderTarget::~RenderTarget()
+{
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+}
+
+void RenderTarget::bind() const
+{
+    glBindFramebuffer(GL_FRAMEBUFFER, fbo.name);
+    glViewport(0, 0, size, size);
+}
+
+std::vector<Rgba> RenderTarget::pixels(uint32_t target) const
+{
+    std::vector<Rgba> result(size * size);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo.name);
+    glReadBuffer(GL_COLOR_ATTACHMENT0 + target);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, size, size, GL_RGBA, GL_UNSIGNED_BYTE, result.data());
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+    return result;
+}
+
+Rgba RenderTarget::pixel(uint32_t target, uint32_t x, uint32_t y) const
+{
+    return pixels(target)[y * size + x];
+}
+
+std::unique_ptr<Engine::GFX::Texture2D> makeTexture(const std::vector<Rgba>& pixels, uint32_t width,
+                                                    uint32_t height)
+{
+    auto texture = std::make_unique<Engine::GFX::Texture2D>();
+    texture->width = width;
+    texture->height = height;
+    glBindTexture(GL_TEXTURE_2D, texture->name);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, static_cast<GLsizei>(width), static_cast<GLsizei>(height), 0,
+                 GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    return texture;
+}
+
+std::unique_ptr<Engine::GFX::Texture2D> makeSolidTexture(Rgba colour)
+{
+    return makeTexture({colour}, 1, 1);
+}
+
+void bindTexture(uint32_t unit, const Engine::GFX::Texture2D& texture)
+{
+    glActiveTexture(GL_TEXTURE0 + unit);
+    glBindTexture(GL_TEXTURE_2D, texture.name);
+    glActiveTexture(GL_TEXTURE0);
+}
+
+std::unique_ptr<Engine::GFX::VAO> makeStandardQuad(glm::vec2 lowerLeft, glm::vec2 upperRight)
+{
+    auto vao = standardModel(quadBuilder(lowerLeft, upperRight), Engine::GFX::standardLayout);
+    vao->upload();
+    return vao;
+}
+
+std::unique_ptr<Engine::GFX::VAO> makeMapQuad(glm::vec2 lowerLeft, glm::vec2 upperRight)
+{
+    const Engine::GFX::Mesh::MeshBuilder builder = quadBuilder(lowerLeft, upperRight);
+    auto vao = standardModel(builder, Engine::GFX::mapLayout);
+    vao->setBuffer(4, std::vector<glm::vec3>(builder.vertexCount(), glm::vec3(1.0f / byteScale, 0.0f, 0.0f)));
+    vao->upload();
+    return vao;
+}
+
+std::unique_ptr<Engine::GFX::VAO> makeSkinnedQuad(glm::vec2 lowerLeft, glm::vec2 upperRight, uint32_t boneId,
+                                                  float boneWeight)
+{
+    const Engine::GFX::Mesh::MeshBuilder builder = quadBuilder(lowerLeft, upperRight);
+    const size_t count = builder.vertexCount();
+    std::vector<float> texcoords;
+    std::vector<float> weights;
+    auto boneIds = std::make_unique<uint32_t[]>(count * 4);
+    for (size_t i = 0; i < count; ++i) {
+        texcoords.insert(texcoords.end(), {builder.texcoords[i].x, builder.texcoords[i].y});
+        weights.insert(weights.end(), {boneWeight, 0.0f, 0.0f, 0.0f});
+        for (size_t k = 0; k < 4; ++k) {
+            boneIds[i * 4 + k] = boneId;
+        }
+    }
+    auto vao = std::make_unique<Engine::GFX::VAO>(Engine::GFX::skinnedLayout);
+    vao->setBuffer(0, builder.positions);
+    vao->setBuffer(1, builder.normals);
+    setFloats(*vao, 2, texcoords);
+    vao->setBuffer(3, std::move(boneIds), static_cast<uint32_t>(count * 4));
+    setFloats(*vao, 4, weights);
+    vao->upload();
+    return vao;
+}
+
+std::unique_ptr<Engine::GFX::VAO> makeSphere(float radius)
+{
+    constexpr int slices = 24;
+    constexpr int stacks = 12;
+    Engine::GFX::Mesh::MeshBuilder builder;
+    builder.addSphere(glm::vec3(0.0f), radius, slices, stacks, glm::vec4(1.0f));
+    auto vao = standardModel(builder, Engine::GFX::standardLayout);
+    vao->upload();
+    return vao;
+}
+
+testing::AssertionResult nearRgba(Rgba actual, Rgba expected, int slack)
+{
+    for (int i = 0; i < 4; ++i) {
+        if (std::abs(int(actual[i]) - int(expected[i])) > slack) {
+            return testing::AssertionFailure()
+                   << "got (" << int(actual.r) << ", " << int(actual.g) << ", " << int(actual.b) << ", "
+                   << int(actual.a) << "), expected (" << int(expected.r) << ", " << int(expected.g) << ", "
+                   << int(expected.b) << ", " << int(expected.a) << ") within " << slack;
+        }
+    }
+    return testing::AssertionSuccess();
+}
+
+} // namespace ShaderTesting
