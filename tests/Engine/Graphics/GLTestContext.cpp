@@ -1,0 +1,152 @@
+#include "GLTestContext.h"
+
+#include <cstdlib>
+
+#include <SDL.h>
+
+namespace GLTesting {
+
+namespace {
+
+constexpr int contextMajor = 3;
+constexpr int contextMinor = 3;
+constexpr int windowSize = 64;
+
+struct Context {
+    SDL_Window* window = nullptr;
+    SDL_GLContext gl = nullptr;
+
+    Context()
+    {
+        if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+            fail("SDL_Init");
+        }
+        SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+        SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, contextMajor);
+        SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, contextMinor);
+        window = SDL_CreateWindow("GL test", 0, 0, windowSize, windowSize,
+                                  SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+        if (window == nullptr) {
+            fail("SDL_CreateWindow");
+        }
+        gl = SDL_GL_CreateContext(window);
+        if (gl == nullptr) {
+            fail("SDL_GL_CreateContext");
+        }
+        glewExperimental = GL_TRUE;
+        if (glewInit() != GLEW_OK) {
+            fail("glewInit");
+        }
+        // glewInit queries an enum the core profile lacks.
+        while (glGetError() != GL_NO_ERROR) {
+        }
+    }
+
+    ~Context()
+    {
+        SDL_GL_DeleteContext(gl);
+        SDL_DestroyWindow(window);
+        SDL_Quit();
+    }
+
+    [[noreturn]] static void fail(const char* step)
+    {
+        std::fprintf(stderr, "GL test context: %s failed: %s\n", step, SDL_GetError());
+        std::exit(EXIT_FAILURE);
+    }
+};
+
+} // namespace
+
+void ensureContext()
+{
+    static Context context;
+}
+
+void GLTest::SetUp()
+{
+    ensureContext();
+}
+
+void GLTest::TearDown()
+{
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glUseProgram(0);
+}
+
+void GLDeathTest::SetUp()
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    GLTest::SetUp();
+}
+
+RenderTarget::RenderTarget()
+    : fbo(size, size)
+{
+    glBindFramebuffer(GL_FRAMEBUFFER, fbo.name);
+    colour = std::make_unique<Engine::GFX::Texture2D>(Engine::GFX::TextureFormat::RGBA8, size, size);
+    fbo.attachTexture(*colour);
+    glGenRenderbuffers(1, &depth);
+    glBindRenderbuffer(GL_RENDERBUFFER, depth);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT, size, size);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depth);
+    fbo.finish();
+    glBindFramebuffer(GL_FRAMEBUFFER, fbo.name);
+    glViewport(0, 0, size, size);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+RenderTarget::~RenderTarget()
+{
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glDeleteRenderbuffers(1, &depth);
+}
+
+std::vector<Rgba> RenderTarget::pixels() const
+{
+    std::vector<Rgba> result(size * size);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo.name);
+    glReadBuffer(GL_COLOR_ATTACHMENT0);
+    glReadPixels(0, 0, size, size, GL_RGBA, GL_UNSIGNED_BYTE, result.data());
+    return result;
+}
+
+Rgba RenderTarget::pixel(uint32_t x, uint32_t y) const
+{
+    return pixels()[y * size + x];
+}
+
+size_t RenderTarget::countPixels(Rgba colour) const
+{
+    size_t count = 0;
+    for (const Rgba& p : pixels()) {
+        count += p == colour ? 1 : 0;
+    }
+    return count;
+}
+
+std::string standardVertexSource()
+{
+    return "#version 330 core\n"
+           "in vec3 aPos;\n"
+           "in vec3 aNormal;\n"
+           "in vec4 aColor;\n"
+           "in vec2 aUv;\n"
+           "out vec4 vColor;\n"
+           "void main() {\n"
+           "    vColor = aColor + vec4(aNormal * 0.0, 0.0) + vec4(aUv * 0.0, 0.0, 0.0);\n"
+           "    gl_Position = vec4(aPos, 1.0);\n"
+           "}\n";
+}
+
+std::string colourFragmentSource()
+{
+    return "#version 330 core\n"
+           "in vec4 vColor;\n"
+           "out vec4 fragColor;\n"
+           "void main() { fragColor = vColor; }\n";
+}
+
+} // namespace GLTesting
