@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <glm/glm.hpp>
+#include <gtest/gtest.h>
 
 // Builds binary test files byte by byte, independently of the writers under test.
 struct ByteFile {
@@ -63,5 +64,5 @@ inline std::vector<uint8_t> readBytes(const std::string& path)
 
 inline std::string testFilePath(const std::string& name)
 {
-    return "animation_test_" + name;
+    return ::testing::TempDir() + "animation_test_" + name;
 }

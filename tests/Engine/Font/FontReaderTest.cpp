@@ -14,7 +14,7 @@ namespace {
 
 std::string writeFontFile(const std::string& name, const std::string& text)
 {
-    const std::string path = "font_test_" + name;
+    const std::string path = ::testing::TempDir() + "font_test_" + name;
     std::ofstream(path, std::ios::binary) << text;
     return path;
 }
@@ -136,7 +136,7 @@ TEST(FontParse, IgnoredKeysAreNotConverted)
 
 TEST(FontFile, MissingFileGivesAnEmptyFont)
 {
-    const std::string path = "font_test_missing.fnt";
+    const std::string path = ::testing::TempDir() + "font_test_missing.fnt";
     std::remove(path.c_str());
     const FontData font = FontReader::readFile(path);
     EXPECT_TRUE(font.glyphs.empty());
