@@ -65,6 +65,7 @@ void makePipe(int fds[2])
 // reported to the parent through the status pipe as an errno value.
 [[noreturn]] void becomeProgram(const Launch& launch, ExecArguments& args, int outFd, int errFd, int statusFd)
 {
+    ::setpgid(0, 0);
     ::dup2(outFd, STDOUT_FILENO);
     ::dup2(errFd, STDERR_FILENO);
     const int stdinFd = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
@@ -113,6 +114,8 @@ ChildProcess::ChildProcess(const Launch& launch)
     processId = ::fork();
     if (processId == 0)
         becomeProgram(launch, args, outPipe[1], errPipe[1], statusPipe[1]);
+    if (processId > 0)
+        ::setpgid(processId, processId); // also here, so no signal can race the child's own call
     ::close(outPipe[1]);
     ::close(errPipe[1]);
     ::close(statusPipe[1]);
@@ -143,6 +146,13 @@ ChildProcess::~ChildProcess()
     finishReading();
 }
 
+// Programs the process started (a shell's commands) may still hold its
+// output pipes; they go with it, so reading ends at its exit.
+void ChildProcess::killLeftovers()
+{
+    ::kill(-processId, SIGKILL);
+}
+
 void ChildProcess::readUntilClosed(Stream& stream)
 {
     char buffer[4096];
@@ -163,6 +173,10 @@ void ChildProcess::readUntilClosed(Stream& stream)
 
 void ChildProcess::finishReading()
 {
+    if (readingFinished)
+        return;
+    readingFinished = true;
+    killLeftovers();
     for (Stream* stream : {&output, &errors}) {
         if (stream->reader.joinable())
             stream->reader.join();

@@ -33,8 +33,9 @@ struct Launch {
 
 // A program started by a test, with its standard output and standard error
 // collected as they arrive (reader threads), so a test can wait for lines
-// while the program runs. A process still running when this object goes
-// away is killed.
+// while the program runs. It runs in a process group of its own: once it
+// has ended (or when this object goes away) whatever it started and left
+// running is killed with it.
 class ChildProcess {
 public:
     // Throws std::runtime_error when the program cannot be started.
@@ -71,12 +72,14 @@ private:
 
     void readUntilClosed(Stream& stream);
     bool reap(bool block);
+    void killLeftovers();
     void finishReading();
     template <typename Predicate>
     std::optional<std::string> waitForOutputLine(Predicate matches, Duration timeout);
 
     pid_t processId = -1;
     std::optional<ExitStatus> status;
+    bool readingFinished = false;
     mutable std::mutex mutex;
     std::condition_variable arrived;
     Stream output;
