@@ -145,15 +145,17 @@ void CharacterControllerSystem::fireRope(CharacterControllerComponent& character
     character.hooked = true;
 }
 
-// The walking velocity becomes the speed actually achieved by the step (so
-// walls and obstacles slow it), and the controller takes it back as a full
-// velocity with its vertical part.
+// The walking velocity becomes the velocity the step actually achieved, so
+// obstacles slow it: a wall hit at an angle leaves the part parallel to it.
+// The controller takes it back as a full velocity with its vertical part.
 void CharacterControllerSystem::keepAchievedSpeed(CharacterControllerComponent& character) const
 {
     CustomCharacterController& controller = *character.controller;
     glm::vec2 velocity = horizontal(character.velocity);
-    const float speed = glm::length(velocity);
-    if (speed > 0.0f) velocity = velocity / speed * (controller.getDistanceMoved() / controllerStep);
+    if (glm::length(velocity) > 0.0f) {
+        const btVector3 achieved = controller.getHorizontalDisplacement() / controllerStep;
+        velocity = glm::vec2(achieved.x(), achieved.y());
+    }
     setHorizontal(character.velocity, velocity);
 
     const btVector3& up = controller.getUp();

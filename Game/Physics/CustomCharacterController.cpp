@@ -197,6 +197,7 @@ void CustomCharacterController::sweepAndSlide(btCollisionWorld* collisionWorld, 
 {
     btVector3 displacement = walkDirection * dt + up * (verticalVelocity * dt);
     distanceMoved = 0.0f;
+    horizontalDisplacement.setZero();
     if (displacement.length() <= negligibleLength) return;
     if (!jumpRequested) followGround(displacement);
     widenBroadphaseBounds(collisionWorld, displacement);
@@ -278,6 +279,7 @@ bool CustomCharacterController::sweepPass(btVector3& displacement)
     if (!isUsableHit(callback)) {
         currentPosition = targetPosition;
         distanceMoved += horizontalLength;
+        horizontalDisplacement += horizontalPart(displacement);
         return false;
     }
 
@@ -285,6 +287,7 @@ bool CustomCharacterController::sweepPass(btVector3& displacement)
     const btVector3 hitNormal = callback.m_hitNormalWorld;
     currentPosition += (targetPosition - currentPosition) * fraction;
     distanceMoved += horizontalLength * fraction;
+    horizontalDisplacement += horizontalPart(displacement) * fraction;
     const btVector3 remainder = displacement / length * (length - length * fraction);
 
     displacement = slideAfterHit(remainder, hitNormal);

@@ -85,7 +85,11 @@ public:
     btScalar getVerticalVelocity() const { return verticalVelocity; }
     void setVerticalVelocity(btScalar velocity) { verticalVelocity = velocity; }
     btScalar getVerticalOffset() const { return verticalOffset; }
+    // Horizontal length of the path the last step's sweep covered.
     btScalar getDistanceMoved() const { return distanceMoved; }
+    // Horizontal part of where the last step's sweep got to from where it
+    // started: along a wall this is the motion parallel to the wall.
+    const btVector3& getHorizontalDisplacement() const { return horizontalDisplacement; }
     btScalar getFallSpeed() const { return fallSpeed; }
     btScalar getJumpSpeed() const { return jumpSpeed; }
     btScalar getGravity() const { return gravity; }
@@ -140,6 +144,7 @@ private:
     PhysicsWorld* physicsWorld;
     btAlignedObjectArray<btVector3> contactNormals;
     btScalar distanceMoved = 0.0f;
+    btVector3 horizontalDisplacement{0.0f, 0.0f, 0.0f};
     btScalar sweepMinSlopeDot;
     btScalar allowedPenetration = defaultAllowedPenetration;
     bool jumpAllowed = false;
