@@ -86,7 +86,7 @@ void EntityManager::updateMembership(uint32_t entity)
             system->onEntityRemoved(entity);
             drop(*system, entity);
         } else if (!isMember && matches(*system, entity)) {
-            system->entities.push_back(entity);
+            join(*system, entity);
             system->onEntityAdded(entity);
         }
     }
@@ -104,7 +104,13 @@ bool EntityManager::matches(System& system, uint32_t entity) const
 
 bool EntityManager::holds(const System& system, uint32_t entity)
 {
-    return std::find(system.entities.begin(), system.entities.end(), entity) != system.entities.end();
+    return system.memberFlags.test(entity);
+}
+
+void EntityManager::join(System& system, uint32_t entity)
+{
+    system.entities.push_back(entity);
+    system.memberFlags.set(entity);
 }
 
 // Keeps the joining order of the remaining members.
@@ -112,6 +118,7 @@ void EntityManager::drop(System& system, uint32_t entity)
 {
     auto& members = system.entities;
     members.erase(std::find(members.begin(), members.end(), entity));
+    system.memberFlags.reset(entity);
 }
 
 } // namespace Engine::ECS

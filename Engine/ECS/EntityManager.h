@@ -133,6 +133,7 @@ private:
     void flushLists();
     void updateMembership(uint32_t entity);
     static bool holds(const System& system, uint32_t entity);
+    static void join(System& system, uint32_t entity);
     static void drop(System& system, uint32_t entity);
 
     std::map<SystemKey, std::unique_ptr<System>> systemMap;
@@ -199,6 +200,7 @@ uint32_t EntityManager::addSystem(const S& system)
 
     auto copy = std::make_unique<S>(system);
     copy->entities.clear();
+    copy->memberFlags.reset();
     copy->world = this;
     systemMap.emplace(SystemKey{type, instance}, std::move(copy));
     return instance;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "Engine/ECS/Component.h"
+
+#include <bitset>
 #include <cstdint>
 #include <vector>
 
@@ -50,7 +53,8 @@ public:
     // even if an update changes it.
     void run(float dt);
 
-    // The members, in the order they joined.
+    // The members, in the order they joined. The world maintains this list;
+    // systems read it.
     std::vector<uint32_t> entities;
     // Component type identifiers (1 to 63) an entity must carry to join.
     std::vector<uint32_t> componentTypes;
@@ -62,6 +66,12 @@ protected:
     // never sliced into a bare System.
     System(const System&) = default;
     System& operator=(const System&) = default;
+
+private:
+    friend class EntityManager;
+    // Mirrors `entities` so that the world's membership test at a refresh
+    // does not search the whole list for every changed entity.
+    std::bitset<entityCapacity> memberFlags;
 };
 
 } // namespace Engine::ECS

@@ -17,9 +17,6 @@ using EcsTest::Tag;
 using EcsTest::Velocity;
 
 // Named test doubles: the world orders systems by these class names.
-class CameraDeltaSystem : public RecordingSystem {
-    using RecordingSystem::RecordingSystem;
-};
 class CharacterControllerSystem : public RecordingSystem {
     using RecordingSystem::RecordingSystem;
 };
@@ -40,6 +37,14 @@ class UiBackgroundDrawSystem : public EcsTest::RecordingSystem {
     using RecordingSystem::RecordingSystem;
 };
 } // namespace UI::System
+
+// A namespace that sorts after "UI", so ordering by qualified name would put
+// this system last instead of first.
+namespace World {
+class CameraDeltaSystem : public EcsTest::RecordingSystem {
+    using RecordingSystem::RecordingSystem;
+};
+} // namespace World
 
 namespace Other {
 class CameraDeltaSystem : public EcsTest::RecordingSystem {
@@ -177,6 +182,20 @@ TEST_F(SystemMembershipTest, EntityChangedAndDestroyedInOneStepLeavesOnce)
     EXPECT_EQ(log, (EventLog{"pos added 1", "pos removed 1"}));
 }
 
+TEST_F(SystemMembershipTest, RecycledIdentifierJoinsAgainAsANewEntity)
+{
+    world.addSystem(RecordingSystem(&world, {Position::_cType}, "pos", &log));
+    const uint32_t entity = entityWithPosition();
+    world.refresh();
+    world.destroyEntity(entity);
+    world.refresh();
+
+    ASSERT_EQ(entityWithPosition(), entity);
+    world.refresh();
+    EXPECT_EQ(world.getSystem<RecordingSystem>().entities, std::vector<uint32_t>{entity});
+    EXPECT_EQ(log, (EventLog{"pos added 1", "pos removed 1", "pos added 1"}));
+}
+
 TEST_F(SystemMembershipTest, AcceptsTurningFalseIsSeenOnlyWhenTheEntityChanges)
 {
     world.addSystem(GroupSystem(&world, 1, &log));
@@ -238,7 +257,7 @@ TEST_F(SystemMembershipTest, HooksRunInClassNameOrderNotRegistrationOrder)
     world.addSystem(UI::System::UIclickSystem(&world, position, "UIclick", &log));
     world.addSystem(CharacterControllerSystem(&world, position, "CharacterController", &log));
     world.addSystem(PhysicsMotionStateSystem(&world, position, "PhysicsMotionState", &log));
-    world.addSystem(CameraDeltaSystem(&world, position, "CameraDelta", &log));
+    world.addSystem(World::CameraDeltaSystem(&world, position, "CameraDelta", &log));
     const uint32_t entity = entityWithPosition();
     world.refresh();
     world.destroyEntity(entity);
@@ -255,9 +274,9 @@ TEST_F(SystemMembershipTest, HooksRunInClassNameOrderNotRegistrationOrder)
 TEST_F(SystemMembershipTest, EqualClassNamesInOtherNamespacesAreSeparateSystems)
 {
     const std::vector<uint32_t> position{Position::_cType};
-    world.addSystem(CameraDeltaSystem(&world, position, "mine", &log));
+    world.addSystem(World::CameraDeltaSystem(&world, position, "mine", &log));
     EXPECT_EQ(world.addSystem(Other::CameraDeltaSystem(&world, position, "other", &log)), 0u);
-    EXPECT_EQ(world.getSystem<CameraDeltaSystem>().label, "mine");
+    EXPECT_EQ(world.getSystem<World::CameraDeltaSystem>().label, "mine");
     EXPECT_EQ(world.getSystem<Other::CameraDeltaSystem>().label, "other");
 }
 
@@ -322,13 +341,13 @@ using SystemMembershipDeathTest = SystemMembershipTest;
 
 TEST_F(SystemMembershipDeathTest, AskingForAnUnregisteredSystemAsserts)
 {
-    EXPECT_DEATH(world.getSystem<CameraDeltaSystem>(), "systemMap.find\\(pair\\) != systemMap.end\\(\\)");
+    EXPECT_DEATH(world.getSystem<World::CameraDeltaSystem>(), "systemMap.find\\(pair\\) != systemMap.end\\(\\)");
 }
 
 TEST_F(SystemMembershipDeathTest, AskingForAnUnregisteredInstanceAsserts)
 {
-    world.addSystem(CameraDeltaSystem(&world, {Position::_cType}, "camera", &log));
-    EXPECT_DEATH(world.getSystem<CameraDeltaSystem>(1), "systemMap.find\\(pair\\) != systemMap.end\\(\\)");
+    world.addSystem(World::CameraDeltaSystem(&world, {Position::_cType}, "camera", &log));
+    EXPECT_DEATH(world.getSystem<World::CameraDeltaSystem>(1), "systemMap.find\\(pair\\) != systemMap.end\\(\\)");
 }
 
 TEST_F(SystemMembershipDeathTest, RequiredTypeOutsideTheSlotsAssertsWhenMatched)
