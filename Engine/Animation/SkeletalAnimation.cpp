@@ -44,7 +44,8 @@ SkeletalAnimation::SkeletalAnimation(std::vector<PoseNode> fileNodes) : nodes(st
 
 void SkeletalAnimation::sample(const Animation& animation, float seconds)
 {
-    const float ticks = std::clamp(animation.ticksPerSecond * seconds, 0.0f, animation.duration);
+    // Clamped to [0, duration]; written out so a negative duration gives 0 instead of undefined behaviour.
+    const float ticks = std::max(0.0f, std::min(animation.ticksPerSecond * seconds, animation.duration));
     resetToRest();
     for (const AnimationChannel& channel : animation.channels) {
         sampleChannel(channel, ticks);

@@ -118,6 +118,15 @@ TEST(Sampling, TimeIsClampedToTheClip)
     EXPECT_FLOAT_EQ(10.0f, origin(pose.getNodeTransform("arm")).x);
 }
 
+TEST(Sampling, NegativeDurationSamplesTheStart)
+{
+    SkeletalAnimation pose = makeArm();
+    const Animation clip =
+        makeClip(-5.0f, 1.0f, {translationChannel("arm", {0.0f, 10.0f}, {glm::vec3(2, 0, 0), glm::vec3(9, 0, 0)})});
+    pose.sample(clip, 3.0f);
+    EXPECT_EQ(2.0f, origin(pose.getNodeTransform("arm")).x);
+}
+
 TEST(Sampling, TimesAfterTheLastKeyExtrapolate)
 {
     SkeletalAnimation pose = makeArm();

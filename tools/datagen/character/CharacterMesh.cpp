@@ -58,6 +58,7 @@ Frame partFrame(const BodyPart& part)
 
 std::vector<BodyPart> sideParts(const std::string& suffix, float side)
 {
+    const Humanoid::FootShape& foot = Humanoid::foot;
     auto at = [side](float x, float y, float z) { return glm::vec3(x, y * side, z); };
     return {
         {"shoulder" + suffix, "chest", at(0, 0.03f, 1.44f), at(0, 0.21f, 1.43f), {0.055f, 0.05f}, {0.05f, 0.048f}},
@@ -71,8 +72,8 @@ std::vector<BodyPart> sideParts(const std::string& suffix, float side)
         {"shin" + suffix, "thigh" + suffix, at(0, 0.095f, 0.54f), at(0, 0.095f, 0.07f), {0.052f, 0.05f},
          {0.035f, 0.034f}},
         // Lies along +x; its first cross axis is z, so the heel touches z = 0.
-        {"foot" + suffix, "", at(-0.06f, 0.095f, 0.04f), at(0.17f, 0.095f, 0.04f), {0.04f, 0.045f},
-         {0.03f, 0.045f}},
+        {"foot" + suffix, "", at(foot.heelX, 0.095f, foot.axisHeight), at(foot.toeX, 0.095f, foot.axisHeight),
+         {foot.heelRadius, foot.halfWidth}, {foot.toeRadius, foot.halfWidth}},
     };
 }
 

@@ -159,7 +159,9 @@ BakedFont bake(const std::string& fontPath, int pixelSize)
         throw std::runtime_error(fontPath + ": FreeType cannot set the pixel size");
     }
     BakedFont font;
-    font.faceName = std::string(face.handle->family_name) + face.handle->style_name;
+    const char* family = face.handle->family_name;
+    const char* style = face.handle->style_name;
+    font.faceName = std::string(family != nullptr ? family : "font") + (style != nullptr ? style : "");
     font.faceName.erase(std::remove(font.faceName.begin(), font.faceName.end(), ' '), font.faceName.end());
     font.pixelSize = pixelSize;
     const FT_Size_Metrics& size = face.handle->size->metrics;

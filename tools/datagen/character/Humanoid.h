@@ -21,6 +21,18 @@ struct Joint {
 
 inline const std::string rootName = "root";
 
+// Each foot is a tube along +x under its ankle joint: from the heel to the
+// toe, its axis at footAxisHeight, its sole touching the ground at the heel.
+struct FootShape {
+    float heelX = -0.06f;
+    float toeX = 0.17f;
+    float axisHeight = 0.04f;
+    float heelRadius = 0.04f; // vertical half-height at the heel
+    float toeRadius = 0.03f;
+    float halfWidth = 0.045f;
+};
+inline constexpr FootShape foot{};
+
 // Node 0 is the root at the origin; parents come before their children.
 const std::vector<Joint>& joints();
 

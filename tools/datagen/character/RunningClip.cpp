@@ -72,7 +72,9 @@ LegShape legShape()
     const glm::vec3 hip = Humanoid::joints()[Humanoid::jointIndex("thigh.L")].position;
     const glm::vec3 knee = Humanoid::joints()[Humanoid::jointIndex("shin.L")].position;
     const glm::vec3 ankle = Humanoid::joints()[Humanoid::jointIndex("foot.L")].position;
-    return {hip.z - knee.z, knee.z - ankle.z, {-0.06f, -ankle.z}, {0.17f, 0.01f - ankle.z}};
+    const Humanoid::FootShape& foot = Humanoid::foot;
+    return {hip.z - knee.z, knee.z - ankle.z, {foot.heelX, foot.axisHeight - foot.heelRadius - ankle.z},
+            {foot.toeX, foot.axisHeight - foot.toeRadius - ankle.z}};
 }
 
 // z of a point (x, z) turned by `angle` about the lateral axis.
