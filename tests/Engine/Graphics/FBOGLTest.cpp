@@ -68,14 +68,6 @@ GLint boundFramebuffer()
 class FBOGLTest : public GLTesting::GLTest {
 };
 
-TEST_F(FBOGLTest, ConstructionLeavesTheWindowFramebufferBound)
-{
-    FBO fbo(size, size);
-    EXPECT_NE(fbo.name, 0u);
-    EXPECT_EQ(boundFramebuffer(), 0);
-    EXPECT_EQ(fbo.attachmentCount, 0u);
-}
-
 TEST_F(FBOGLTest, TwoColourTargetsAndDepthDrawToBoth)
 {
     FBO fbo(size, size);

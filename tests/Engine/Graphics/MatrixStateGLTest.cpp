@@ -74,11 +74,6 @@ protected:
     const glm::mat4 model = glm::translate(glm::mat4(1.0f), glm::vec3(4.0f, 5.0f, 6.0f));
 };
 
-TEST_F(MatrixStateGLTest, KeepsTheWindowRecord)
-{
-    EXPECT_EQ(matrices.window, &window);
-}
-
 TEST_F(MatrixStateGLTest, SetModelUploadsModelViewProjectionAndModel)
 {
     Shader shader(allMatricesVertex, worldFragment);

@@ -1,6 +1,5 @@
 #include "Engine/Graphics/MeshBuffer.h"
 
-#include <GL/glew.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -22,29 +21,6 @@ TEST(MeshBuffer, LayoutCodesNameTheFirstThreeTypes)
 TEST(MeshBufferDeathTest, LayoutCodeThreeIsRejected)
 {
     EXPECT_DEATH(MeshBuffer::typeFromLayoutCode(3), "Assertion failed: false ");
-}
-
-TEST(MeshBuffer, OnlyFloatsUseTheFloatAttributePointer)
-{
-    EXPECT_FALSE(MeshBuffer::isInteger(MeshBuffer::Type::tFLOAT));
-    EXPECT_TRUE(MeshBuffer::isInteger(MeshBuffer::Type::tUINT));
-    EXPECT_TRUE(MeshBuffer::isInteger(MeshBuffer::Type::tBYTE));
-}
-
-TEST(MeshBuffer, UploadTableMatchesGLTypeSizes)
-{
-    const MeshBuffer::Type types[] = {
-        MeshBuffer::Type::tFLOAT, MeshBuffer::Type::tINT,   MeshBuffer::Type::tUINT,
-        MeshBuffer::Type::tSHORT, MeshBuffer::Type::tUSHORT, MeshBuffer::Type::tBYTE,
-        MeshBuffer::Type::tUBYTE};
-    const uint32_t glTypes[] = {GL_FLOAT, GL_INT,           GL_UNSIGNED_INT, GL_SHORT,
-                                GL_UNSIGNED_SHORT, GL_BYTE, GL_UNSIGNED_BYTE};
-    const uint32_t sizes[] = {sizeof(GLfloat), sizeof(GLint),  sizeof(GLuint), sizeof(GLshort),
-                              sizeof(GLushort), sizeof(GLbyte), sizeof(GLubyte)};
-    for (size_t i = 0; i < std::size(types); ++i) {
-        EXPECT_EQ(MeshBuffer::glType(types[i]), glTypes[i]) << i;
-        EXPECT_EQ(MeshBuffer::elementSize(types[i]), sizes[i]) << i;
-    }
 }
 
 TEST(MeshBuffer, DataIsTheArrayHandedOver)

@@ -155,19 +155,6 @@ TEST_F(TextureFileGLTest, PaletteImageUploadsOpaqueWithBottomRowFirst)
     EXPECT_EQ(boundTexture(), 0);
 }
 
-TEST_F(TextureFileGLTest, TwentyFourBitImageUploadsOpaque)
-{
-    FIBITMAP* bitmap = FreeImage_Allocate(1, 2, 24);
-    RGBQUAD bottom{1, 2, 3, 0};
-    RGBQUAD top{4, 5, 6, 0};
-    FreeImage_SetPixelColor(bitmap, 0, 0, &bottom);
-    FreeImage_SetPixelColor(bitmap, 0, 1, &top);
-    writeImage(bitmap, FIF_BMP);
-
-    const std::unique_ptr<Texture2D> texture = Texture2D::loadFromFile(path);
-    EXPECT_EQ(texels(*texture), (std::vector<Rgba>{{3, 2, 1, 255}, {6, 5, 4, 255}}));
-}
-
 TEST_F(TextureFileGLTest, MissingImageGivesEmptyTexture)
 {
     const std::unique_ptr<Texture2D> texture = Texture2D::loadFromFile(path + "_missing.png");

@@ -146,17 +146,6 @@ TEST_F(VAOGLTest, MapLayoutColourIdIsTheFifthAttribute)
     EXPECT_NEAR(p.b, 153, 1);
 }
 
-TEST_F(VAOGLTest, DrawingLeavesNoVertexArrayBound)
-{
-    VAO vao(standardLayout);
-    fillStandard(vao, splitSquare, splitColours);
-    vao.upload();
-    drawWith(GLTesting::standardVertexSource(), GLTesting::colourFragmentSource(), vao);
-    GLint bound = -1;
-    glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &bound);
-    EXPECT_EQ(bound, 0);
-}
-
 class VAOGLDeathTest : public GLTesting::GLDeathTest {
 };
 
