@@ -16,11 +16,13 @@ function(game_add_library name)
   target_link_libraries(${name} PUBLIC ${L_LIBS})
 endfunction()
 
-# game_add_test(name SOURCES ... LIBS ... [DISPLAY] [WORKDIR dir] [TIMEOUT s]):
+# game_add_test(name SOURCES ... LIBS ... [DISPLAY] [WORKDIR dir] [TIMEOUT s]
+#               [LABEL unit|gl|e2e|fuzz]):
 # a GoogleTest executable run by CTest. DISPLAY runs it against a private
-# Xvfb server so GL tests get a real OpenGL 3.3 core context.
+# Xvfb server so GL tests get a real OpenGL 3.3 core context. The label
+# (default "gl" with DISPLAY, else "unit") lets a run pick suites with -L.
 function(game_add_test name)
-  cmake_parse_arguments(T "DISPLAY" "WORKDIR;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "DISPLAY" "WORKDIR;TIMEOUT;LABEL" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main Threads::Threads)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
@@ -36,5 +38,12 @@ function(game_add_test name)
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
   endif()
-  set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
+  if(NOT T_LABEL)
+    if(T_DISPLAY)
+      set(T_LABEL gl)
+    else()
+      set(T_LABEL unit)
+    endif()
+  endif()
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT} LABELS ${T_LABEL})
 endfunction()
