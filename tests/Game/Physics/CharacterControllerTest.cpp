@@ -225,6 +225,40 @@ TEST_F(CharacterControllerTest, IsHeldStillInACornerBetweenTwoWalls)
     EXPECT_LE(spread, 0.001f);
 }
 
+TEST_F(CharacterControllerTest, IsHeldStillInANarrowWedgeBetweenTwoWalls)
+{
+    // Two walls meeting at 60 degrees with the apex on +X, walked into along
+    // the bisector.
+    const float halfOpening = glm::radians(30.0f);
+    const glm::vec3 size(12.0f, 1.0f, 4.0f);
+    for (const float side : {1.0f, -1.0f}) {
+        const glm::quat turn = glm::angleAxis(-side * halfOpening, glm::vec3(0.0f, 0.0f, 1.0f));
+        // Each wall's inner face passes through the apex (8, 0).
+        const glm::vec3 inward = turn * glm::vec3(0.0f, -side, 0.0f);
+        const glm::vec3 along = turn * glm::vec3(-1.0f, 0.0f, 0.0f);
+        const glm::vec3 center = glm::vec3(8.0f, 0.0f, 2.0f) + along * 6.0f - inward * 0.5f;
+        t.addBox(center, size, turn);
+    }
+    t.place(player, glm::vec3(0.0f, 0.0f, capsuleHalfHeight));
+    t.steps(20);
+    t.hold(SDL_SCANCODE_W);
+
+    std::vector<glm::vec3> positions;
+    for (int i = 0; i < 300; ++i) {
+        t.step();
+        positions.push_back(t.position(player));
+    }
+    const glm::vec3 last = positions.back();
+    EXPECT_GT(last.x, 6.0f);
+    EXPECT_NEAR(last.y, 0.0f, 0.01f);
+    float spread = 0.0f;
+    for (std::size_t i = positions.size() - 60; i < positions.size(); ++i) {
+        spread = std::max(spread, glm::length(positions[i] - last));
+    }
+    RecordProperty("wedge_spread_mm", std::to_string(spread * 1000.0f));
+    EXPECT_LE(spread, 0.001f);
+}
+
 TEST_F(CharacterControllerTest, ClimbsOutOfABlockItWasPlacedInside)
 {
     const float blockTop = 1.0f;
@@ -246,6 +280,28 @@ TEST_F(CharacterControllerTest, FallsNoFasterThanFiftyFiveMetresPerSecond)
         previousZ = t.position(player).z;
     }
     EXPECT_FLOAT_EQ(t.controller(player).getVerticalVelocity(), -55.0f);
+}
+
+TEST_F(CharacterControllerTest, LandsOnAThinBlockAtFullFallSpeedWithoutSinkingIn)
+{
+    // 0.1 m thick, like the level's thinnest block, met at 55 m/s (0.55 m a
+    // step). Several start heights give several offsets of the last step; in
+    // no step may the body show inside the block.
+    const float blockTop = 50.0f;
+    for (int k = 0; k < 11; ++k) {
+        PhysicsTestWorld fresh;
+        fresh.addFloor();
+        fresh.addBox(glm::vec3(0.0f, 0.0f, blockTop - 0.05f), glm::vec3(4.0f, 4.0f, 0.1f));
+        const uint32_t faller = fresh.addPlayer();
+        const float startOffset = 0.05f * static_cast<float>(k);
+        fresh.place(faller, glm::vec3(0.0f, 0.0f, 200.0f + startOffset));
+        for (int i = 0; i < 500; ++i) {
+            fresh.step();
+            ASSERT_GE(fresh.position(faller).z - capsuleHalfHeight, blockTop - restTolerance)
+                << "start offset " << startOffset << ", step " << i;
+        }
+        EXPECT_NEAR(fresh.position(faller).z - capsuleHalfHeight, blockTop, restTolerance);
+    }
 }
 
 TEST_F(CharacterControllerTest, HoldingLeftAndRightWalksRight)

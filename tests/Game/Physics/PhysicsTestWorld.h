@@ -75,10 +75,11 @@ struct PhysicsTestWorld {
     }
 
     // An axis-aligned static box (the level's own blocks are turned by 30°).
-    uint32_t addBox(const glm::vec3& center, const glm::vec3& size)
+    uint32_t addBox(const glm::vec3& center, const glm::vec3& size,
+                    const glm::quat& rotation = glm::quat(1.0f, 0.0f, 0.0f, 0.0f))
     {
         const uint32_t entity = world.createEntity();
-        world.addComponent(entity, TransformComponent(center, size));
+        world.addComponent(entity, TransformComponent(center, size, rotation));
         const glm::vec3 half = size * 0.5f;
         world.addComponent(entity, PhysicsColliderComponent(std::make_shared<btBoxShape>(btVector3(half.x, half.y, half.z))));
         PhysicsRigidBodyComponent body(entity, 0.0f, btVector3(0.0f, 0.0f, 0.0f));
