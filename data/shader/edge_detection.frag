@@ -1,11 +1,15 @@
 #version 330 core
 
 // Outlines from the scene's target 1 (normal in RGB, packed depth in alpha),
-// read through a nearest, clamped sampler. Five reads: the pixel and its four
-// neighbours. A pixel is on an edge where the normal turns or where the depth
-// bends; comparing the depth's second difference instead of the plain
-// difference keeps slanted faces, whose depth changes steadily, free of
-// lines. The result is the factor the composite multiplies the colour by.
+// read through a nearest, clamped sampler: five reads, the pixel and its four
+// neighbours. The result is the factor the composite multiplies the colour by.
+//
+// Where the depth bends (a silhouette), the line goes on the farther side
+// only, so thin things in front (the rope, the gizmo's handles) keep their
+// colour and get a dark rim from what lies behind them. Comparing the
+// depth's second difference instead of the plain difference keeps slanted
+// faces, whose depth changes steadily, free of lines. Where the normal turns
+// at about equal depth (a crease), both sides darken.
 
 uniform sampler2D uEdgeData;
 uniform vec2 uPixelSize;
@@ -16,12 +20,23 @@ const float normalEdgeLow = 0.02;
 const float normalEdgeHigh = 0.06;
 const float depthEdgeLow = 0.012;
 const float depthEdgeHigh = 0.03;
+// Packed-depth difference up to which a neighbour counts as level with the pixel.
+const float creaseDepthTolerance = 0.01;
 const float outlineDarkness = 0.85;
 
-float normalJump(vec3 centre, vec3 neighbour)
+// Squared normal difference to a neighbour that is not behind the pixel: a
+// neighbour farther away puts the line on its own side instead.
+float normalJump(vec4 centre, vec4 neighbour)
 {
-    vec3 difference = centre - neighbour;
-    return dot(difference, difference);
+    vec3 difference = centre.rgb - neighbour.rgb;
+    float counts = step(neighbour.a, centre.a + creaseDepthTolerance);
+    return dot(difference, difference) * counts;
+}
+
+// How far the pixel lies behind the mean of two opposite neighbours.
+float depthBend(float centre, float first, float second)
+{
+    return max(2.0 * centre - first - second, 0.0);
 }
 
 void main()
@@ -35,9 +50,9 @@ void main()
     vec4 below = texture(uEdgeData, uv - stepY);
     vec4 above = texture(uEdgeData, uv + stepY);
 
-    float normalEdge = max(max(normalJump(centre.rgb, left.rgb), normalJump(centre.rgb, right.rgb)),
-                           max(normalJump(centre.rgb, below.rgb), normalJump(centre.rgb, above.rgb)));
-    float depthEdge = abs(left.a + right.a - 2.0 * centre.a) + abs(below.a + above.a - 2.0 * centre.a);
+    float normalEdge = max(max(normalJump(centre, left), normalJump(centre, right)),
+                           max(normalJump(centre, below), normalJump(centre, above)));
+    float depthEdge = depthBend(centre.a, left.a, right.a) + depthBend(centre.a, below.a, above.a);
 
     float edge = max(smoothstep(normalEdgeLow, normalEdgeHigh, normalEdge),
                      smoothstep(depthEdgeLow, depthEdgeHigh, depthEdge));

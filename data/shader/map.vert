@@ -23,9 +23,9 @@ out vec2 vTexCoord;
 flat out vec3 vColorId;
 
 const vec3 sunDirection = vec3(0.37, 0.52, 0.77);
-const vec3 sunColor = vec3(0.80, 0.76, 0.68);
-const vec3 skyAmbient = vec3(0.42, 0.46, 0.54);
-const vec3 groundAmbient = vec3(0.22, 0.21, 0.20);
+const vec3 sunColor = vec3(0.72, 0.68, 0.60);
+const vec3 skyAmbient = vec3(0.56, 0.60, 0.68);
+const vec3 groundAmbient = vec3(0.38, 0.36, 0.34);
 const float darkestFace = 0.92;
 const float brightestFace = 1.04;
 

@@ -22,9 +22,9 @@ out vec2 vTexCoord;
 // World space, +Z up: a warm sun high in the sky and an ambient term that
 // shades from ground bounce below to sky light above.
 const vec3 sunDirection = vec3(0.37, 0.52, 0.77);
-const vec3 sunColor = vec3(0.80, 0.76, 0.68);
-const vec3 skyAmbient = vec3(0.42, 0.46, 0.54);
-const vec3 groundAmbient = vec3(0.22, 0.21, 0.20);
+const vec3 sunColor = vec3(0.72, 0.68, 0.60);
+const vec3 skyAmbient = vec3(0.56, 0.60, 0.68);
+const vec3 groundAmbient = vec3(0.38, 0.36, 0.34);
 
 vec3 sceneLight(vec3 worldNormal)
 {

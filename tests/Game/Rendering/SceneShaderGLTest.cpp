@@ -2,6 +2,8 @@
 // the colour, target 1 the outline data (view normal, packed depth) that the
 // edge pass reads.
 
+#include <algorithm>
+
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
 
@@ -129,6 +131,22 @@ TEST_F(SceneShaderTest, SkyShowsItsTextureUnlitAndIsTheFarthestOutlineBackground
     EXPECT_EQ(outlineAtCentre().a, 255);
 }
 
+TEST_F(SceneShaderTest, SkyIsFilteredBilinearlyAndClampedAtItsEdges)
+{
+    auto blackToWhite = makeTexture({{0, 0, 0, 255}, {255, 255, 255, 255}}, 2, 1);
+    bindTexture(0, *blackToWhite);
+    drawFacingQuad("shaderSkybox", 500.0f);
+
+    std::vector<int> row;
+    for (uint32_t x = 0; x < RenderTarget::size; ++x) {
+        row.push_back(scene.pixel(colourTarget, x, centre).r);
+    }
+    EXPECT_EQ(row.front(), 0);
+    EXPECT_EQ(row.back(), 255);
+    EXPECT_NEAR(row[centre], 128, 8);
+    EXPECT_TRUE(std::is_sorted(row.begin(), row.end()));
+}
+
 TEST_F(SceneShaderTest, BlendedFloorReplacesTheOutlineDataBelowWithTheSkyBackground)
 {
     drawFacingQuad("shaderSkybox", 500.0f);
@@ -227,9 +245,13 @@ TEST_F(SceneShaderTest, VertexHeldByNoBoneKeepsItsBindPose)
 
 TEST_F(SceneShaderTest, WeightsNotAddingUpToOneAreNormalised)
 {
+    drawSkinnedHalf(1.0f, 0);
+    const Rgba fullyHeld = scene.pixel(outlineTarget, rightSide, centre);
+    clear();
     drawSkinnedHalf(0.5f, 0);
+
     EXPECT_FALSE(covered(leftSide));
-    EXPECT_TRUE(covered(rightSide));
+    EXPECT_EQ(scene.pixel(outlineTarget, rightSide, centre), fullyHeld);
 }
 
 TEST_F(SceneShaderTest, BoneIdPastThePaletteReadsInsideIt)
