@@ -1,7 +1,8 @@
 #version 330 core
 
 // The grid floor, drawn with blending: its alpha fades out with the distance
-// from the eye so the floor's far edge melts into the sky.
+// from the eye, and is gone before the floor's own edge comes into view from
+// anywhere inside the level, so the floor melts into the sky.
 
 in vec3 vLight;
 in vec3 vViewPosition;
@@ -13,8 +14,8 @@ uniform sampler2D uGridTexture;
 layout(location = 0) out vec4 outColor;
 layout(location = 1) out vec4 outEdgeData;
 
-const float fadeStart = 25.0;
-const float fadeEnd = 70.0;
+const float fadeStart = 20.0;
+const float fadeEnd = 50.0;
 // The floor is backdrop for the outlines, like the sky: blocks get
 // silhouettes against it, and its alpha of one makes the blend replace the
 // outline data of whatever it hides below ground.

@@ -229,6 +229,19 @@ TEST_F(SceneShaderTest, LevelTakesItsPatternFromUnitZeroAndOnlyBrightnessFromUni
     EXPECT_EQ(colour.b, 0);
 }
 
+TEST_F(SceneShaderTest, LevelCheckerShadesAroundItsOwnMeanBrightness)
+{
+    auto grey = makeSolidTexture({90, 90, 90, 255});
+    bindTexture(0, *white);
+    drawFacingQuad("shaderMapGeometry", 10.0f);
+    const Rgba underWhite = scene.pixel(colourTarget, centre, centre);
+    bindTexture(1, *grey);
+    clear();
+    drawFacingQuad("shaderMapGeometry", 10.0f);
+
+    EXPECT_EQ(scene.pixel(colourTarget, centre, centre), underWhite);
+}
+
 TEST_F(SceneShaderTest, BoneMovesTheVerticesItHolds)
 {
     drawSkinnedHalf(1.0f, 0);

@@ -64,7 +64,8 @@ private:
     std::unique_ptr<Engine::GFX::Texture2D> depth;
 };
 
-// An RGBA8 texture of width x height pixels, rows from the bottom up.
+// An RGBA8 texture of width x height pixels, rows from the bottom up. Made
+// on the active unit, which is left with no texture bound.
 std::unique_ptr<Engine::GFX::Texture2D> makeTexture(const std::vector<Rgba>& pixels, uint32_t width,
                                                     uint32_t height);
 std::unique_ptr<Engine::GFX::Texture2D> makeSolidTexture(Rgba colour);
