@@ -1,0 +1,93 @@
+#pragma once
+
+#include <cstdint>
+
+#include <glm/glm.hpp>
+
+#include "Game/Controller/ActiveCamera.h"
+#include "Game/Scene/Camera.h"
+
+class MatrixState;
+class Shader;
+
+namespace Engine {
+class GameEngine;
+class MouseState;
+} // namespace Engine
+
+namespace Engine::ECS {
+class EntityManager;
+}
+
+namespace Engine::GFX::Mesh {
+class Model3D;
+}
+
+namespace UI {
+class UiLayer;
+}
+
+namespace Game {
+
+class GameResources;
+class Skybox;
+struct EditorState;
+struct GameMap;
+struct GameState;
+
+// Everything one frame reads; owned by the game controller.
+struct FrameSources {
+    Engine::ECS::EntityManager* world = nullptr;
+    GameResources* resources = nullptr;
+    MatrixState* matrices = nullptr;
+    const Engine::MouseState* mouse = nullptr;
+    const GameState* gameState = nullptr;
+    UI::UiLayer* uiLayer = nullptr;
+    Skybox* skybox = nullptr;
+    GameMap* gameMap = nullptr;
+    EditorState* editorState = nullptr;
+    const Camera* screenCamera = nullptr;
+    Engine::GFX::Mesh::Model3D* screenQuad = nullptr;
+    CameraEntities cameras;
+    float width = 0.0f;
+    float height = 0.0f;
+};
+
+// Draws one frame: the scene into the two-target scene framebuffer, the
+// editor's colour-id picking pass, the edge pass, the composite onto the
+// window and the 2D overlay. Leaves GL with depth test on, blending off
+// with (GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA), back-face culling on,
+// framebuffer 0 bound and depth writes on.
+class FrameRenderer {
+public:
+    explicit FrameRenderer(const FrameSources& sources) : sources(sources) {}
+
+    void render(float alpha);
+
+private:
+    void interpolate(float alpha);
+    void beginScene();
+    const Camera& useActiveCamera();
+    void drawSkybox(const Camera& camera);
+    void drawCharacter();
+    void drawEntities(float alpha);
+    void drawLevel();
+    void drawFloor();
+    void drawSelection(float alpha);
+    void drawRope(float alpha);
+    void drawGizmo();
+    void drawPickingPass();
+    void drawEdgePass();
+    void drawComposite();
+    void drawOverlay();
+    void drawCrosshair();
+    void drawCursor();
+    void restoreState();
+
+    void use(const Shader* shader);
+    void drawScreenQuad();
+
+    FrameSources sources;
+};
+
+} // namespace Game

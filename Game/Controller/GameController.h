@@ -1,0 +1,119 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "Engine/Config/WindowSettings.h"
+#include "Engine/Core/GamePrototype.h"
+#include "Engine/Graphics/Model3D.h"
+#include "Game/Controller/GameContext.h"
+#include "Game/Controller/GameState.h"
+#include "Game/Editor/ColorIdPool.h"
+#include "Game/Physics/ContactDispatch.h"
+#include "Game/Scene/Camera.h"
+
+class PhysicsWorld;
+
+namespace Engine {
+class GameEngine;
+}
+
+namespace Engine::ECS {
+class EntityManager;
+}
+
+namespace DebugDraw {
+class BulletDebugDrawer_OpenGL;
+}
+
+namespace UI {
+class Menu;
+class MenuController;
+class UiLayer;
+} // namespace UI
+
+namespace Game {
+
+class FrameRenderer;
+class GameResources;
+class Skybox;
+struct EditorState;
+struct GameMap;
+
+// The game as the engine runs it: owns the world, the resources, the physics,
+// the level, the menus and the editor, and moves the game between its modes
+// (main menu, singleplayer, map editor, each with its pause menu).
+//
+// init() builds everything once, update() runs one fixed step of 10 ms and
+// render(alpha) draws one frame. Loading problems with the data files
+// surface from init() as Engine::DataFileError.
+class GameController final : public GamePrototype {
+public:
+    explicit GameController(Engine::GameEngine* engine);
+    ~GameController();
+    GameController(const GameController&) = delete;
+    GameController& operator=(const GameController&) = delete;
+
+    bool init() override;
+    void update() override;
+    void render(float alpha) override;
+    // Releases the GL and physics objects while the window's context still exists.
+    void shutdown() override;
+
+    float animationPhase = 0.0f;
+    Engine::WindowSettings windowSettings;
+    std::unique_ptr<Skybox> skybox;
+    ColorIdPool colorIdPool;
+    std::unique_ptr<GameState> gameState;
+    std::unique_ptr<GameContext> gameContext;
+    std::unique_ptr<UI::Menu> menu;
+    std::unique_ptr<UI::MenuController> menuController;
+    Engine::GameEngine* engine;
+    std::unique_ptr<GameMap> gameMap;
+    uint32_t menuCameraEntity = 0;
+    uint32_t editorCameraEntity = 0;
+    uint32_t playerEntity = 0;
+    uint32_t heldItemEntity = 0;
+    std::unique_ptr<GameResources> resources;
+    std::unique_ptr<UI::UiLayer> uiLayer;
+    std::unique_ptr<PhysicsWorld> physicsWorld;
+    GamePhysics::ContactRecord contacts;
+    Camera screenCamera;
+    std::unique_ptr<DebugDraw::BulletDebugDrawer_OpenGL> debugDrawer;
+    std::unique_ptr<Engine::GFX::Mesh::Model3D> screenQuad;
+    std::unique_ptr<EditorState> editorState;
+    uint32_t floorEntity = 0;
+    // Declared last so that it goes first: its components take their bodies
+    // out of the physics world and free their GL objects.
+    std::unique_ptr<Engine::ECS::EntityManager> world;
+
+private:
+    // init(), in order.
+    void applyConfiguration();
+    void createWorld();
+    void createHeldItem();
+    void centreMouse();
+    void createScreenPass();
+    void createMenuCamera();
+    void createEditorCamera();
+    void createPlayer();
+    void createLevel();
+    void createFloor();
+    void createMenus();
+    void startClock();
+
+    // update(), in order.
+    void togglePause();
+    void runStepSystems();
+    void animateCharacter();
+    void placeHeldItem();
+    void showSpeed();
+    void stepPhysics();
+    void showFramesPerSecond();
+
+    void releaseAll();
+
+    std::unique_ptr<FrameRenderer> frameRenderer;
+};
+
+} // namespace Game

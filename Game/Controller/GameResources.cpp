@@ -1,0 +1,299 @@
+#include "Game/Controller/GameResources.h"
+
+#include <string>
+
+#include <GL/glew.h>
+
+#include "Engine/Animation/AnimationFile.h"
+#include "Engine/Animation/SkeletonFile.h"
+#include "Engine/Core/DataFileError.h"
+#include "Engine/Core/Log.h"
+#include "Engine/Graphics/ModelFromBuilder.h"
+#include "Engine/Graphics/ModelLoader.h"
+#include "Engine/Graphics/ShaderCollection.h"
+#include "Engine/Mesh/MeshBuilder.h"
+#include "Game/Controller/ResourceCameras.h"
+
+namespace Game {
+
+namespace {
+
+using Engine::GFX::Texture2D;
+using Engine::GFX::Mesh::MeshBuilder;
+using Engine::GFX::Mesh::Model3D;
+
+constexpr const char* animatedModelPath = "./data/models/animation.camesh";
+constexpr const char* skeletonPath = "./data/skeletons/animation.cskel";
+constexpr const char* runningClipPath = "./data/animations/animation_running.canim";
+constexpr const char* fontDirectory = "./data/fonts/";
+constexpr const char* fontFile = "engine_font.fnt";
+constexpr const char* editorAxisPath = "./data/models/axisEditorMesh.cmesh";
+
+constexpr const char* speedTextStart = "OpenGL Game Engine\nFont Rendering Test";
+constexpr const char* fpsTextStart = "FPS";
+
+const char* const editorAxisParts[] = {"center", "center_sphere", "x_axis_transform", "y_axis_transform",
+                                       "z_axis_transform"};
+
+const glm::vec4 white(1.0f, 1.0f, 1.0f, 1.0f);
+const glm::vec4 yellow(1.0f, 1.0f, 0.0f, 1.0f);
+const glm::vec4 red(1.0f, 0.0f, 0.0f, 1.0f);
+const glm::vec4 green(0.0f, 1.0f, 0.0f, 1.0f);
+
+// ---- shaders ------------------------------------------------------------------
+
+using ShaderField = std::unique_ptr<Shader> GameResources::*;
+
+struct ShaderEntry {
+    const char* name;
+    ShaderField field;
+};
+
+// The order in which the programs are built.
+const ShaderEntry shaderEntries[] = {
+    {"defaultShader", &GameResources::defaultShader},
+    {"shaderSceneMapMRT", &GameResources::shaderSceneMapMRT},
+    {"shaderEntity", &GameResources::shaderEntity},
+    {"shaderDepthVisualisation", &GameResources::shaderDepthVisualisation},
+    {"skeletalShader", &GameResources::skeletalShader},
+    {"shaderFinalComposit", &GameResources::shaderFinalComposit},
+    {"shaderMaxDepthWrite", &GameResources::shaderMaxDepthWrite},
+    {"shaderMapGeometry", &GameResources::shaderMapGeometry},
+    {"shaderEdgeDetection", &GameResources::shaderEdgeDetection},
+    {"shaderDefaultWithColorID", &GameResources::shaderDefaultWithColorID},
+    {"shaderSkybox", &GameResources::shaderSkybox},
+    {"shaderRope", &GameResources::shaderRope},
+    {"shaderFloor", &GameResources::shaderFloor},
+    {"shaderFontDefault", &GameResources::shaderFontDefault},
+    {"shaderPhysicsDebug", &GameResources::shaderPhysicsDebug},
+    {"shaderUiBackground", &GameResources::shaderUiBackground},
+    {"shaderDefaultPremultipliedAlpha", &GameResources::shaderDefaultPremultipliedAlpha},
+    {"shaderEntitySelection", &GameResources::shaderEntitySelection},
+    {"shaderEditorAxis", &GameResources::shaderEditorAxis},
+    {"shaderEditorAxisID", &GameResources::shaderEditorAxisID},
+};
+
+// ---- textures -----------------------------------------------------------------
+
+enum class TextureSetup {
+    None,
+    Mipmaps,          // mipmaps with the default filters
+    SkyBox,           // linear, clamped at the edges, most anisotropic
+    PixelatedMipmaps, // mipmaps, nearest magnification, most anisotropic
+    SmoothMipmaps,    // trilinear, most anisotropic
+    Nearest,          // nearest both ways, no mipmaps
+};
+
+using TextureField = std::unique_ptr<Texture2D> GameResources::*;
+
+struct TextureEntry {
+    const char* path;
+    TextureSetup setup;
+    TextureField field;
+};
+
+// The order in which the images are loaded.
+const TextureEntry textureEntries[] = {
+    {"data/textures/grid.png", TextureSetup::Mipmaps, &GameResources::gridTexture},
+    {"data/textures/skybox.png", TextureSetup::SkyBox, &GameResources::skyboxTexture},
+    {"data/textures/default.png", TextureSetup::PixelatedMipmaps, &GameResources::defaultTexture},
+    {"data/textures/hexagon.png", TextureSetup::SmoothMipmaps, &GameResources::hexagonTexture},
+    {"data/textures/crosshair.png", TextureSetup::Nearest, &GameResources::crosshairTexture},
+    {"data/textures/ui/testBox.png", TextureSetup::None, &GameResources::uiTestBoxTexture},
+    {"data/textures/ui/button.png", TextureSetup::None, &GameResources::buttonTexture},
+    {"data/textures/ui/button_down.png", TextureSetup::None, &GameResources::buttonPressedTexture},
+    {"data/textures/ui/button_hover.png", TextureSetup::None, &GameResources::buttonHoverTexture},
+    {"data/textures/ui/whitetexture.png", TextureSetup::None, &GameResources::whiteTexture},
+    {"data/textures/ui/mouse.png", TextureSetup::None, &GameResources::mouseCursorTexture},
+    {"data/textures/ui/editor/tool_create.png", TextureSetup::None, &GameResources::createToolTexture},
+    {"data/textures/ui/editor/tool_translate.png", TextureSetup::None, &GameResources::translateToolTexture},
+    {"data/textures/ui/editor/tool_scale.png", TextureSetup::None, &GameResources::scaleToolTexture},
+    {"data/textures/ui/editor/tool_rotate.png", TextureSetup::None, &GameResources::rotateToolTexture},
+};
+
+void setFilters(GLint minification, GLint magnification)
+{
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minification);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magnification);
+}
+
+void setAnisotropy(float anisotropy)
+{
+    glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAX_ANISOTROPY_EXT, anisotropy);
+}
+
+// An image that could not be read has no level 0 to build mipmaps from, and
+// GL reports that as an error; such a texture keeps its defaults.
+void generateMipmaps(const Texture2D& texture)
+{
+    if (texture.width > 0 && texture.height > 0) {
+        glGenerateMipmap(GL_TEXTURE_2D);
+    }
+}
+
+// Expects the texture bound to unit 0.
+void applySetup(const Texture2D& texture, TextureSetup setup, float anisotropy)
+{
+    switch (setup) {
+    case TextureSetup::None:
+        break;
+    case TextureSetup::Mipmaps:
+        generateMipmaps(texture);
+        break;
+    case TextureSetup::SkyBox:
+        setFilters(GL_LINEAR, GL_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+        setAnisotropy(anisotropy);
+        break;
+    case TextureSetup::PixelatedMipmaps:
+        generateMipmaps(texture);
+        setFilters(GL_NEAREST_MIPMAP_LINEAR, GL_NEAREST);
+        setAnisotropy(anisotropy);
+        break;
+    case TextureSetup::SmoothMipmaps:
+        generateMipmaps(texture);
+        setFilters(GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
+        setAnisotropy(anisotropy);
+        break;
+    case TextureSetup::Nearest:
+        setFilters(GL_NEAREST, GL_NEAREST);
+        break;
+    }
+}
+
+std::unique_ptr<Texture2D> loadTexture(const TextureEntry& entry, float anisotropy)
+{
+    std::unique_ptr<Texture2D> texture = Texture2D::loadFromFile(entry.path);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, texture->name);
+    applySetup(*texture, entry.setup, anisotropy);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    return texture;
+}
+
+// ---- meshes -------------------------------------------------------------------
+
+template <class Build>
+std::unique_ptr<Model3D> buildModel(Build&& build)
+{
+    MeshBuilder builder;
+    build(builder);
+    auto model = std::make_unique<Model3D>();
+    Engine::GFX::Mesh::fillModel(*model, builder);
+    return model;
+}
+
+std::unique_ptr<Model3D> makeSphere(float radius, int slices, int stacks, const glm::vec4& colour)
+{
+    return buildModel([&](MeshBuilder& b) { b.addSphere(glm::vec3(0.0f), radius, slices, stacks, colour); });
+}
+
+std::unique_ptr<Model3D> makeFlatQuad(glm::vec2 lowerLeft, glm::vec2 upperRight)
+{
+    return buildModel([&](MeshBuilder& b) { b.addQuad(lowerLeft, upperRight, white, glm::vec2(1.0f)); });
+}
+
+} // namespace
+
+GameResources::GameResources(int32_t width, int32_t height)
+{
+    unitQuad = makeFlatQuad(glm::vec2(0.0f), glm::vec2(1.0f));
+    loadCharacter();
+    loadText();
+    createCameras(static_cast<float>(width), static_cast<float>(height));
+    createFramebuffers(static_cast<uint32_t>(width), static_cast<uint32_t>(height));
+    loadShaders();
+    const float anisotropy = maxAnisotropy();
+    createSamplers(anisotropy);
+    loadTextures(anisotropy);
+    generateMeshes();
+    loadEditorAxisMesh();
+}
+
+void GameResources::loadCharacter()
+{
+    animatedModel = Engine::GFX::Mesh::loadSkinnedMesh(animatedModelPath);
+    skeleton = Engine::GFX::readSkeletonFile(skeletonPath);
+    runningClip = Engine::GFX::readAnimationFile(runningClipPath);
+    boneMatrices.reserve(animatedModel->bones.size());
+    boneMatrices.assign(animatedModel->bones.size(), glm::mat4(1.0f));
+}
+
+void GameResources::loadText()
+{
+    font = Engine::GFX::Font::load(fontDirectory, fontFile);
+    speedText = std::make_unique<Engine::GFX::TextMesh>(font.get(), speedTextStart);
+    speedText->rebuild();
+    fpsText = std::make_unique<Engine::GFX::TextMesh>(font.get(), fpsTextStart);
+    fpsText->rebuild();
+}
+
+void GameResources::createCameras(float width, float height)
+{
+    defaultCamera = makeDefaultCamera(width, height);
+    secondCamera = makeSecondCamera(width, height);
+    uiCamera = makeUiCamera(width, height);
+}
+
+void GameResources::createFramebuffers(uint32_t width, uint32_t height)
+{
+    sceneFBO = std::make_unique<RenderTarget>(width, height, 2, DepthStorage::Texture);
+    edgeFBO = std::make_unique<RenderTarget>(width, height, 1, DepthStorage::None);
+    pickingFBO = std::make_unique<RenderTarget>(width, height, 1, DepthStorage::Renderbuffer);
+}
+
+void GameResources::loadShaders()
+{
+    Engine::log("SHADERGEN");
+    ShaderCollection collection(ShaderCollection::defaultShaderDirectory, ShaderCollection::defaultShaderList);
+    for (const ShaderEntry& entry : shaderEntries) {
+        this->*entry.field = collection.load(entry.name);
+    }
+    Engine::log("SHADER END");
+}
+
+void GameResources::createSamplers(float anisotropy)
+{
+    floorSampler = std::make_unique<Sampler>();
+    floorSampler->setFilters(GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
+    floorSampler->setWrap(GL_REPEAT, GL_REPEAT);
+    floorSampler->setMaxAnisotropy(anisotropy);
+    edgeSampler = std::make_unique<Sampler>();
+    edgeSampler->setFilters(GL_NEAREST, GL_NEAREST);
+    edgeSampler->setWrap(GL_CLAMP_TO_EDGE, GL_CLAMP_TO_EDGE);
+}
+
+void GameResources::loadTextures(float anisotropy)
+{
+    for (const TextureEntry& entry : textureEntries) {
+        this->*entry.field = loadTexture(entry, anisotropy);
+    }
+}
+
+void GameResources::generateMeshes()
+{
+    Engine::log("Mesh Loading");
+    yellowSphere = makeSphere(1.0f, 6, 6, yellow);
+    redSphere = makeSphere(1.0f, 32, 16, red);
+    whiteCube = buildModel([](MeshBuilder& b) { b.addBox(glm::vec3(-0.5f), glm::vec3(0.5f), white); });
+    smallGreenSphere = makeSphere(0.1f, 5, 5, green);
+    floorQuad = buildModel([](MeshBuilder& b) {
+        b.addHorizontalRectangle(glm::vec3(80.0f, 80.0f, 0.0f), glm::vec3(-80.0f, -80.0f, 0.0f), white,
+                                 glm::vec2(160.0f, 160.0f));
+    });
+    ropeCylinder = buildModel([](MeshBuilder& b) { b.addCylinder(glm::vec3(0.0f), 1.0f, 0.025f, red); });
+    uiQuad = makeFlatQuad(glm::vec2(-0.5f), glm::vec2(0.5f));
+}
+
+void GameResources::loadEditorAxisMesh()
+{
+    editorAxisMesh = Engine::GFX::Mesh::loadStaticModel(editorAxisPath);
+    for (const char* part : editorAxisParts) {
+        if (editorAxisMesh->nameToIndex.count(part) == 0) {
+            throw Engine::DataFileError(editorAxisPath, std::string("missing mesh part '") + part + "'");
+        }
+    }
+}
+
+} // namespace Game

@@ -1,0 +1,130 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "Engine/Animation/Animation.h"
+#include "Engine/Animation/BoneMatrixArray.h"
+#include "Engine/Animation/SkeletalAnimation.h"
+#include "Engine/Font/Font.h"
+#include "Engine/Font/TextMesh.h"
+#include "Engine/Graphics/Model3D.h"
+#include "Engine/Graphics/Shader.h"
+#include "Engine/Graphics/SkeletalMesh.h"
+#include "Engine/Graphics/Texture2D.h"
+#include "Game/Controller/RenderTarget.h"
+#include "Game/Controller/Sampler.h"
+#include "Game/Scene/Camera.h"
+
+namespace Game {
+
+// Everything the game draws with, loaded once at start-up with the GL context
+// current and kept for the whole run; other code reaches it by field.
+//
+// Loading problems are handled by the loader of each kind: a missing image
+// gives an empty texture, a missing font prints "MISSING FILE: <path>" and
+// gives an empty font, shader compile errors are printed; the game goes on in
+// all these cases. A missing or corrupt mesh, skeleton or clip file, a font
+// with a malformed number and an editor axis mesh without one of its named
+// parts throw Engine::DataFileError naming the file.
+class GameResources {
+public:
+    // Loads everything in a fixed order, logging "SHADERGEN", "SHADER END"
+    // and "Mesh Loading" on the way. The size fixes the framebuffers and the
+    // 2D camera.
+    GameResources(int32_t width, int32_t height);
+    GameResources(const GameResources&) = delete;
+    GameResources& operator=(const GameResources&) = delete;
+
+    // Quad (0, 0) .. (1, 1), white: the crosshair.
+    std::unique_ptr<Engine::GFX::Mesh::Model3D> unitQuad;
+
+    // The running character: skinned mesh, its skeleton, its clip and the
+    // palette uploaded as "uBones" (one matrix per bone).
+    std::unique_ptr<Engine::GFX::Mesh::SkeletalMesh> animatedModel;
+    std::unique_ptr<Engine::GFX::SkeletalAnimation> skeleton;
+    std::unique_ptr<Engine::GFX::Animation> runningClip;
+    Engine::GFX::BoneMatrixArray boneMatrices;
+
+    std::unique_ptr<Engine::GFX::Font> font;
+    // The speed read-out (top left) and the frame-rate read-out.
+    std::unique_ptr<Engine::GFX::TextMesh> speedText;
+    std::unique_ptr<Engine::GFX::TextMesh> fpsText;
+
+    Camera defaultCamera;
+    Camera uiCamera;
+    Camera secondCamera;
+
+    // Scene: two colour targets and a depth texture; edge: one colour
+    // target; picking: one colour target and a depth renderbuffer.
+    std::unique_ptr<RenderTarget> sceneFBO;
+    std::unique_ptr<RenderTarget> edgeFBO;
+    std::unique_ptr<RenderTarget> pickingFBO;
+
+    // Named as in the shader list.
+    std::unique_ptr<Shader> defaultShader;
+    std::unique_ptr<Shader> skeletalShader;
+    std::unique_ptr<Shader> shaderDefaultWithColorID;
+    std::unique_ptr<Shader> shaderSceneMapMRT;
+    std::unique_ptr<Shader> shaderEntity;
+    std::unique_ptr<Shader> shaderSkybox;
+    std::unique_ptr<Shader> shaderRope;
+    std::unique_ptr<Shader> shaderMapGeometry;
+    std::unique_ptr<Shader> shaderDepthVisualisation;
+    std::unique_ptr<Shader> shaderFinalComposit;
+    std::unique_ptr<Shader> shaderMaxDepthWrite;
+    std::unique_ptr<Shader> shaderEdgeDetection;
+    std::unique_ptr<Shader> shaderFloor;
+    std::unique_ptr<Shader> shaderFontDefault;
+    std::unique_ptr<Shader> shaderPhysicsDebug;
+    std::unique_ptr<Shader> shaderUiBackground;
+    std::unique_ptr<Shader> shaderDefaultPremultipliedAlpha;
+    std::unique_ptr<Shader> shaderEntitySelection;
+    std::unique_ptr<Shader> shaderEditorAxis;
+    std::unique_ptr<Shader> shaderEditorAxisID;
+
+    // Floor: trilinear, repeating, most anisotropic. Edge: nearest, clamped.
+    std::unique_ptr<Sampler> floorSampler;
+    std::unique_ptr<Sampler> edgeSampler;
+
+    std::unique_ptr<Engine::GFX::Texture2D> gridTexture;
+    std::unique_ptr<Engine::GFX::Texture2D> defaultTexture;
+    std::unique_ptr<Engine::GFX::Texture2D> hexagonTexture;
+    std::unique_ptr<Engine::GFX::Texture2D> skyboxTexture;
+    std::unique_ptr<Engine::GFX::Texture2D> crosshairTexture;
+    std::unique_ptr<Engine::GFX::Texture2D> uiTestBoxTexture;
+    std::unique_ptr<Engine::GFX::Texture2D> buttonTexture;
+    std::unique_ptr<Engine::GFX::Texture2D> buttonPressedTexture;
+    std::unique_ptr<Engine::GFX::Texture2D> buttonHoverTexture;
+    std::unique_ptr<Engine::GFX::Texture2D> whiteTexture;
+    std::unique_ptr<Engine::GFX::Texture2D> mouseCursorTexture;
+    std::unique_ptr<Engine::GFX::Texture2D> createToolTexture;
+    std::unique_ptr<Engine::GFX::Texture2D> translateToolTexture;
+    std::unique_ptr<Engine::GFX::Texture2D> scaleToolTexture;
+    std::unique_ptr<Engine::GFX::Texture2D> rotateToolTexture;
+
+    std::unique_ptr<Engine::GFX::Mesh::Model3D> yellowSphere; // held item
+    std::unique_ptr<Engine::GFX::Mesh::Model3D> floorQuad;
+    std::unique_ptr<Engine::GFX::Mesh::Model3D> redSphere;
+    std::unique_ptr<Engine::GFX::Mesh::Model3D> uiQuad; // (-0.5, -0.5) .. (0.5, 0.5): the mouse cursor
+    std::unique_ptr<Engine::GFX::Mesh::Model3D> whiteCube; // selection overlays
+    std::unique_ptr<Engine::GFX::Mesh::Model3D> smallGreenSphere;
+    std::unique_ptr<Engine::GFX::Mesh::Model3D> ropeCylinder; // 0 .. 1 along +z
+
+    // Holds the parts "center", "center_sphere", "x_axis_transform",
+    // "y_axis_transform" and "z_axis_transform".
+    std::unique_ptr<Engine::GFX::Mesh::Model3Di> editorAxisMesh;
+
+private:
+    void loadCharacter();
+    void loadText();
+    void createCameras(float width, float height);
+    void createFramebuffers(uint32_t width, uint32_t height);
+    void loadShaders();
+    void createSamplers(float anisotropy);
+    void loadTextures(float anisotropy);
+    void generateMeshes();
+    void loadEditorAxisMesh();
+};
+
+} // namespace Game

@@ -1,0 +1,110 @@
+#include "Game/Controller/GameWorld.h"
+
+#include "Engine/Core/GameEngine.h"
+#include "Game/Controller/GameResources.h"
+#include "Game/Physics/CharacterControllerComponent.h"
+#include "Game/Physics/CharacterControllerSystem.h"
+#include "Game/Physics/CollisionCallbackComponent.h"
+#include "Game/Physics/PhysicsColliderComponent.h"
+#include "Game/Physics/PhysicsComponent.h"
+#include "Game/Physics/PhysicsMotionStateSystem.h"
+#include "Game/Physics/PhysicsRigidBodyComponent.h"
+#include "Game/Physics/RigidBodyColliderSystem.h"
+#include "Game/Physics/TransformToCollissionTransformSystem.h"
+#include "Game/Rendering/DefaultMeshRenderSystem.h"
+#include "Game/Rendering/GrapplingHookMeshRenderSysten.h"
+#include "Game/Rendering/SelectedEntityRenderSystem.h"
+#include "Game/Scene/CameraComponent.h"
+#include "Game/Scene/CameraControlComponents.h"
+#include "Game/Scene/CameraDeltaSystem.h"
+#include "Game/Scene/CameraModificationComponent.h"
+#include "Game/Scene/CameraModificationDeltaSystem.h"
+#include "Game/Scene/CameraModificationMouseMovementSystem.h"
+#include "Game/Scene/CameraModificationStateCopySystem.h"
+#include "Game/Scene/CameraMouseShiftMovementSystem.h"
+#include "Game/Scene/CameraMouseZoomMovementSystem.h"
+#include "Game/Scene/CameraStateCopySystem.h"
+#include "Game/Scene/CharacterControllerStateCopySystem.h"
+#include "Game/Scene/FreeCamMovementSystem.h"
+#include "Game/Scene/GameplayComponents.h"
+#include "Game/Scene/MeshComponent.h"
+#include "Game/Scene/RotationAnimationComponent.h"
+#include "Game/Scene/RotationAnimationSystem.h"
+#include "Game/Scene/TestSystem.h"
+#include "Game/Scene/TransformComponent.h"
+#include "Game/Scene/TransformMatrixRefreshSystem.h"
+#include "Game/Scene/TransformStateCopySystem.h"
+
+namespace Game {
+
+namespace {
+
+Engine::GFX::Drawable* ropeMesh(const GameWorldServices& services)
+{
+    return services.resources == nullptr ? nullptr : services.resources->ropeCylinder.get();
+}
+
+} // namespace
+
+void registerGameComponents(Engine::ECS::EntityManager& world)
+{
+    world.registerComponent<TransformComponent>();
+    world.registerComponent<FreeCamMovementComponent>();
+    world.registerComponent<ItemComponent>();
+    world.registerComponent<PhysicsComponent>();
+    world.registerComponent<RotationAnimationComponent>();
+    world.registerComponent<CollisionCallbackComponent>();
+    world.registerComponent<HealthComponent>();
+    world.registerComponent<ProjectileComponent>();
+    world.registerComponent<CameraMouseShiftComponent>();
+    world.registerComponent<CameraMouseZoomMoveComponent>();
+    world.registerComponent<CameraMouseMovementComponent>();
+    world.registerComponent<CameraModificationComponent>();
+    world.registerComponent<CharacterControllerComponent>();
+    world.registerComponent<MeshComponent>();
+    world.registerComponent<GridMaskMeshComponent>();
+    world.registerComponent<PhysicsRigidBodyComponent>();
+    world.registerComponent<PhysicsColliderComponent>();
+    world.registerComponent<AiShootComponent>();
+    world.registerComponent<CameraComponent>();
+}
+
+// The order fixes the instance numbers and nothing else: the world keeps its
+// systems ordered by class name, and the game runs each one by type.
+std::vector<SystemRegistration> registerGameSystems(Engine::ECS::EntityManager& world,
+                                                    const GameWorldServices& services)
+{
+    Engine::ECS::EntityManager* w = &world;
+    SystemRegistrar registrar(world);
+    registrar.add(TestSystem(w));
+    registrar.add(CameraModificationMouseMovementSystem(w, services.mouse));
+    registrar.add(CharacterControllerSystem(w, services.keyboard, services.mouse, services.physicsWorld));
+    registrar.add(DefaultMeshRenderSystem(w, services.matrixState));
+    registrar.add(CameraModificationDeltaSystem(w));
+    registrar.add(FreeCamMovementSystem(w, services.keyboard));
+    registrar.add(RigidBodyColliderSystem(w, services.physicsWorld));
+    registrar.add(TransformToCollissionTransformSystem(w));
+    registrar.add(GrapplingHookMeshRenderSysten(w, services.matrixState, ropeMesh(services)));
+    registrar.add(RotationAnimationSystem(w));
+    registrar.add(CameraDeltaSystem(w));
+    registrar.add(SelectedEntityRenderSystem(w, services.matrixState));
+    registrar.add(CameraMouseShiftMovementSystem(w, services.mouse));
+    registrar.add(CameraMouseZoomMovementSystem(w, services.mouse));
+    registrar.add(PhysicsMotionStateSystem(w));
+    registrar.add(TransformMatrixRefreshSystem(w));
+    registrar.add(CameraStateCopySystem(w));
+    registrar.add(TransformStateCopySystem(w));
+    registrar.add(CameraModificationStateCopySystem(w));
+    registrar.add(CharacterControllerStateCopySystem(w));
+    return registrar.registrations;
+}
+
+std::unique_ptr<Engine::ECS::EntityManager> createGameWorld(const GameWorldServices& services)
+{
+    auto world = std::make_unique<Engine::ECS::EntityManager>(services.engine);
+    registerGameComponents(*world);
+    registerGameSystems(*world, services);
+    return world;
+}
+
+} // namespace Game

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Engine/ECS/EntityManager.h"
+#include "Engine/ECS/SystemType.h"
+
+class MatrixState;
+class PhysicsWorld;
+
+namespace Engine {
+class GameEngine;
+class KeyboardState;
+class MouseState;
+} // namespace Engine
+
+namespace Game {
+
+class GameResources;
+
+// What the game's systems are built with; every pointer must outlive the world.
+struct GameWorldServices {
+    Engine::GameEngine* engine = nullptr;
+    const Engine::KeyboardState* keyboard = nullptr;
+    const Engine::MouseState* mouse = nullptr;
+    MatrixState* matrixState = nullptr;
+    PhysicsWorld* physicsWorld = nullptr;
+    GameResources* resources = nullptr;
+};
+
+// One registration as the world numbered it.
+struct SystemRegistration {
+    std::string name;
+    uint32_t instance;
+};
+
+// Adds systems to a world and keeps the list of what it added, in order.
+class SystemRegistrar {
+public:
+    explicit SystemRegistrar(Engine::ECS::EntityManager& world) : world(world) {}
+
+    template <class S>
+    void add(const S& system)
+    {
+        const uint32_t instance = world.addSystem(system);
+        registrations.push_back({Engine::ECS::systemTypeOf<S>().name, instance});
+    }
+
+    Engine::ECS::EntityManager& world;
+    std::vector<SystemRegistration> registrations;
+};
+
+// The 19 component types of the game (identifiers 1 to 19).
+void registerGameComponents(Engine::ECS::EntityManager& world);
+
+// The game's 20 systems in their fixed order; returns what was registered.
+// Register before creating entities: only changed entities join systems.
+std::vector<SystemRegistration> registerGameSystems(Engine::ECS::EntityManager& world,
+                                                    const GameWorldServices& services);
+
+// A new world with the game's component types and systems.
+std::unique_ptr<Engine::ECS::EntityManager> createGameWorld(const GameWorldServices& services);
+
+} // namespace Game

@@ -1,0 +1,193 @@
+#include "Game/UI/MenuController.h"
+
+#include "Engine/Core/MouseState.h"
+#include "Game/Physics/CharacterControllerComponent.h"
+#include "Game/UI/InputSwitch.h"
+#include "Game/UI/MenuElements.h"
+#include "Game/UI/MenuLayout.h"
+#include "Game/UI/UIComponents.h"
+
+namespace UI {
+
+using Game::GameState;
+
+namespace {
+
+constexpr const char* resumeGameName = "Resume_Game";
+constexpr const char* resumeEditorName = "Resume_Editor";
+constexpr const char* backToMenuName = "Back_to_menu";
+constexpr const char* editorBarName = "background";
+
+constexpr float editorBarHeight = 64.0f;
+const glm::vec4 buttonColour(1.0f, 1.0f, 1.0f, 1.0f);
+const glm::vec4 editorBarColour(0.0f, 0.0f, 0.0f, 1.0f);
+
+} // namespace
+
+MenuController::MenuController(Engine::GameEngine* engine, Engine::ECS::EntityManager* world,
+                               Game::GameResources* resources, Menu* menu, Game::GameState* gameState,
+                               uint32_t playerEntity, uint32_t editorCameraEntity, uint32_t menuCameraEntity,
+                               std::unique_ptr<MenuPlatform> platform)
+    : engine(engine)
+    , world(world)
+    , resources(resources)
+    , menu(menu)
+    , gameState(gameState)
+    , playerEntity(playerEntity)
+    , editorCameraEntity(editorCameraEntity)
+    , menuCameraEntity(menuCameraEntity)
+    , platform(platform != nullptr ? std::move(platform) : std::make_unique<SdlMenuPlatform>(engine))
+{
+}
+
+// ---- menus ---------------------------------------------------------------------
+
+void MenuController::showMainMenu()
+{
+    showButtons({{"Singleplayer", "Singleplayer", &MenuController::startGame},
+                 {"Map-Editor", "Map-Editor", &MenuController::startEditor},
+                 {"Options", "Options", nullptr},
+                 {"GameEnd", "End Game", &MenuController::endProgram}});
+}
+
+void MenuController::showGamePauseMenu()
+{
+    showButtons({{resumeGameName, "Resume", &MenuController::resumeGame},
+                 {backToMenuName, "Back to menu", &MenuController::gameToMenu}});
+}
+
+void MenuController::showEditorPauseMenu()
+{
+    showButtons({{resumeEditorName, "Resume", &MenuController::resumeEditor},
+                 {backToMenuName, "Back to menu", &MenuController::editorToMenu}});
+}
+
+void MenuController::hidePauseMenu()
+{
+    for (const char* name : {resumeGameName, resumeEditorName, backToMenuName}) {
+        if (menu->count(name) == 1) {
+            menu->remove(name);
+        }
+    }
+}
+
+void MenuController::showButtons(std::initializer_list<Button> buttons)
+{
+    const glm::ivec2 windowSize = platform->windowSize();
+    const glm::ivec2 buttonSize(resources->buttonTexture->width, resources->buttonTexture->height);
+    int32_t row = 0;
+    for (const Button& button : buttons) {
+        addButton(button, menuButtonCorner(windowSize, buttonSize, row++), buttonSize);
+    }
+}
+
+void MenuController::addButton(const Button& button, glm::ivec2 corner, glm::ivec2 size)
+{
+    const uint32_t entity = makeButtonElement(*world, static_cast<float>(corner.x), static_cast<float>(corner.y),
+                                              static_cast<float>(size.x), static_cast<float>(size.y),
+                                              resources->buttonTexture.get(), buttonColour, resources->font.get(),
+                                              button.label);
+    if (button.action != nullptr) {
+        const Action action = button.action;
+        world->addComponent(entity, Component::UIclickableComponent([this, action] { (this->*action)(); },
+                                                                    resources->buttonHoverTexture.get(),
+                                                                    resources->buttonPressedTexture.get()));
+    }
+    menu->add(button.name, entity);
+}
+
+// ---- button actions --------------------------------------------------------------
+
+void MenuController::startGame()
+{
+    gameState->uiVisible = false;
+    enterRelativeMouseMode();
+    gameState->mode = GameState::modeSingleplayer;
+    menu->clear();
+    resetPlayerMotion();
+    setPlayerInputEnabled(*world, playerEntity, true);
+}
+
+void MenuController::startEditor()
+{
+    gameState->uiVisible = true;
+    gameState->mode = GameState::modeMapEditor;
+    menu->clear();
+    const glm::vec2 window(platform->windowSize());
+    const uint32_t bar = makeBackgroundElement(*world, 0.0f, window.y - editorBarHeight, window.x, editorBarHeight,
+                                               resources->whiteTexture.get(), editorBarColour);
+    menu->add(editorBarName, bar);
+    setEditorCameraInputEnabled(*world, editorCameraEntity, true);
+}
+
+void MenuController::endProgram()
+{
+    engine->quit = true;
+}
+
+void MenuController::resumeGame()
+{
+    gameState->paused = false;
+    enterRelativeMouseMode();
+    gameState->uiVisible = false;
+    hidePauseMenu();
+    setPlayerInputEnabled(*world, playerEntity, true);
+}
+
+void MenuController::gameToMenu()
+{
+    gameState->paused = false;
+    gameState->uiVisible = true;
+    platform->setRelativeMouseMode(false);
+    menu->clear();
+    showMainMenu();
+    gameState->mode = GameState::modeMainMenu;
+    setPlayerInputEnabled(*world, playerEntity, false);
+}
+
+void MenuController::resumeEditor()
+{
+    gameState->paused = false;
+    hidePauseMenu();
+    setEditorCameraInputEnabled(*world, editorCameraEntity, true);
+}
+
+void MenuController::editorToMenu()
+{
+    gameToMenu();
+    setEditorCameraInputEnabled(*world, editorCameraEntity, false);
+}
+
+void MenuController::pauseGame()
+{
+    gameState->paused = true;
+    platform->setRelativeMouseMode(false);
+    platform->centreMouse();
+    gameState->uiVisible = true;
+    showGamePauseMenu();
+    setPlayerInputEnabled(*world, playerEntity, false);
+}
+
+// ---- helpers ----------------------------------------------------------------------
+
+// The jump of the cursor into relative mode must not turn the camera.
+void MenuController::enterRelativeMouseMode()
+{
+    platform->setRelativeMouseMode(true);
+    engine->mouse->resetMotion();
+}
+
+// A new game starts from rest, whatever the player was doing when it left.
+void MenuController::resetPlayerMotion()
+{
+    if (!world->hasComponent<CharacterControllerComponent>(playerEntity)) {
+        return;
+    }
+    CharacterControllerComponent& character = world->getComponent<CharacterControllerComponent>(playerEntity);
+    character.velocity = glm::vec3(0.0f);
+    if (character.controller != nullptr) {
+        character.controller->stop();
+    }
+}
+
+} // namespace UI

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+
+#include <glm/glm.hpp>
+
+#include "Engine/Core/GameEngine.h"
+#include "Engine/ECS/EntityManager.h"
+#include "Game/Controller/GameResources.h"
+#include "Game/Controller/GameState.h"
+#include "Game/UI/Menu.h"
+#include "Game/UI/MenuPlatform.h"
+
+namespace UI {
+
+// Builds and removes the main menu and the two pause menus, and carries out
+// their buttons' actions, which move the game between its modes. Every
+// element it makes is recorded in the Menu registry under its name
+// ("Singleplayer", "Map-Editor", "Options", "GameEnd", "Resume_Game",
+// "Resume_Editor", "Back_to_menu", and the editor bar "background").
+class MenuController {
+public:
+    // Every pointer must outlive the controller. The platform defaults to SDL
+    // on the engine's window.
+    MenuController(Engine::GameEngine* engine, Engine::ECS::EntityManager* world, Game::GameResources* resources,
+                   Menu* menu, Game::GameState* gameState, uint32_t playerEntity, uint32_t editorCameraEntity,
+                   uint32_t menuCameraEntity, std::unique_ptr<MenuPlatform> platform = nullptr);
+
+    // "Singleplayer", "Map-Editor", "Options" (no action), "End Game".
+    void showMainMenu();
+    // "Resume", "Back to menu" for a running game / for the editor.
+    void showGamePauseMenu();
+    void showEditorPauseMenu();
+    // Removes whichever pause buttons are shown; other elements stay.
+    void hidePauseMenu();
+
+    // The button actions.
+    void startGame();
+    void startEditor();
+    void endProgram();
+    void resumeGame();
+    void gameToMenu();
+    void resumeEditor();
+    void editorToMenu();
+
+    // Escape during play: pause with the mouse freed and centred and the
+    // player's input off. resumeGame() is the way back.
+    void pauseGame();
+
+    Engine::GameEngine* engine;
+    Engine::ECS::EntityManager* world;
+    Game::GameResources* resources;
+    Menu* menu;
+    Game::GameState* gameState;
+    uint32_t playerEntity;
+    uint32_t editorCameraEntity;
+    uint32_t menuCameraEntity;
+    std::unique_ptr<MenuPlatform> platform;
+
+private:
+    using Action = void (MenuController::*)();
+
+    struct Button {
+        const char* name;
+        const char* label;
+        Action action; // nullptr: the button does not react to the mouse
+    };
+
+    void showButtons(std::initializer_list<Button> buttons);
+    void addButton(const Button& button, glm::ivec2 corner, glm::ivec2 size);
+    void enterRelativeMouseMode();
+    void resetPlayerMotion();
+};
+
+} // namespace UI

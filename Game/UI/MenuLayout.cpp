@@ -1,0 +1,11 @@
+#include "Game/UI/MenuLayout.h"
+
+namespace UI {
+
+glm::ivec2 menuButtonCorner(glm::ivec2 windowSize, glm::ivec2 buttonSize, int32_t row)
+{
+    const glm::ivec2 centred = windowSize / 2 - buttonSize / 2;
+    return glm::ivec2(centred.x, centred.y - row * menuRowSpacing);
+}
+
+} // namespace UI

@@ -1,0 +1,164 @@
+#include "Game/Controller/GameResources.h"
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <GL/glew.h>
+#include <gtest/gtest.h>
+
+#include "Engine/Core/DataFileError.h"
+#include "Engine/Mesh/MeshFile.h"
+#include "tests/Game/UI/GLContext.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Runs each test in a fresh copy of the run folder's data, so a test can
+// remove or spoil one file and load the whole set from there.
+class ResourcesDataTest : public GameGLTesting::GLTest {
+protected:
+    void SetUp() override
+    {
+        GLTest::SetUp();
+        runFolder = fs::current_path();
+        const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+        copyFolder = fs::path(testing::TempDir()) / (std::string("resources_") + test->name());
+        fs::remove_all(copyFolder);
+        fs::create_directories(copyFolder);
+        fs::copy(runFolder / "data", copyFolder / "data", fs::copy_options::recursive);
+        fs::current_path(copyFolder);
+    }
+
+    void TearDown() override
+    {
+        fs::current_path(runFolder);
+        fs::remove_all(copyFolder);
+        GLTest::TearDown();
+    }
+
+    // Loads the set and returns what it printed.
+    std::string load()
+    {
+        testing::internal::CaptureStdout();
+        resources = std::make_unique<Game::GameResources>(64, 48);
+        return testing::internal::GetCapturedStdout();
+    }
+
+    // The message of the DataFileError the load throws ("" if it throws none).
+    std::string loadError()
+    {
+        testing::internal::CaptureStdout();
+        std::string message;
+        try {
+            resources = std::make_unique<Game::GameResources>(64, 48);
+        } catch (const Engine::DataFileError& error) {
+            message = error.what();
+        }
+        testing::internal::GetCapturedStdout();
+        // A load stopped half-way may leave the GL state of its last step behind.
+        GameGLTesting::drainGLErrors();
+        return message;
+    }
+
+    static void truncateFile(const std::string& path)
+    {
+        fs::resize_file(path, fs::file_size(path) / 2);
+    }
+
+    static void replaceInFile(const std::string& path, const std::string& from, const std::string& to)
+    {
+        std::ifstream in(path);
+        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        in.close();
+        text.replace(text.find(from), from.size(), to);
+        std::ofstream(path) << text;
+    }
+
+    fs::path runFolder;
+    fs::path copyFolder;
+    std::unique_ptr<Game::GameResources> resources;
+};
+
+TEST_F(ResourcesDataTest, MissingImageGivesAnEmptyTextureAndLoadingGoesOn)
+{
+    fs::remove("data/textures/ui/button.png");
+    load();
+    EXPECT_EQ(resources->buttonTexture->width, 0u);
+    EXPECT_GT(resources->buttonHoverTexture->width, 0u);
+    ASSERT_NE(resources->editorAxisMesh, nullptr);
+}
+
+TEST_F(ResourcesDataTest, MissingMipmappedImageRaisesNoGLError)
+{
+    fs::remove("data/textures/grid.png");
+    fs::remove("data/textures/hexagon.png");
+    load();
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    EXPECT_EQ(resources->gridTexture->width, 0u);
+}
+
+TEST_F(ResourcesDataTest, MissingSkeletonStopsTheLoadNamingTheFile)
+{
+    fs::remove("data/skeletons/animation.cskel");
+    const std::string message = loadError();
+    EXPECT_NE(message.find("./data/skeletons/animation.cskel"), std::string::npos) << message;
+}
+
+TEST_F(ResourcesDataTest, MissingClipStopsTheLoadNamingTheFile)
+{
+    fs::remove("data/animations/animation_running.canim");
+    const std::string message = loadError();
+    EXPECT_NE(message.find("./data/animations/animation_running.canim"), std::string::npos) << message;
+}
+
+TEST_F(ResourcesDataTest, TruncatedCharacterMeshStopsTheLoadNamingTheFile)
+{
+    truncateFile("data/models/animation.camesh");
+    const std::string message = loadError();
+    EXPECT_NE(message.find("./data/models/animation.camesh"), std::string::npos) << message;
+}
+
+TEST_F(ResourcesDataTest, TruncatedEditorAxisMeshStopsTheLoadNamingTheFile)
+{
+    truncateFile("data/models/axisEditorMesh.cmesh");
+    const std::string message = loadError();
+    EXPECT_NE(message.find("./data/models/axisEditorMesh.cmesh"), std::string::npos) << message;
+}
+
+TEST_F(ResourcesDataTest, EditorAxisMeshWithoutAnAxisPartIsRejected)
+{
+    const std::string path = "data/models/axisEditorMesh.cmesh";
+    auto mesh = Engine::GFX::Mesh::readMeshFile(path);
+    for (auto& part : mesh->parts) {
+        if (part.name == "y_axis_transform") part.name = "y_axis";
+    }
+    Engine::GFX::Mesh::writeMeshFile(path, *mesh);
+
+    const std::string message = loadError();
+    EXPECT_NE(message.find("axisEditorMesh.cmesh"), std::string::npos) << message;
+    EXPECT_NE(message.find("y_axis_transform"), std::string::npos) << message;
+}
+
+TEST_F(ResourcesDataTest, MissingFontIsReportedAndLeavesEmptyTexts)
+{
+    fs::remove("data/fonts/engine_font.fnt");
+    const std::string output = load();
+    EXPECT_NE(output.find("MISSING FILE: ./data/fonts/engine_font.fnt"), std::string::npos) << output;
+    EXPECT_TRUE(resources->font->glyphs.empty());
+    EXPECT_FALSE(resources->speedText->hasGeometry);
+    EXPECT_FALSE(resources->fpsText->hasGeometry);
+    EXPECT_NE(output.find("Mesh Loading"), std::string::npos);
+}
+
+TEST_F(ResourcesDataTest, FontWithAMalformedNumberStopsTheLoadNamingFileAndLine)
+{
+    replaceInFile("data/fonts/engine_font.fnt", "lineHeight=29", "lineHeight=tall");
+    const std::string message = loadError();
+    EXPECT_NE(message.find("./data/fonts/engine_font.fnt: line 2"), std::string::npos) << message;
+}
+
+} // namespace

@@ -1,0 +1,312 @@
+#include <memory>
+#include <string>
+
+#include "Engine/Core/MouseState.h"
+#include "Game/Controller/GameState.h"
+#include "Game/Physics/CharacterControllerComponent.h"
+#include "Game/Physics/PhysicsWorld.h"
+#include "Game/Scene/CameraControlComponents.h"
+#include "Game/UI/InputSwitch.h"
+#include "Game/UI/Menu.h"
+#include "Game/UI/MenuController.h"
+#include "tests/Game/UI/UiGLFixture.h"
+
+namespace {
+
+using Game::GameState;
+using UI::Component::UIBackgroundComponent;
+using UI::Component::UIclickableComponent;
+using UI::Component::UItextComponent;
+using UI::Component::UITransformComponent;
+
+// What the menus asked of the window.
+struct WindowRecord {
+    glm::ivec2 size{1280, 720};
+    bool relativeMouse = false;
+    int centred = 0;
+};
+
+class RecordingPlatform final : public UI::MenuPlatform {
+public:
+    explicit RecordingPlatform(WindowRecord* record) : record(record) {}
+    glm::ivec2 windowSize() const override { return record->size; }
+    void setRelativeMouseMode(bool enabled) override { record->relativeMouse = enabled; }
+    void centreMouse() override { ++record->centred; }
+
+private:
+    WindowRecord* record;
+};
+
+class MenuControllerTest : public UiTesting::UiWorldTest {
+protected:
+    void SetUp() override
+    {
+        UiWorldTest::SetUp();
+        physics = std::make_unique<PhysicsWorld>();
+        world->registerComponent<CharacterControllerComponent>();
+        world->registerComponent<CameraMouseMovementComponent>();
+        world->registerComponent<FreeCamMovementComponent>();
+        world->registerComponent<CameraMouseZoomMoveComponent>();
+        player = makePlayer();
+        editorCamera = makeEditorCamera();
+        menu = std::make_unique<UI::Menu>(world.get());
+        controller = std::make_unique<UI::MenuController>(&engine, world.get(), resources, menu.get(), &state, player,
+                                                          editorCamera, 0u,
+                                                          std::make_unique<RecordingPlatform>(&window));
+        world->refresh();
+    }
+
+    // The character's capsule lives in the physics world: the world goes first.
+    void TearDown() override
+    {
+        controller.reset();
+        interfaceLayer.reset();
+        world.reset();
+        UiWorldTest::TearDown();
+    }
+
+    uint32_t makePlayer()
+    {
+        const uint32_t entity = world->createEntity();
+        world->addComponent(entity, CharacterControllerComponent(entity, physics.get()));
+        world->addComponent(entity, CameraMouseMovementComponent(false));
+        return entity;
+    }
+
+    uint32_t makeEditorCamera()
+    {
+        const uint32_t entity = world->createEntity();
+        world->addComponent(entity, CameraMouseMovementComponent(false));
+        world->addComponent(entity, FreeCamMovementComponent(false));
+        world->addComponent(entity, CameraMouseZoomMoveComponent(false));
+        return entity;
+    }
+
+    const UITransformComponent& placeOf(const std::string& name)
+    {
+        return world->getComponent<UITransformComponent>(menu->guiElements.at(name));
+    }
+
+    // A full click in the middle of the named element, as the update steps see it.
+    void clickOn(const std::string& name)
+    {
+        const UITransformComponent where = placeOf(name);
+        const glm::ivec2 centre(where.x + where.width / 2, where.y + where.height / 2);
+        mouseStep(centre.x, centre.y, true);
+        interfaceLayer->updateClicks();
+        mouseStep(centre.x, centre.y, false);
+        interfaceLayer->updateClicks();
+        world->refresh();
+    }
+
+    bool playerInput() { return world->getComponent<CameraMouseMovementComponent>(player).enabled; }
+    bool editorInput() { return world->getComponent<FreeCamMovementComponent>(editorCamera).enabled; }
+
+    std::unique_ptr<PhysicsWorld> physics;
+    uint32_t player = 0;
+    uint32_t editorCamera = 0;
+    GameState state;
+    WindowRecord window;
+    std::unique_ptr<UI::Menu> menu;
+    std::unique_ptr<UI::MenuController> controller;
+};
+
+TEST_F(MenuControllerTest, MainMenuButtonsAreCentredAndStepDownInRows)
+{
+    ASSERT_EQ(resources->buttonTexture->width, 256u);
+    ASSERT_EQ(resources->buttonTexture->height, 64u);
+    controller->showMainMenu();
+    world->refresh();
+
+    const char* names[] = {"Singleplayer", "Map-Editor", "Options", "GameEnd"};
+    const float rows[] = {328.0f, 264.0f, 200.0f, 136.0f};
+    for (int row = 0; row < 4; ++row) {
+        const UITransformComponent& place = placeOf(names[row]);
+        EXPECT_FLOAT_EQ(place.x, 512.0f) << names[row];
+        EXPECT_FLOAT_EQ(place.y, rows[row]) << names[row];
+        EXPECT_FLOAT_EQ(place.width, 256.0f);
+        EXPECT_FLOAT_EQ(place.height, 64.0f);
+    }
+}
+
+TEST_F(MenuControllerTest, MainMenuButtonsCarryTheirLabelsOverTheButtonImage)
+{
+    controller->showMainMenu();
+    world->refresh();
+    const uint32_t end = menu->guiElements.at("GameEnd");
+    EXPECT_EQ(world->getComponent<UItextComponent>(end).text, "End Game");
+    EXPECT_EQ(world->getComponent<UIBackgroundComponent>(end).texture, resources->buttonTexture.get());
+    EXPECT_EQ(world->getComponent<UIclickableComponent>(end).backgroundHover, resources->buttonHoverTexture.get());
+    EXPECT_EQ(world->getComponent<UIclickableComponent>(end).backgroundPressed,
+              resources->buttonPressedTexture.get());
+}
+
+TEST_F(MenuControllerTest, OptionsButtonHasNoClickBehaviour)
+{
+    controller->showMainMenu();
+    world->refresh();
+    EXPECT_FALSE(world->hasComponent<UIclickableComponent>(menu->guiElements.at("Options")));
+    EXPECT_TRUE(world->hasComponent<UIclickableComponent>(menu->guiElements.at("Singleplayer")));
+
+    clickOn("Options");
+    EXPECT_EQ(state.mode, GameState::modeMainMenu);
+    EXPECT_EQ(menu->guiElements.size(), 4u);
+    EXPECT_FALSE(engine.quit);
+}
+
+TEST_F(MenuControllerTest, SingleplayerButtonStartsTheGame)
+{
+    controller->showMainMenu();
+    world->refresh();
+    clickOn("Singleplayer");
+
+    EXPECT_EQ(state.mode, GameState::modeSingleplayer);
+    EXPECT_FALSE(state.uiVisible);
+    EXPECT_TRUE(window.relativeMouse);
+    EXPECT_TRUE(engine.mouse->resetPending);
+    EXPECT_TRUE(menu->guiElements.empty());
+    EXPECT_TRUE(playerInput());
+    EXPECT_TRUE(world->getComponent<CharacterControllerComponent>(player).enabled);
+}
+
+TEST_F(MenuControllerTest, StartingTheGameStopsThePlayer)
+{
+    CharacterControllerComponent& character = world->getComponent<CharacterControllerComponent>(player);
+    character.velocity = glm::vec3(3.0f, -2.0f, 0.0f);
+    character.controller->setWalkDirection(btVector3(3.0f, -2.0f, 0.0f));
+    character.controller->setVerticalVelocity(-7.0f);
+
+    controller->startGame();
+    EXPECT_EQ(character.velocity, glm::vec3(0.0f));
+    EXPECT_EQ(character.controller->getWalkDirection(), btVector3(0.0f, 0.0f, 0.0f));
+    EXPECT_EQ(character.controller->getVerticalVelocity(), 0.0f);
+    EXPECT_EQ(character.controller->getVerticalOffset(), 0.0f);
+    EXPECT_FALSE(character.controller->onGround());
+}
+
+TEST_F(MenuControllerTest, MapEditorButtonShowsTheToolBarAlongTheTop)
+{
+    controller->showMainMenu();
+    world->refresh();
+    clickOn("Map-Editor");
+
+    EXPECT_EQ(state.mode, GameState::modeMapEditor);
+    EXPECT_TRUE(state.uiVisible);
+    ASSERT_EQ(menu->guiElements.size(), 1u);
+    const UITransformComponent& bar = placeOf("background");
+    EXPECT_FLOAT_EQ(bar.x, 0.0f);
+    EXPECT_FLOAT_EQ(bar.y, 720.0f - 64.0f);
+    EXPECT_FLOAT_EQ(bar.width, 1280.0f);
+    EXPECT_FLOAT_EQ(bar.height, 64.0f);
+    const UIBackgroundComponent& look = world->getComponent<UIBackgroundComponent>(menu->guiElements.at("background"));
+    EXPECT_EQ(look.colour, glm::vec4(0.0f, 0.0f, 0.0f, 1.0f));
+    EXPECT_EQ(look.texture, resources->whiteTexture.get());
+    EXPECT_TRUE(editorInput());
+    EXPECT_FALSE(window.relativeMouse);
+}
+
+TEST_F(MenuControllerTest, EndGameButtonAsksTheEngineToQuit)
+{
+    controller->showMainMenu();
+    world->refresh();
+    clickOn("GameEnd");
+    EXPECT_TRUE(engine.quit);
+    EXPECT_EQ(state.mode, GameState::modeMainMenu);
+}
+
+TEST_F(MenuControllerTest, PauseMenuOfTheGameShowsTwoButtons)
+{
+    controller->showGamePauseMenu();
+    world->refresh();
+    EXPECT_EQ(menu->guiElements.size(), 2u);
+    EXPECT_FLOAT_EQ(placeOf("Resume_Game").y, 328.0f);
+    EXPECT_FLOAT_EQ(placeOf("Back_to_menu").y, 264.0f);
+    EXPECT_EQ(world->getComponent<UItextComponent>(menu->guiElements.at("Back_to_menu")).text, "Back to menu");
+}
+
+TEST_F(MenuControllerTest, HidingThePauseMenuKeepsOtherElements)
+{
+    controller->startEditor();
+    controller->showEditorPauseMenu();
+    world->refresh();
+    controller->hidePauseMenu();
+    world->refresh();
+
+    EXPECT_EQ(menu->count("Resume_Editor"), 0u);
+    EXPECT_EQ(menu->count("Back_to_menu"), 0u);
+    EXPECT_EQ(menu->count("background"), 1u);
+    EXPECT_TRUE(world->isAlive(menu->guiElements.at("background")));
+}
+
+TEST_F(MenuControllerTest, PauseAndResumeTheGame)
+{
+    controller->startGame();
+    world->refresh();
+    controller->pauseGame();
+    world->refresh();
+    EXPECT_TRUE(state.paused);
+    EXPECT_TRUE(state.uiVisible);
+    EXPECT_FALSE(window.relativeMouse);
+    EXPECT_EQ(window.centred, 1);
+    EXPECT_FALSE(playerInput());
+    EXPECT_EQ(menu->count("Resume_Game"), 1u);
+
+    clickOn("Resume_Game");
+    EXPECT_FALSE(state.paused);
+    EXPECT_FALSE(state.uiVisible);
+    EXPECT_TRUE(window.relativeMouse);
+    EXPECT_TRUE(playerInput());
+    EXPECT_TRUE(menu->guiElements.empty());
+}
+
+TEST_F(MenuControllerTest, BackToMenuFromAPausedGame)
+{
+    controller->startGame();
+    controller->pauseGame();
+    world->refresh();
+    clickOn("Back_to_menu");
+
+    EXPECT_EQ(state.mode, GameState::modeMainMenu);
+    EXPECT_FALSE(state.paused);
+    EXPECT_TRUE(state.uiVisible);
+    EXPECT_FALSE(window.relativeMouse);
+    EXPECT_FALSE(playerInput());
+    EXPECT_EQ(menu->guiElements.size(), 4u);
+    EXPECT_EQ(menu->count("Singleplayer"), 1u);
+}
+
+TEST_F(MenuControllerTest, ResumeTheEditor)
+{
+    controller->startEditor();
+    UI::setEditorCameraInputEnabled(*world, editorCamera, false);
+    state.paused = true;
+    controller->showEditorPauseMenu();
+    world->refresh();
+    clickOn("Resume_Editor");
+
+    EXPECT_FALSE(state.paused);
+    EXPECT_TRUE(editorInput());
+    EXPECT_EQ(state.mode, GameState::modeMapEditor);
+    EXPECT_EQ(menu->count("background"), 1u);
+    EXPECT_EQ(menu->count("Back_to_menu"), 0u);
+}
+
+TEST_F(MenuControllerTest, BackToMenuFromTheEditorRemovesTheToolBar)
+{
+    controller->startEditor();
+    state.paused = true;
+    controller->showEditorPauseMenu();
+    world->refresh();
+    const uint32_t bar = menu->guiElements.at("background");
+    clickOn("Back_to_menu");
+
+    EXPECT_EQ(state.mode, GameState::modeMainMenu);
+    EXPECT_FALSE(state.paused);
+    EXPECT_FALSE(editorInput());
+    EXPECT_FALSE(playerInput());
+    EXPECT_FALSE(world->isAlive(bar));
+    EXPECT_EQ(menu->count("background"), 0u);
+    EXPECT_EQ(menu->guiElements.size(), 4u);
+}
+
+} // namespace
