@@ -1,0 +1,38 @@
+#include "Game/Editor/EditorBinding.h"
+
+#include "Engine/Core/Assert.h"
+#include "Engine/Core/GameEngine.h"
+#include "Game/Controller/GameContext.h"
+#include "Game/Controller/GameResources.h"
+#include "Game/Editor/EditorPicking.h"
+#include "Game/UI/MenuController.h"
+
+namespace Game {
+
+EditorContext editorContextOf(const GameContext& game)
+{
+    GAME_ASSERT(game.engine != nullptr && game.resources != nullptr && game.menuController != nullptr);
+    EditorContext context;
+    context.world = game.world;
+    context.physicsWorld = game.physicsWorld;
+    context.gameState = game.gameState;
+    context.editorCameraEntity = game.editorCameraEntity;
+    context.mouse = game.engine->mouse.get();
+    context.keyboard = game.engine->keyboard.get();
+    context.overlay = OverlayLook{game.resources->whiteCube.get(), game.resources->defaultTexture.get()};
+
+    const FBO* picking = &game.resources->pickingFBO->framebuffer;
+    context.readAxisId = [picking](int32_t x, int32_t y) { return readPickingRed(*picking, x, y); };
+    UI::MenuController* menus = game.menuController;
+    context.showPauseMenu = [menus] { menus->showEditorPauseMenu(); };
+    context.hidePauseMenu = [menus] { menus->hidePauseMenu(); };
+    return context;
+}
+
+void updateEditor(const GameContext& game)
+{
+    GAME_ASSERT(game.editorState != nullptr);
+    updateEditor(*game.editorState, editorContextOf(game));
+}
+
+} // namespace Game

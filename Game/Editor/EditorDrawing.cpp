@@ -1,0 +1,116 @@
+#include "Game/Editor/EditorDrawing.h"
+
+#include "Engine/Core/Assert.h"
+#include "Engine/Graphics/MatrixState.h"
+#include "Engine/Graphics/Model3D.h"
+#include "Engine/Graphics/Shader.h"
+#include "Game/Controller/GameResources.h"
+#include "Game/Editor/EditorState.h"
+
+#include <GL/glew.h>
+#include <glm/gtc/matrix_transform.hpp>
+#include <glm/gtc/type_ptr.hpp>
+
+namespace Game {
+
+namespace {
+
+constexpr const char* colourUniform = "uColor";
+constexpr const char* normalMatrixUniform = "uNormalMatrix";
+constexpr const char* borderScaleUniform = "uBorderScale";
+// World units the picking shapes grow by, so handles are easier to hit.
+constexpr float pickingBorder = 0.06f;
+constexpr float opaque = 1.0f;
+constexpr float byteScale = 255.0f;
+
+struct PickingPart {
+    const char* name;
+    uint32_t axis;
+};
+
+const PickingPart pickingParts[] = {
+    {"x_axis_transform", EditorState::xAxis},
+    {"y_axis_transform", EditorState::yAxis},
+    {"z_axis_transform", EditorState::zAxis},
+    {"center_sphere", EditorState::centreAxis},
+};
+
+void setColour(const Shader& shader, const glm::vec4& colour)
+{
+    if (shader.hasUniform(colourUniform)) glUniform4fv(shader.getUniformLocation(colourUniform), 1, glm::value_ptr(colour));
+}
+
+void drawPart(const GizmoResources& gizmo, const Shader& shader, const char* part, const glm::vec4& colour)
+{
+    setColour(shader, colour);
+    gizmo.axisMesh->drawPart(part);
+}
+
+glm::mat4 gizmoModel(const EditorState& editor)
+{
+    return glm::translate(glm::mat4(1.0f), editor.gizmoPosition);
+}
+
+void requireGizmo(const GizmoResources& gizmo)
+{
+    GAME_ASSERT(gizmo.axisShader != nullptr);
+    GAME_ASSERT(gizmo.axisIdShader != nullptr);
+    GAME_ASSERT(gizmo.axisMesh != nullptr);
+}
+
+} // namespace
+
+GizmoResources gizmoResourcesOf(GameResources& resources)
+{
+    return GizmoResources{resources.shaderEditorAxis.get(), resources.shaderEditorAxisID.get(),
+                          resources.editorAxisMesh.get()};
+}
+
+glm::mat3 normalMatrix(const glm::mat4& model)
+{
+    return glm::transpose(glm::inverse(glm::mat3(model)));
+}
+
+void drawEditorGizmo(const EditorState& editor, MatrixState& matrices, const GizmoResources& gizmo)
+{
+    if (editor.selection.empty()) return;
+    requireGizmo(gizmo);
+    const Shader& shader = *gizmo.axisShader;
+    glDisable(GL_BLEND);
+    matrices.use(shader);
+    matrices.setModel(gizmoModel(editor));
+    drawPart(gizmo, shader, "center", glm::vec4(editor.centreColours.current, opaque));
+    drawPart(gizmo, shader, "x_axis_transform", glm::vec4(editor.xColours.current, opaque));
+    drawPart(gizmo, shader, "y_axis_transform", glm::vec4(editor.yColours.current, opaque));
+    drawPart(gizmo, shader, "z_axis_transform", glm::vec4(editor.zColours.current, opaque));
+    glDisable(GL_BLEND);
+}
+
+void drawEditorGizmo(const EditorState& editor, MatrixState& matrices, GameResources& resources)
+{
+    drawEditorGizmo(editor, matrices, gizmoResourcesOf(resources));
+}
+
+void drawEditorPickingPass(const EditorState& editor, MatrixState& matrices, const GizmoResources& gizmo)
+{
+    requireGizmo(gizmo);
+    const Shader& shader = *gizmo.axisIdShader;
+    const glm::mat4 model = gizmoModel(editor);
+    matrices.use(shader);
+    matrices.setModel(model);
+    if (shader.hasUniform(normalMatrixUniform)) {
+        glUniformMatrix3fv(shader.getUniformLocation(normalMatrixUniform), 1, GL_FALSE,
+                           glm::value_ptr(normalMatrix(model)));
+    }
+    if (shader.hasUniform(borderScaleUniform)) glUniform1f(shader.getUniformLocation(borderScaleUniform), pickingBorder);
+    for (const PickingPart& part : pickingParts) {
+        drawPart(gizmo, shader, part.name, glm::vec4(part.axis / byteScale, 0.0f, 0.0f, opaque));
+    }
+}
+
+void drawEditorPickingPass(const EditorState& editor, MatrixState& matrices, GameResources& resources)
+{
+    drawEditorPickingPass(editor, matrices, gizmoResourcesOf(resources));
+}
+
+} // namespace Game

@@ -1,0 +1,80 @@
+#include "Game/Editor/Level.h"
+
+#include "Game/Editor/GameMap.h"
+#include "Game/Editor/MapGeometry.h"
+#include "Game/Physics/StaticBodies.h"
+
+namespace Game {
+
+namespace {
+
+constexpr uint32_t multiplier = 214013u;
+constexpr uint32_t increment = 2531011u;
+constexpr uint32_t valueShift = 16;
+
+constexpr int randomBlockCount = 150;
+constexpr float smallestSide = 1.0f;
+constexpr float sideRange = 9.0f;
+constexpr float horizontalRange = 60.0f;
+constexpr float horizontalOffset = -30.0f;
+constexpr float heightRange = 30.0f;
+
+const BlockPlacement fixedBlocks[] = {
+    {{-4.0f, 0.0f, 1.2f}, {4.0f, 4.0f, 0.2f}},  {{-8.0f, 0.0f, 0.0f}, {4.0f, 4.0f, 0.2f}},
+    {{0.0f, -6.0f, 0.0f}, {2.0f, 2.0f, 5.0f}},  {{2.6f, -6.0f, 0.0f}, {2.0f, 2.0f, 5.0f}},
+    {{2.6f, -12.0f, 10.0f}, {2.0f, 10.0f, 20.0f}}, {{8.0f, 8.0f, 1.05f}, {10.0f, 10.0f, 0.1f}},
+};
+
+BlockPlacement randomBlock(LevelRandom& random)
+{
+    BlockPlacement block;
+    block.size.z = random.nextUnit() * sideRange + smallestSide;
+    block.size.y = random.nextUnit() * sideRange + smallestSide;
+    block.size.x = random.nextUnit() * sideRange + smallestSide;
+    block.position.z = random.nextUnit() * heightRange;
+    block.position.y = random.nextUnit() * horizontalRange + horizontalOffset;
+    block.position.x = random.nextUnit() * horizontalRange + horizontalOffset;
+    return block;
+}
+
+} // namespace
+
+uint32_t LevelRandom::nextValue()
+{
+    state = state * multiplier + increment;
+    return (state >> valueShift) & largestValue;
+}
+
+float LevelRandom::nextUnit()
+{
+    return static_cast<float>(nextValue()) / static_cast<float>(largestValue);
+}
+
+std::vector<BlockPlacement> levelBlockPlacements()
+{
+    std::vector<BlockPlacement> blocks;
+    LevelRandom random;
+    for (int i = 0; i < randomBlockCount; ++i) {
+        blocks.push_back(randomBlock(random));
+    }
+    blocks.insert(blocks.end(), std::begin(fixedBlocks), std::end(fixedBlocks));
+    return blocks;
+}
+
+uint32_t createBlock(GameMap& map, Engine::ECS::EntityManager& world, const glm::vec3& position,
+                     const glm::vec3& size)
+{
+    const uint32_t entity = GamePhysics::createStaticBlock(world, position, size);
+    map.blocks.push_back(entity);
+    return entity;
+}
+
+void createLevel(GameMap& map, Engine::ECS::EntityManager& world)
+{
+    for (const BlockPlacement& block : levelBlockPlacements()) {
+        createBlock(map, world, block.position, block.size);
+    }
+    requestMapRebuild(map);
+}
+
+} // namespace Game
