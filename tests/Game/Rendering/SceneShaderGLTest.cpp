@@ -229,6 +229,56 @@ TEST_F(SceneShaderTest, LevelTakesItsPatternFromUnitZeroAndOnlyBrightnessFromUni
     EXPECT_EQ(colour.b, 0);
 }
 
+std::unique_ptr<Engine::GFX::Texture2D> makeMipmapped(const std::vector<Rgba>& pixels, uint32_t size)
+{
+    auto texture = makeTexture(pixels, size, size);
+    glBindTexture(GL_TEXTURE_2D, texture->name);
+    glGenerateMipmap(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    return texture;
+}
+
+TEST_F(SceneShaderTest, LevelPatternSmallerThanAPixelIsFilteredToItsAverage)
+{
+    // One-texel black and white squares, three texels to a pixel, so that
+    // pixel centres fall on texel centres.
+    constexpr uint32_t texels = RenderTarget::size * 3;
+    std::vector<Rgba> squares;
+    for (uint32_t y = 0; y < texels; ++y) {
+        for (uint32_t x = 0; x < texels; ++x) {
+            squares.push_back((x + y) % 2 == 0 ? Rgba(0, 0, 0, 255) : opaqueWhite);
+        }
+    }
+    auto pattern = makeMipmapped(squares, texels);
+    bindTexture(0, *pattern);
+    drawFacingQuad("shaderMapGeometry", 10.0f);
+
+    const std::vector<Rgba> colours = scene.pixels(colourTarget);
+    const auto [darkest, brightest] = std::minmax_element(
+        colours.begin(), colours.end(), [](const Rgba& a, const Rgba& b) { return a.r < b.r; });
+    EXPECT_GT(darkest->r, 64);
+    EXPECT_LT(brightest->r, 192);
+}
+
+TEST_F(SceneShaderTest, LevelPatternHasNoHolesWhereItsMipLevelChanges)
+{
+    auto grey = makeMipmapped(std::vector<Rgba>(64 * 64, {128, 128, 128, 255}), 64);
+    bindTexture(0, *grey);
+    matrices.projection = glm::perspective(glm::radians(60.0f), 1.0f, nearPlane, farPlane);
+    const glm::mat4 ground = glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, -1.0f, 0.0f)) *
+                             glm::rotate(glm::mat4(1.0f), glm::radians(-90.0f), glm::vec3(1.0f, 0.0f, 0.0f));
+    use("shaderMapGeometry", ground);
+    makeMapQuad({-100.0f, -100.0f}, {100.0f, 100.0f}, glm::vec2(400.0f))->draw();
+
+    size_t holes = 0;
+    for (uint32_t y = 0; y < RenderTarget::size / 2; ++y) {
+        for (uint32_t x = 0; x < RenderTarget::size; ++x) {
+            holes += scene.pixel(colourTarget, x, y).r < 32 ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(holes, 0u);
+}
+
 TEST_F(SceneShaderTest, LevelCheckerShadesAroundItsOwnMeanBrightness)
 {
     auto grey = makeSolidTexture({90, 90, 90, 255});

@@ -82,10 +82,11 @@ void setFloats(Engine::GFX::VAO& vao, uint32_t index, const std::vector<float>& 
     vao.setBuffer(index, flatten(values), static_cast<uint32_t>(values.size()));
 }
 
-Engine::GFX::Mesh::MeshBuilder quadBuilder(glm::vec2 lowerLeft, glm::vec2 upperRight)
+Engine::GFX::Mesh::MeshBuilder quadBuilder(glm::vec2 lowerLeft, glm::vec2 upperRight,
+                                           glm::vec2 repeat = glm::vec2(1.0f))
 {
     Engine::GFX::Mesh::MeshBuilder builder;
-    builder.addQuad(lowerLeft, upperRight, glm::vec4(1.0f), glm::vec2(0.0f), glm::vec2(1.0f));
+    builder.addQuad(lowerLeft, upperRight, glm::vec4(1.0f), glm::vec2(0.0f), repeat);
     return builder;
 }
 
@@ -222,9 +223,9 @@ std::unique_ptr<Engine::GFX::VAO> makeStandardQuad(glm::vec2 lowerLeft, glm::vec
     return vao;
 }
 
-std::unique_ptr<Engine::GFX::VAO> makeMapQuad(glm::vec2 lowerLeft, glm::vec2 upperRight)
+std::unique_ptr<Engine::GFX::VAO> makeMapQuad(glm::vec2 lowerLeft, glm::vec2 upperRight, glm::vec2 repeat)
 {
-    const Engine::GFX::Mesh::MeshBuilder builder = quadBuilder(lowerLeft, upperRight);
+    const Engine::GFX::Mesh::MeshBuilder builder = quadBuilder(lowerLeft, upperRight, repeat);
     auto vao = standardModel(builder, Engine::GFX::mapLayout);
     vao->setBuffer(4, std::vector<glm::vec3>(builder.vertexCount(), glm::vec3(1.0f / byteScale, 0.0f, 0.0f)));
     vao->upload();

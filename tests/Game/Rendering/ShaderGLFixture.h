@@ -72,11 +72,12 @@ std::unique_ptr<Engine::GFX::Texture2D> makeSolidTexture(Rgba colour);
 void bindTexture(uint32_t unit, const Engine::GFX::Texture2D& texture);
 
 // The rectangle from lower-left to upper-right in the plane z = 0, facing +Z,
-// texture coordinates 0..1, white; built for the given layout (standard,
+// texture coordinates 0..1 (0..repeat for the map), white; built for the given layout (standard,
 // map with colour id (1, 0, 0) / 255, or skinned with every vertex held by
 // bone 0 with weight `boneWeight`).
 std::unique_ptr<Engine::GFX::VAO> makeStandardQuad(glm::vec2 lowerLeft, glm::vec2 upperRight);
-std::unique_ptr<Engine::GFX::VAO> makeMapQuad(glm::vec2 lowerLeft, glm::vec2 upperRight);
+std::unique_ptr<Engine::GFX::VAO> makeMapQuad(glm::vec2 lowerLeft, glm::vec2 upperRight,
+                                              glm::vec2 repeat = glm::vec2(1.0f));
 std::unique_ptr<Engine::GFX::VAO> makeSkinnedQuad(glm::vec2 lowerLeft, glm::vec2 upperRight, uint32_t boneId,
                                                   float boneWeight);
 // A sphere around the origin with smooth normals (standard layout).

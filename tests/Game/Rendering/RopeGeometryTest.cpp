@@ -1,0 +1,82 @@
+#include "Game/Rendering/RopeGeometry.h"
+
+#include <glm/gtc/matrix_transform.hpp>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+using RopeGeometry::ropeGap;
+using RopeGeometry::ropeModelMatrix;
+
+constexpr float tolerance = 1e-4f;
+
+::testing::AssertionResult near(const glm::vec3& expected, const glm::vec3& actual)
+{
+    if (glm::length(expected - actual) <= tolerance) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "expected (" << expected.x << ", " << expected.y << ", " << expected.z
+                                         << ") but got (" << actual.x << ", " << actual.y << ", " << actual.z << ")";
+}
+
+glm::vec3 apply(const glm::mat4& m, const glm::vec3& p)
+{
+    return glm::vec3(m * glm::vec4(p, 1.0f));
+}
+
+// The rope mesh spans z = 0 (near the character) to z = 1 (the anchor).
+void expectRopeBetween(const glm::vec3& start, const glm::vec3& hook)
+{
+    const std::optional<glm::mat4> model = ropeModelMatrix(start, hook);
+    ASSERT_TRUE(model.has_value());
+    const glm::vec3 direction = glm::normalize(hook - start);
+    EXPECT_TRUE(near(start + direction * ropeGap, apply(*model, glm::vec3(0.0f))));
+    EXPECT_TRUE(near(hook, apply(*model, glm::vec3(0.0f, 0.0f, 1.0f))));
+}
+
+TEST(RopeGeometry, TheRopeRunsFromTheGapInFrontOfTheCharacterToTheHookPoint)
+{
+    expectRopeBetween(glm::vec3(1.0f, 2.0f, 3.0f), glm::vec3(4.0f, -2.0f, 9.0f));
+    expectRopeBetween(glm::vec3(0.0f), glm::vec3(-5.0f, 0.0f, 0.0f));
+}
+
+TEST(RopeGeometry, TheRopeKeepsTheMeshRadiusAcrossItsLength)
+{
+    const glm::vec3 start(0.0f, 0.0f, 1.0f);
+    const glm::vec3 hook(3.0f, 4.0f, 13.0f);
+    const glm::mat4 model = *ropeModelMatrix(start, hook);
+    const glm::vec3 direction = glm::normalize(hook - start);
+    const glm::vec3 side = glm::vec3(model[0]);
+    const glm::vec3 otherSide = glm::vec3(model[1]);
+    EXPECT_NEAR(glm::length(side), 1.0f, tolerance);
+    EXPECT_NEAR(glm::length(otherSide), 1.0f, tolerance);
+    EXPECT_NEAR(glm::dot(side, direction), 0.0f, tolerance);
+    EXPECT_NEAR(glm::dot(otherSide, direction), 0.0f, tolerance);
+    EXPECT_NEAR(glm::length(glm::vec3(model[2])), glm::length(hook - start) - ropeGap, tolerance);
+}
+
+TEST(RopeGeometry, ARopeHangingStraightUpOrDownStillReachesTheHookPoint)
+{
+    expectRopeBetween(glm::vec3(1.0f, 1.0f, 0.0f), glm::vec3(1.0f, 1.0f, 12.0f));
+    expectRopeBetween(glm::vec3(1.0f, 1.0f, 12.0f), glm::vec3(1.0f, 1.0f, 0.0f));
+    const glm::mat4 model = *ropeModelMatrix(glm::vec3(0.0f), glm::vec3(0.0f, 0.0f, 5.0f));
+    for (int column = 0; column < 4; ++column) {
+        for (int row = 0; row < 4; ++row) EXPECT_TRUE(std::isfinite(model[column][row]));
+    }
+}
+
+TEST(RopeGeometry, NoRopeWhenTheHookPointIsTheStart)
+{
+    EXPECT_FALSE(ropeModelMatrix(glm::vec3(2.0f, 3.0f, 4.0f), glm::vec3(2.0f, 3.0f, 4.0f)).has_value());
+}
+
+TEST(RopeGeometry, TheStartBlendsThePreviousAndCurrentPositions)
+{
+    const glm::vec3 previous(0.0f, 2.0f, 4.0f);
+    const glm::vec3 current(4.0f, 2.0f, 0.0f);
+    EXPECT_TRUE(near(previous, RopeGeometry::blendedPosition(previous, current, 0.0f)));
+    EXPECT_TRUE(near(current, RopeGeometry::blendedPosition(previous, current, 1.0f)));
+    EXPECT_TRUE(near(glm::vec3(1.0f, 2.0f, 3.0f), RopeGeometry::blendedPosition(previous, current, 0.25f)));
+}
+
+} // namespace
