@@ -5,6 +5,7 @@
 #include <glm/gtc/type_ptr.hpp>
 
 #include <set>
+#include <tuple>
 
 #include "ShaderGLFixture.h"
 

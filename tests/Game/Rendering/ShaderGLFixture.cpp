@@ -1,5 +1,6 @@
 #include "ShaderGLFixture.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -13,11 +14,12 @@
 namespace ShaderTesting {
 
 const std::vector<std::string> programNames{
-    "defaultShader",       "skeletalShader",        "shaderDefaultWithColorID", "shaderSceneMapMRT",
-    "shaderEntity",        "shaderSkybox",          "shaderRope",               "shaderMapGeometry",
-    "shaderDepthVisualisation", "shaderFinalComposit", "shaderMaxDepthWrite",  "shaderEdgeDetection",
-    "shaderFloor",         "shaderFontDefault",     "shaderPhysicsDebug",       "shaderUiBackground",
-    "shaderDefaultPremultipliedAlpha", "shaderEntitySelection", "shaderEditorAxis", "shaderEditorAxisID"};
+    "defaultShader",       "skeletalShader",      "shaderDefaultWithColorID", "shaderSceneMapMRT",
+    "shaderEntity",        "shaderSkybox",        "shaderRope",               "shaderMapGeometry",
+    "shaderDepthVisualisation",                   "shaderFinalComposit",      "shaderMaxDepthWrite",
+    "shaderEdgeDetection", "shaderFloor",         "shaderFontDefault",        "shaderPhysicsDebug",
+    "shaderUiBackground",  "shaderDefaultPremultipliedAlpha",                 "shaderEntitySelection",
+    "shaderEditorAxis",    "shaderEditorAxisID"};
 
 namespace {
 

@@ -1,0 +1,138 @@
+#include "Engine/Graphics/MatrixState.h"
+#include "Engine/Graphics/ShaderCollection.h"
+#include "Game/Rendering/BulletDebugDrawer_OpenGL.h"
+#include "tests/Engine/Graphics/GLTestContext.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace {
+
+using DebugDraw::BulletDebugDrawer_OpenGL;
+
+// Wide enough to hold every name this test process creates.
+constexpr GLuint namesInspected = 4096;
+
+size_t liveBuffers()
+{
+    size_t count = 0;
+    for (GLuint name = 1; name < namesInspected; ++name) count += glIsBuffer(name) ? 1 : 0;
+    return count;
+}
+
+size_t liveVertexArrays()
+{
+    size_t count = 0;
+    for (GLuint name = 1; name < namesInspected; ++name) count += glIsVertexArray(name) ? 1 : 0;
+    return count;
+}
+
+std::array<float, BulletDebugDrawer_OpenGL::floatsPerLine> sharedBufferContents()
+{
+    std::array<float, BulletDebugDrawer_OpenGL::floatsPerLine> contents{};
+    glBindBuffer(GL_ARRAY_BUFFER, BulletDebugDrawer_OpenGL::sharedVertexBuffer());
+    glGetBufferSubData(GL_ARRAY_BUFFER, 0, sizeof(contents), contents.data());
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    return contents;
+}
+
+GLint attribute(GLuint index, GLenum property)
+{
+    GLint value = 0;
+    glGetVertexAttribiv(index, property, &value);
+    return value;
+}
+
+class DebugDrawerTest : public GLTesting::GLTest {
+protected:
+    BulletDebugDrawer_OpenGL drawer;
+    const btVector3 red{1.0f, 0.0f, 0.0f};
+};
+
+TEST_F(DebugDrawerTest, TheModeReadsWireframeWithBoxesWhateverWasSet)
+{
+    EXPECT_EQ(drawer.getDebugMode(), 3);
+    drawer.setDebugMode(0);
+    EXPECT_EQ(drawer.getDebugMode(), 3);
+    drawer.setDebugMode(btIDebugDraw::DBG_DrawContactPoints);
+    EXPECT_EQ(drawer.getDebugMode(), btIDebugDraw::DBG_DrawWireframe | btIDebugDraw::DBG_DrawAabb);
+}
+
+TEST_F(DebugDrawerTest, ALineUploadsPositionAndColourForBothEnds)
+{
+    drawer.drawLine(btVector3(1.0f, 2.0f, 3.0f), btVector3(4.0f, 5.0f, 6.0f), btVector3(0.1f, 0.2f, 0.3f));
+    const std::array<float, 12> expected{1.0f, 2.0f, 3.0f, 0.1f, 0.2f, 0.3f, 4.0f, 5.0f, 6.0f, 0.1f, 0.2f, 0.3f};
+    EXPECT_EQ(sharedBufferContents(), expected);
+}
+
+TEST_F(DebugDrawerTest, TheVertexArrayReadsPositionThenColourFromEachTwentyFourByteVertex)
+{
+    drawer.drawLine(btVector3(0.0f, 0.0f, 0.0f), btVector3(1.0f, 1.0f, 1.0f), red);
+    glBindVertexArray(BulletDebugDrawer_OpenGL::sharedVertexArray());
+    for (const GLuint index : {0u, 1u}) {
+        EXPECT_EQ(attribute(index, GL_VERTEX_ATTRIB_ARRAY_ENABLED), GL_TRUE);
+        EXPECT_EQ(attribute(index, GL_VERTEX_ATTRIB_ARRAY_SIZE), 3);
+        EXPECT_EQ(attribute(index, GL_VERTEX_ATTRIB_ARRAY_STRIDE), 24);
+        EXPECT_EQ(attribute(index, GL_VERTEX_ATTRIB_ARRAY_BUFFER_BINDING),
+                  static_cast<GLint>(BulletDebugDrawer_OpenGL::sharedVertexBuffer()));
+    }
+    void* colourOffset = nullptr;
+    glGetVertexAttribPointerv(1, GL_VERTEX_ATTRIB_ARRAY_POINTER, &colourOffset);
+    EXPECT_EQ(reinterpret_cast<uintptr_t>(colourOffset), 12u);
+    glBindVertexArray(0);
+}
+
+TEST_F(DebugDrawerTest, EachLineReplacesTheSharedBufferAndVertexArray)
+{
+    drawer.drawLine(btVector3(0.0f, 0.0f, 0.0f), btVector3(1.0f, 0.0f, 0.0f), red);
+    const GLuint firstBuffer = BulletDebugDrawer_OpenGL::sharedVertexBuffer();
+    const GLuint firstArray = BulletDebugDrawer_OpenGL::sharedVertexArray();
+    const size_t buffersAfterOne = liveBuffers();
+    const size_t arraysAfterOne = liveVertexArrays();
+
+    drawer.drawLine(btVector3(0.0f, 0.0f, 0.0f), btVector3(0.0f, 1.0f, 0.0f), red);
+    const GLuint secondBuffer = BulletDebugDrawer_OpenGL::sharedVertexBuffer();
+    const GLuint secondArray = BulletDebugDrawer_OpenGL::sharedVertexArray();
+
+    EXPECT_TRUE(glIsBuffer(secondBuffer));
+    EXPECT_TRUE(glIsVertexArray(secondArray));
+    // The driver may hand the freed names out again; a different name means
+    // the old object is gone.
+    if (firstBuffer != secondBuffer) EXPECT_FALSE(glIsBuffer(firstBuffer));
+    if (firstArray != secondArray) EXPECT_FALSE(glIsVertexArray(firstArray));
+    EXPECT_EQ(liveBuffers(), buffersAfterOne);
+    EXPECT_EQ(liveVertexArrays(), arraysAfterOne);
+}
+
+TEST_F(DebugDrawerTest, ManyLinesLeaveOneBufferAndOneVertexArrayAlive)
+{
+    drawer.drawLine(btVector3(0.0f, 0.0f, 0.0f), btVector3(1.0f, 0.0f, 0.0f), red);
+    const size_t buffersAfterOne = liveBuffers();
+    const size_t arraysAfterOne = liveVertexArrays();
+    for (int i = 0; i < 20; ++i) {
+        drawer.drawLine(btVector3(0.0f, 0.0f, 0.0f), btVector3(1.0f, float(i), 0.0f), red);
+    }
+    EXPECT_EQ(liveBuffers(), buffersAfterOne);
+    EXPECT_EQ(liveVertexArrays(), arraysAfterOne);
+}
+
+TEST_F(DebugDrawerTest, ALineIsDrawnInItsColourWithTheDebugProgram)
+{
+    ShaderCollection shaders;
+    const std::unique_ptr<Shader> program = shaders.load("shaderPhysicsDebug");
+    MatrixState matrices(nullptr);
+    GLTesting::RenderTarget target;
+    matrices.use(*program);
+    matrices.setModel(glm::mat4(1.0f));
+
+    // Through the centres of pixel row 4 of the 8 x 8 target.
+    const float rowCentre = 0.125f;
+    drawer.drawLine(btVector3(-1.0f, rowCentre, 0.0f), btVector3(1.0f, rowCentre, 0.0f), btVector3(0.0f, 1.0f, 0.0f));
+
+    const GLTesting::Rgba green(0, 255, 0, 255);
+    for (uint32_t x = 1; x < GLTesting::RenderTarget::size - 1; ++x) EXPECT_EQ(target.pixel(x, 4), green);
+    EXPECT_EQ(target.pixel(4, 1), GLTesting::Rgba(0, 0, 0, 0));
+}
+
+} // namespace
