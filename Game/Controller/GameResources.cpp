@@ -216,7 +216,6 @@ void GameResources::loadCharacter()
     animatedModel = Engine::GFX::Mesh::loadSkinnedMesh(animatedModelPath);
     skeleton = Engine::GFX::readSkeletonFile(skeletonPath);
     runningClip = Engine::GFX::readAnimationFile(runningClipPath);
-    boneMatrices.reserve(animatedModel->bones.size());
     boneMatrices.assign(animatedModel->bones.size(), glm::mat4(1.0f));
 }
 

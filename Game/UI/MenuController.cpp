@@ -1,5 +1,7 @@
 #include "Game/UI/MenuController.h"
 
+#include <utility>
+
 #include "Engine/Core/MouseState.h"
 #include "Game/Physics/CharacterControllerComponent.h"
 #include "Game/UI/InputSwitch.h"
