@@ -99,8 +99,12 @@ TEST_F(DebugDrawerTest, EachLineReplacesTheSharedBufferAndVertexArray)
     EXPECT_TRUE(glIsVertexArray(secondArray));
     // The driver may hand the freed names out again; a different name means
     // the old object is gone.
-    if (firstBuffer != secondBuffer) EXPECT_FALSE(glIsBuffer(firstBuffer));
-    if (firstArray != secondArray) EXPECT_FALSE(glIsVertexArray(firstArray));
+    if (firstBuffer != secondBuffer) {
+        EXPECT_FALSE(glIsBuffer(firstBuffer));
+    }
+    if (firstArray != secondArray) {
+        EXPECT_FALSE(glIsVertexArray(firstArray));
+    }
     EXPECT_EQ(liveBuffers(), buffersAfterOne);
     EXPECT_EQ(liveVertexArrays(), arraysAfterOne);
 }
