@@ -5,13 +5,15 @@
 #include "Game/Physics/PhysicsWorld.h"
 #include "Game/Scene/Camera.h"
 
+#include <glm/gtc/constants.hpp>
+
 #include <cmath>
 
 namespace GamePhysics::RayCast {
 
 namespace {
 constexpr int unusedBulletGroup = 1;
-constexpr double degreesToRadians = M_PI / 180.0;
+const double degreesToRadians = glm::pi<double>() / 180.0;
 } // namespace
 
 BaseRayResultCallback::BaseRayResultCallback()

@@ -4,6 +4,7 @@
 
 #include <BulletDynamics/Character/btKinematicCharacterController.h>
 #include <benchmark/benchmark.h>
+#include <glm/gtc/constants.hpp>
 
 #include <chrono>
 #include <cmath>
@@ -29,7 +30,7 @@ BenchLevel& level()
 
 btVector3 walkVelocity(int step)
 {
-    const btScalar heading = btScalar(2.0 * M_PI) * static_cast<btScalar>(step % walkPeriod) / walkPeriod;
+    const btScalar heading = glm::two_pi<btScalar>() * static_cast<btScalar>(step % walkPeriod) / walkPeriod;
     return btVector3(std::cos(heading), std::sin(heading), 0.0f) * walkSpeed;
 }
 
