@@ -119,6 +119,15 @@ TEST(SkeletonFile, ParentOutsideTheFileIsRejected)
     EXPECT_NE(std::string::npos, expectRejected(path).find("\"arm\" names parent 8"));
 }
 
+TEST(SkeletonFile, ControlBytesOfANodeNameAreEscapedInTheOneLineMessage)
+{
+    const std::string path = testFilePath("newline.cskel");
+    ByteFile file = skeletonHeader(2);
+    file.name("root").u8(0).matrix(identity).name("ar\nm").u8(9).matrix(identity);
+    file.save(path);
+    EXPECT_NE(std::string::npos, expectRejected(path).find("\"ar\\x0am\" names parent 8"));
+}
+
 TEST(SkeletonFile, NodeThatIsItsOwnParentIsRejected)
 {
     const std::string path = testFilePath("self.cskel");

@@ -164,6 +164,13 @@ TEST(FontFileChecked, OutOfRangeNumberNamesFileLineKeyAndValue)
     EXPECT_EQ(path + ": line 1: number '4294967296' out of range for key 'amount'", checkedError(path));
 }
 
+TEST(FontFileChecked, ControlBytesOfABadValueAreEscapedInTheOneLineMessage)
+{
+    // A carriage return inside a line stays in the value; stoi skips it as space.
+    const std::string path = writeFontFile("control.fnt", "char id=\rx\n");
+    EXPECT_EQ(path + ": line 1: bad number '\\x0dx' for key 'id'", checkedError(path));
+}
+
 TEST(FontFileChecked, ReadsAWellFormedFileLikeTheRawReader)
 {
     const std::string path = writeFontFile("good.fnt", "common lineHeight=20 scaleW=64\nchar id=65 xadvance=7\n");

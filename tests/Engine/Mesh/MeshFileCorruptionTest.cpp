@@ -140,6 +140,16 @@ TEST_F(MeshFileCorruption, PartRangesBeyondTheIndexListAreRejectedWithoutOverflo
     EXPECT_TRUE(rejectedWith(SampleLayout::firstPartIndexCount, 7, "beyond the 6 indices"));
 }
 
+TEST_F(MeshFileCorruption, ControlBytesOfAPartNameAreEscapedInTheOneLineMessage)
+{
+    load(skinnedSample());
+    std::vector<uint8_t> bytes = valid;
+    bytes[SampleLayout::firstPartNameLength + 4] = '\n'; // "front" becomes "fro\nt"
+    putU32(bytes, SampleLayout::firstPartIndexCount, 7);
+    writeBytes(path, bytes, bytes.size());
+    EXPECT_TRUE(rejectedNamingFile(path, "part 0 \"fro\\x0at\" covers indices"));
+}
+
 TEST_F(MeshFileCorruption, HugeIndexOrBaseVertexIsRejectedWithoutOverflow)
 {
     load(skinnedSample());
