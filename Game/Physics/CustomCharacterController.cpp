@@ -245,9 +245,10 @@ void CustomCharacterController::followGround(btVector3& displacement)
     }
 }
 
-// Bullet finds the ghost's pairs from its bounds at the last world step. A
-// fast step (a fall of 0.55 m) could otherwise pass through a thin block that
-// those bounds did not touch.
+// Bullet finds the ghost's pairs from its bounds at the last world step, and
+// the sweep only sees those pairs. A fast step (a fall of 0.55 m) would
+// otherwise sink into a block those bounds did not touch, to be pushed out
+// only by the recovery afterwards.
 void CustomCharacterController::widenBroadphaseBounds(btCollisionWorld* collisionWorld,
                                                       const btVector3& displacement)
 {
