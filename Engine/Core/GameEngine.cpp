@@ -7,6 +7,7 @@
 #include "Engine/Core/Log.h"
 #include "Engine/Core/MouseState.h"
 #include "Engine/Core/StepInput.h"
+#include "Engine/Graphics/MatrixState.h"
 
 #include <GL/glew.h>
 #include <SDL.h>
@@ -47,6 +48,8 @@ bool GameEngine::init()
     interpolate = true;
     stepLength = initialStepLength;
     window = std::make_unique<Window>();
+    ownedMatrixState = std::make_unique<MatrixState>(window.get());
+    matrixState = ownedMatrixState.get();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         std::printf("SDL could not initialize! SDL Error: %s\n", SDL_GetError());
         return false;

@@ -43,9 +43,8 @@ public:
     bool quit = false; // the loop ends after the frame in which this is set
     bool interpolate = false;
     std::unique_ptr<Window> window;
-    // Created by the graphics layer with window.get(); the engine holds it
-    // for the game's shaders. Not created here yet: the graphics library is
-    // wired in by the integration step.
+    // Created by init() right after the window record; the engine owns it
+    // and the game's shaders and systems use it through this pointer.
     MatrixState* matrixState = nullptr;
     std::unique_ptr<KeyboardState> keyboard;
     std::unique_ptr<MouseState> mouse;
@@ -68,6 +67,7 @@ private:
     void shutDown();
 
     std::unique_ptr<WindowHandle> windowHandle;
+    std::unique_ptr<MatrixState> ownedMatrixState;
     bool graphicsUnavailable = false;
 };
 

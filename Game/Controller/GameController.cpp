@@ -18,7 +18,7 @@
 #include "Game/Controller/Skybox.h"
 #include "Game/Controller/StepReadouts.h"
 #include "Game/Editor/EditorState.h"
-#include "Game/Editor/EditorUpdate.h"
+#include "Game/Editor/EditorBinding.h"
 #include "Game/Editor/GameMap.h"
 #include "Game/Editor/Level.h"
 #include "Game/Editor/MapGeometry.h"

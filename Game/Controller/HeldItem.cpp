@@ -9,11 +9,9 @@ void placeHeldItem(const glm::mat4& handTransform, TransformComponent& item)
 {
     glm::vec3 skew;
     glm::vec4 perspective;
+    // GLM 0.9.9's decompose gives the matrix's own rotation; older GLM
+    // releases gave its conjugate, which callers then had to undo.
     glm::decompose(handTransform, item.scale, item.rotation, item.position, skew, perspective);
-    // GLM 0.9.9's decompose yields the conjugate of the matrix's rotation.
-    item.rotation.x = -item.rotation.x;
-    item.rotation.y = -item.rotation.y;
-    item.rotation.z = -item.rotation.z;
     item.scale = glm::vec3(heldItemScale);
 }
 

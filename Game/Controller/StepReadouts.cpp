@@ -21,7 +21,9 @@ float advanceAnimationPhase(float phase)
 int64_t speedKilometresPerHour(const glm::vec3& velocity)
 {
     const double metresPerSecond = glm::length(velocity);
-    return static_cast<int64_t>(std::ceil(metresPerSecond / metresPerKilometre * secondsPerHour));
+    // Multiplying first keeps whole results exact (a float times 3600 fits a
+    // double), so 65 m/s shows 234 km/h rather than a rounded-up 235.
+    return static_cast<int64_t>(std::ceil(metresPerSecond * secondsPerHour / metresPerKilometre));
 }
 
 std::string speedLine(int64_t kilometresPerHour)
