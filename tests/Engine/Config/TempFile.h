@@ -1,13 +1,11 @@
 #pragma once
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <unistd.h>
 
-// A file with the given bytes in the system's temporary folder, removed at
-// the end of the test.
+// A file with the given bytes in the temporary folder, removed at the end of the test.
 class TempFile {
 public:
     explicit TempFile(const std::string& bytes)
@@ -17,9 +15,6 @@ public:
         std::ofstream(filePath, std::ios::binary) << bytes;
     }
     ~TempFile() { std::filesystem::remove(filePath); }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-
     std::string path() const { return filePath.string(); }
 
 private:
