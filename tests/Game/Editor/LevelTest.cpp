@@ -1,0 +1,158 @@
+#include "Game/Editor/GameMap.h"
+#include "Game/Editor/Level.h"
+#include "Game/Physics/PhysicsColliderComponent.h"
+#include "Game/Physics/PhysicsRigidBodyComponent.h"
+#include "Game/Physics/PhysicsUserPointer.h"
+#include "Game/Physics/PhysicsWorld.h"
+#include "Game/Physics/RigidBodyColliderSystem.h"
+#include "Game/Scene/TransformComponent.h"
+#include "Engine/ECS/EntityManager.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+using Game::BlockPlacement;
+using Game::levelBlockPlacements;
+
+constexpr size_t randomBlocks = 150;
+constexpr size_t levelBlocks = 156;
+
+// The generator's first six values from seed 1, worked out by hand from
+// state = state * 214013 + 2531011 and value = (state >> 16) & 32767.
+constexpr float firstValues[6] = {41.0f, 18467.0f, 6334.0f, 26500.0f, 19169.0f, 15724.0f};
+
+TEST(LevelRandom, FollowsTheClassicSequenceFromSeedOne)
+{
+    Game::LevelRandom random;
+    for (const float value : firstValues) EXPECT_EQ(random.nextValue(), static_cast<uint32_t>(value));
+}
+
+TEST(LevelRandom, UnitValuesAreTheValuesOver32767)
+{
+    Game::LevelRandom random;
+    EXPECT_FLOAT_EQ(random.nextUnit(), firstValues[0] / 32767.0f);
+    EXPECT_FLOAT_EQ(random.nextUnit(), firstValues[1] / 32767.0f);
+}
+
+TEST(LevelLayout, TheFirstBlockTakesItsSizeThenItsPositionFromZToX)
+{
+    const BlockPlacement first = levelBlockPlacements().front();
+    const auto unit = [](float value) { return value / 32767.0f; };
+    EXPECT_FLOAT_EQ(first.size.z, unit(firstValues[0]) * 9.0f + 1.0f);
+    EXPECT_FLOAT_EQ(first.size.y, unit(firstValues[1]) * 9.0f + 1.0f);
+    EXPECT_FLOAT_EQ(first.size.x, unit(firstValues[2]) * 9.0f + 1.0f);
+    EXPECT_FLOAT_EQ(first.position.z, unit(firstValues[3]) * 30.0f);
+    EXPECT_FLOAT_EQ(first.position.y, unit(firstValues[4]) * 60.0f - 30.0f);
+    EXPECT_FLOAT_EQ(first.position.x, unit(firstValues[5]) * 60.0f - 30.0f);
+}
+
+TEST(LevelLayout, OneHundredFiftyRandomBlocksThenTheSixFixedOnes)
+{
+    const std::vector<BlockPlacement> blocks = levelBlockPlacements();
+    ASSERT_EQ(blocks.size(), levelBlocks);
+    const BlockPlacement fixed[] = {
+        {{-4.0f, 0.0f, 1.2f}, {4.0f, 4.0f, 0.2f}},  {{-8.0f, 0.0f, 0.0f}, {4.0f, 4.0f, 0.2f}},
+        {{0.0f, -6.0f, 0.0f}, {2.0f, 2.0f, 5.0f}},  {{2.6f, -6.0f, 0.0f}, {2.0f, 2.0f, 5.0f}},
+        {{2.6f, -12.0f, 10.0f}, {2.0f, 10.0f, 20.0f}}, {{8.0f, 8.0f, 1.05f}, {10.0f, 10.0f, 0.1f}},
+    };
+    for (size_t i = 0; i < 6; ++i) {
+        EXPECT_EQ(blocks[randomBlocks + i].position, fixed[i].position) << "fixed block " << i;
+        EXPECT_EQ(blocks[randomBlocks + i].size, fixed[i].size) << "fixed block " << i;
+    }
+}
+
+TEST(LevelLayout, RandomBlocksStayWithinTheirRanges)
+{
+    const std::vector<BlockPlacement> blocks = levelBlockPlacements();
+    for (size_t i = 0; i < randomBlocks; ++i) {
+        const BlockPlacement& block = blocks[i];
+        for (int axis = 0; axis < 3; ++axis) {
+            EXPECT_GE(block.size[axis], 1.0f);
+            EXPECT_LE(block.size[axis], 10.0f);
+        }
+        EXPECT_GE(block.position.x, -30.0f);
+        EXPECT_LE(block.position.x, 30.0f);
+        EXPECT_GE(block.position.y, -30.0f);
+        EXPECT_LE(block.position.y, 30.0f);
+        EXPECT_GE(block.position.z, 0.0f);
+        EXPECT_LE(block.position.z, 30.0f);
+    }
+}
+
+TEST(LevelLayout, TheLevelIsTheSameOnEveryCall)
+{
+    const std::vector<BlockPlacement> first = levelBlockPlacements();
+    const std::vector<BlockPlacement> second = levelBlockPlacements();
+    ASSERT_EQ(first.size(), second.size());
+    for (size_t i = 0; i < first.size(); ++i) {
+        EXPECT_EQ(first[i].position, second[i].position);
+        EXPECT_EQ(first[i].size, second[i].size);
+    }
+}
+
+class LevelCreationTest : public ::testing::Test {
+protected:
+    LevelCreationTest()
+    {
+        world.registerComponent<TransformComponent>();
+        world.registerComponent<PhysicsRigidBodyComponent>();
+        world.registerComponent<PhysicsColliderComponent>();
+        world.addSystem(RigidBodyColliderSystem(&world, &physics));
+    }
+
+    PhysicsWorld physics;
+    Engine::ECS::EntityManager world;
+    Game::GameMap map;
+};
+
+TEST_F(LevelCreationTest, ABlockIsATurnedTransformWithABoxColliderAndAStaticBodyInTheBlockGroup)
+{
+    const glm::vec3 position(1.0f, 2.0f, 3.0f);
+    const glm::vec3 size(2.0f, 4.0f, 6.0f);
+    const uint32_t block = Game::createBlock(map, world, position, size);
+    world.refresh();
+
+    EXPECT_EQ(map.blocks, std::vector<uint32_t>{block});
+    const TransformComponent& transform = world.getComponent<TransformComponent>(block);
+    EXPECT_EQ(transform.position, position);
+    EXPECT_EQ(transform.scale, size);
+    const float halfTurn = 15.0f * 3.14159265f / 180.0f;
+    EXPECT_NEAR(transform.rotation.w, std::cos(halfTurn), 1e-6f);
+    EXPECT_NEAR(transform.rotation.y, std::sin(halfTurn), 1e-6f);
+    EXPECT_EQ(transform.rotation.x, 0.0f);
+    EXPECT_EQ(transform.rotation.z, 0.0f);
+
+    const auto* box = static_cast<const btBoxShape*>(world.getComponent<PhysicsColliderComponent>(block).shape.get());
+    const btVector3 half = box->getHalfExtentsWithMargin();
+    EXPECT_NEAR(half.x(), 1.0f, 1e-5f);
+    EXPECT_NEAR(half.y(), 2.0f, 1e-5f);
+    EXPECT_NEAR(half.z(), 3.0f, 1e-5f);
+
+    const PhysicsRigidBodyComponent& body = world.getComponent<PhysicsRigidBodyComponent>(block);
+    EXPECT_EQ(body.getMass(), 0.0f);
+    EXPECT_TRUE(body.getBody()->isStaticObject());
+    EXPECT_EQ(body.getUserPointer()->group, GamePhysics::CollisionGroup::block);
+    EXPECT_EQ(body.getUserPointer()->entity, block);
+}
+
+TEST_F(LevelCreationTest, TheLevelCreatesEveryBlockInOrderAndAsksForTheMergedModel)
+{
+    Game::createLevel(map, world);
+    world.refresh();
+
+    const std::vector<BlockPlacement> placements = levelBlockPlacements();
+    ASSERT_EQ(map.blocks.size(), levelBlocks);
+    for (size_t i = 0; i < levelBlocks; ++i) {
+        const TransformComponent& transform = world.getComponent<TransformComponent>(map.blocks[i]);
+        EXPECT_EQ(transform.position, placements[i].position) << "block " << i;
+        EXPECT_EQ(transform.scale, placements[i].size) << "block " << i;
+    }
+    EXPECT_EQ(physics.getDynamicsWorld()->getNumCollisionObjects(), static_cast<int>(levelBlocks));
+    EXPECT_EQ(map.rebuildCountdown, Game::GameMap::rebuildRequested);
+    EXPECT_EQ(map.mergedModel, nullptr);
+}
+
+} // namespace

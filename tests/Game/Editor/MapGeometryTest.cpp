@@ -1,0 +1,152 @@
+#include "Engine/ECS/EntityManager.h"
+#include "Game/Editor/ColorIdPool.h"
+#include "Game/Editor/GameMap.h"
+#include "Game/Editor/MapGeometry.h"
+#include "Game/Scene/TransformComponent.h"
+
+#include <glm/gtc/matrix_transform.hpp>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+#include <tuple>
+
+namespace {
+
+using Game::MapGeometry;
+
+constexpr size_t verticesPerBlock = 36;
+
+std::tuple<float, float, float> key(const glm::vec3& v)
+{
+    return {v.x, v.y, v.z};
+}
+
+class MapGeometryTest : public ::testing::Test {
+protected:
+    MapGeometryTest() { world.registerComponent<TransformComponent>(); }
+
+    uint32_t addBlock(const glm::vec3& position, const glm::vec3& size, float turnDegrees = 30.0f)
+    {
+        const float half = glm::radians(turnDegrees) * 0.5f;
+        const uint32_t entity = world.createEntity();
+        world.addComponent(entity, TransformComponent(position, size, glm::quat(std::cos(half), 0.0f, std::sin(half), 0.0f)));
+        world.refresh();
+        map.blocks.push_back(entity);
+        return entity;
+    }
+
+    MapGeometry assemble() { return Game::assembleMapGeometry(map.blocks, world, pool); }
+
+    Engine::ECS::EntityManager world;
+    Game::GameMap map;
+    Game::ColorIdPool pool;
+};
+
+TEST_F(MapGeometryTest, EveryBlockGivesThirtySixVerticesWithOneColourIdPerFace)
+{
+    addBlock(glm::vec3(0.0f), glm::vec3(1.0f));
+    addBlock(glm::vec3(5.0f, 0.0f, 0.0f), glm::vec3(2.0f, 3.0f, 4.0f));
+    const MapGeometry geometry = assemble();
+
+    ASSERT_EQ(geometry.vertexCount(), 2 * verticesPerBlock);
+    ASSERT_EQ(geometry.colorIds.size(), geometry.vertexCount());
+    ASSERT_EQ(geometry.mesh.normals.size(), geometry.vertexCount());
+    ASSERT_EQ(geometry.mesh.colors.size(), geometry.vertexCount());
+    ASSERT_EQ(geometry.mesh.texcoords.size(), geometry.vertexCount());
+    std::set<std::tuple<float, float, float>> ids;
+    for (size_t face = 0; face < geometry.vertexCount() / 6; ++face) {
+        const glm::vec3 id = geometry.colorIds[face * 6];
+        for (size_t v = 1; v < 6; ++v) EXPECT_EQ(geometry.colorIds[face * 6 + v], id) << "face " << face;
+        ids.insert(key(id));
+    }
+    EXPECT_EQ(ids.size(), 12u);
+}
+
+TEST_F(MapGeometryTest, FacesTakeTheirIdsFromThePoolInOrder)
+{
+    addBlock(glm::vec3(0.0f), glm::vec3(1.0f));
+    addBlock(glm::vec3(0.0f), glm::vec3(1.0f));
+    const MapGeometry geometry = assemble();
+
+    Game::ColorIdPool expected;
+    for (size_t face = 0; face < 12; ++face) {
+        EXPECT_EQ(geometry.colorIds[face * 6], expected.take().toColor()) << "face " << face;
+    }
+    EXPECT_EQ(geometry.colorIds.front(), glm::vec3(0.0f, 0.0f, 1.0f / 255.0f));
+}
+
+TEST_F(MapGeometryTest, TheVerticesAreTheCornersOfTheTurnedScaledBlock)
+{
+    const glm::vec3 position(3.0f, -2.0f, 7.0f);
+    const glm::vec3 size(2.0f, 4.0f, 0.5f);
+    const uint32_t block = addBlock(position, size);
+    const MapGeometry geometry = assemble();
+
+    const TransformComponent& transform = world.getComponent<TransformComponent>(block);
+    const glm::mat4 toBlock = glm::inverse(glm::translate(glm::mat4(1.0f), position) * glm::mat4_cast(transform.rotation) *
+                                           glm::scale(glm::mat4(1.0f), size));
+    for (const glm::vec3& vertex : geometry.mesh.positions) {
+        const glm::vec3 local(toBlock * glm::vec4(vertex, 1.0f));
+        for (int axis = 0; axis < 3; ++axis) EXPECT_NEAR(std::abs(local[axis]), 0.5f, 1e-4f);
+    }
+}
+
+TEST_F(MapGeometryTest, TheTextureRepeatsWithTheBlocksWidthAndDepth)
+{
+    addBlock(glm::vec3(0.0f), glm::vec3(3.0f, 5.0f, 2.0f));
+    const MapGeometry geometry = assemble();
+
+    // The first face is the top; its texture spans (0, 0) to (scale.x, scale.y).
+    glm::vec2 lowest(1e9f);
+    glm::vec2 highest(-1e9f);
+    for (size_t v = 0; v < 6; ++v) {
+        lowest = glm::min(lowest, geometry.mesh.texcoords[v]);
+        highest = glm::max(highest, geometry.mesh.texcoords[v]);
+    }
+    EXPECT_EQ(lowest, glm::vec2(0.0f));
+    EXPECT_EQ(highest, glm::vec2(3.0f, 5.0f));
+}
+
+TEST_F(MapGeometryTest, BlocksThatLostTheirTransformAreSkippedAndTakeNoIds)
+{
+    const uint32_t gone = addBlock(glm::vec3(0.0f), glm::vec3(1.0f));
+    addBlock(glm::vec3(4.0f, 0.0f, 0.0f), glm::vec3(1.0f));
+    world.destroyEntity(gone);
+    world.refresh();
+
+    const MapGeometry geometry = assemble();
+    EXPECT_EQ(geometry.vertexCount(), verticesPerBlock);
+    EXPECT_EQ(geometry.colorIds.front(), (Game::ColorId{0, 0, 1}.toColor()));
+    EXPECT_EQ(pool.take(), (Game::ColorId{6, 0, 1}));
+}
+
+TEST_F(MapGeometryTest, AnEmptyBlockListLeavesNoModel)
+{
+    Game::rebuildMapModel(map, world, pool);
+    EXPECT_EQ(map.mergedModel, nullptr);
+    EXPECT_EQ(pool.take(), (Game::ColorId{0, 0, 1}));
+}
+
+TEST(MapRebuildCountdown, ARequestedRebuildIsDueTwoStepsLaterAndOnlyOnce)
+{
+    Game::GameMap map;
+    EXPECT_FALSE(Game::advanceRebuildCountdown(map));
+    Game::requestMapRebuild(map);
+    EXPECT_EQ(map.rebuildCountdown, Game::GameMap::rebuildRequested);
+    EXPECT_FALSE(Game::advanceRebuildCountdown(map));
+    EXPECT_EQ(map.rebuildCountdown, Game::GameMap::rebuildNextStep);
+    EXPECT_TRUE(Game::advanceRebuildCountdown(map));
+    EXPECT_EQ(map.rebuildCountdown, Game::GameMap::noRebuild);
+    EXPECT_FALSE(Game::advanceRebuildCountdown(map));
+}
+
+TEST(MapRebuildCountdown, ACountBeyondTwoIsDueAtOnce)
+{
+    Game::GameMap map;
+    map.rebuildCountdown = 5;
+    EXPECT_TRUE(Game::advanceRebuildCountdown(map));
+    EXPECT_EQ(map.rebuildCountdown, Game::GameMap::noRebuild);
+}
+
+} // namespace
