@@ -11,7 +11,7 @@ namespace {
 
 constexpr uint32_t stepMs = 10;
 
-FrameClock clockWithStep(uint32_t stepLength, uint32_t startTick = 0)
+FrameClock clockAt(uint32_t startTick, uint32_t stepLength = stepMs)
 {
     FrameClock clock;
     clock.stepLength = stepLength;
@@ -19,8 +19,7 @@ FrameClock clockWithStep(uint32_t stepLength, uint32_t startTick = 0)
     return clock;
 }
 
-// Runs the step part of one frame as the loop does and returns the number
-// of updates it would call.
+// The step part of one frame as the loop runs it; returns the updates called.
 uint32_t runSteps(FrameClock& clock)
 {
     uint32_t steps = 0;
@@ -31,39 +30,52 @@ uint32_t runSteps(FrameClock& clock)
 
 } // namespace
 
-TEST(FrameClockSteps, ExactlyOneStepLengthRunsOneUpdateAndLeavesAlphaZero)
+TEST(FrameClock, OneFrameRunsWholeStepsAndRendersWithTheRemainder)
 {
-    FrameClock clock = clockWithStep(stepMs, 1000);
-    clock.beginFrame(1000 + stepMs);
-    const uint32_t steps = runSteps(clock);
-    EXPECT_EQ(steps, 1u);
-    EXPECT_EQ(clock.accumulator, 0u);
-    const Engine::RenderCall call = clock.renderCall(steps, true);
-    EXPECT_TRUE(call.render);
-    EXPECT_FLOAT_EQ(call.alpha, 0.0f);
+    struct Case {
+        const char* name;
+        uint32_t startTick, now;
+        bool interpolate;
+        uint32_t steps, accumulator;
+        bool render;
+        float alpha;
+    };
+    const Case cases[] = {
+        {"exact step", 1000, 1000 + stepMs, true, 1, 0, true, 0.0f},
+        {"remainder", 0, 37, true, 3, 7, true, 0.7f},
+        {"ten whole steps", 0, 109, true, 10, 9, true, 0.9f},
+        {"tick wrap", UINT32_MAX - 4, 20, true, 2, 5, true, 0.5f},
+        {"no step, interpolated", 0, 4, true, 0, 4, true, 0.4f},
+        {"no step, not interpolated", 0, 4, false, 0, 4, false, 0.0f},
+        {"steps, not interpolated", 0, 14, false, 1, 4, true, 1.0f},
+        {"capped, alpha clamped", 0, 500, true, 10, 390, true, 1.0f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FrameClock clock = clockAt(c.startTick);
+        clock.beginFrame(c.now);
+        const uint32_t steps = runSteps(clock);
+        EXPECT_EQ(steps, c.steps);
+        EXPECT_EQ(clock.accumulator, c.accumulator);
+        const Engine::RenderCall call = clock.renderCall(steps, c.interpolate);
+        EXPECT_EQ(call.render, c.render);
+        if (c.render) {
+            EXPECT_FLOAT_EQ(call.alpha, c.alpha);
+        }
+    }
 }
 
-TEST(FrameClockSteps, RemainderBecomesTheAlphaOfTheRender)
+TEST(FrameClock, LongStallRunsTenUpdatesAndDropsOneStepPerFrameUntilItCatchesUp)
 {
-    FrameClock clock = clockWithStep(stepMs);
-    clock.beginFrame(37);
-    EXPECT_EQ(runSteps(clock), 3u);
-    EXPECT_EQ(clock.accumulator, 7u);
-    EXPECT_FLOAT_EQ(clock.renderCall(3, true).alpha, 0.7f);
-}
-
-TEST(FrameClockSteps, LongStallRunsTenUpdatesAndDropsOneStepPerFrameUntilItCatchesUp)
-{
-    FrameClock clock = clockWithStep(stepMs);
-    clock.beginFrame(1005); // a stall of just over a second
+    FrameClock clock = clockAt(0);
+    clock.beginFrame(1005);
     const uint32_t frameCost = (FrameClock::maxStepsPerFrame + 1) * stepMs;
-
     uint32_t expected = 1005;
     while (expected >= frameCost) {
         EXPECT_EQ(runSteps(clock), FrameClock::maxStepsPerFrame);
         expected -= frameCost;
         EXPECT_EQ(clock.accumulator, expected);
-        clock.beginFrame(clock.lastTickCount); // no time passes between frames
+        clock.beginFrame(clock.lastTickCount);
     }
     // 1005 - 9 * 110 = 15: the frame that catches up runs one update.
     EXPECT_EQ(expected, 15u);
@@ -71,90 +83,28 @@ TEST(FrameClockSteps, LongStallRunsTenUpdatesAndDropsOneStepPerFrameUntilItCatch
     EXPECT_EQ(clock.accumulator, 5u);
 }
 
-TEST(FrameClockSteps, TenWholeStepsRunTenUpdatesWithoutDroppingAnything)
+TEST(FrameClock, StepLengthChangedBetweenFramesIsUsedAtOnce)
 {
-    FrameClock clock = clockWithStep(stepMs);
-    clock.beginFrame(10 * stepMs + 9);
-    EXPECT_EQ(runSteps(clock), 10u);
-    EXPECT_EQ(clock.accumulator, 9u);
-}
-
-TEST(FrameClockSteps, TickCounterWrapStillGivesTheTrueDelta)
-{
-    FrameClock clock = clockWithStep(stepMs, UINT32_MAX - 4);
-    clock.beginFrame(20); // 5 ticks to reach 0 after the wrap, then 20 more
-    EXPECT_EQ(clock.accumulator, 25u);
-    EXPECT_EQ(clock.frameTimes[0], 25u);
-    EXPECT_EQ(clock.lastTickCount, 20u);
-}
-
-TEST(FrameClockSteps, StepLengthChangedBetweenFramesIsUsedAtOnce)
-{
-    FrameClock clock = clockWithStep(16);
+    FrameClock clock = clockAt(0, 16);
     clock.beginFrame(40);
     clock.stepLength = stepMs;
     EXPECT_EQ(runSteps(clock), 4u);
 }
 
-TEST(FrameClockRender, InterpolationRendersEveryFrameEvenWithoutSteps)
+TEST(FrameClock, MeanCoversTheLast64FramesCountingEmptyEntriesAtFirst)
 {
-    FrameClock clock = clockWithStep(stepMs);
-    clock.beginFrame(4);
-    const uint32_t steps = runSteps(clock);
-    const Engine::RenderCall call = clock.renderCall(steps, true);
-    EXPECT_EQ(steps, 0u);
-    EXPECT_TRUE(call.render);
-    EXPECT_FLOAT_EQ(call.alpha, 0.4f);
-}
-
-TEST(FrameClockRender, WithoutInterpolationAFrameWithoutStepsSkipsTheRender)
-{
-    FrameClock clock = clockWithStep(stepMs);
-    clock.beginFrame(4);
-    EXPECT_FALSE(clock.renderCall(runSteps(clock), false).render);
-}
-
-TEST(FrameClockRender, WithoutInterpolationAFrameWithStepsRendersWithAlphaOne)
-{
-    FrameClock clock = clockWithStep(stepMs);
-    clock.beginFrame(14);
-    const Engine::RenderCall call = clock.renderCall(runSteps(clock), false);
-    EXPECT_TRUE(call.render);
-    EXPECT_FLOAT_EQ(call.alpha, 1.0f);
-}
-
-TEST(FrameClockRender, AlphaIsClampedToOneWhenTheCapLeftMoreThanAStep)
-{
-    FrameClock clock = clockWithStep(stepMs);
-    clock.beginFrame(500);
-    const uint32_t steps = runSteps(clock);
-    ASSERT_GT(clock.accumulator, stepMs);
-    EXPECT_FLOAT_EQ(clock.renderCall(steps, true).alpha, 1.0f);
-}
-
-TEST(FrameClockAverage, FirstFramesCountTheEmptyRingEntries)
-{
-    FrameClock clock = clockWithStep(stepMs);
-    uint32_t now = 0;
-    for (int frame = 1; frame <= 63; ++frame) {
-        now += 16;
-        clock.beginFrame(now);
+    FrameClock clock = clockAt(0);
+    for (uint32_t frame = 1; frame <= 63; ++frame) {
+        clock.beginFrame(16 * frame);
         EXPECT_FLOAT_EQ(clock.averageFrameTime, 16.0f * frame / 64.0f) << "frame " << frame;
     }
-    clock.beginFrame(now + 16);
+    clock.beginFrame(16 * 64);
     EXPECT_FLOAT_EQ(clock.averageFrameTime, 16.0f);
-}
-
-TEST(FrameClockAverage, RingOverwritesItsOldestEntryAfter64Frames)
-{
-    FrameClock clock = clockWithStep(stepMs);
-    uint32_t now = 0;
-    for (uint32_t frame = 0; frame < FrameClock::frameTimeCount; ++frame)
-        clock.beginFrame(now += 10);
     EXPECT_EQ(clock.ringIndex, 0u);
-    clock.beginFrame(now += 74);
+
+    clock.beginFrame(16 * 64 + 74);
     EXPECT_EQ(clock.ringIndex, 1u);
     EXPECT_EQ(clock.frameTimes[0], 74u);
-    EXPECT_FLOAT_EQ(clock.averageFrameTime, (63 * 10 + 74) / 64.0f);
-    EXPECT_EQ(std::accumulate(clock.frameTimes.begin(), clock.frameTimes.end(), 0u), 63u * 10 + 74);
+    EXPECT_FLOAT_EQ(clock.averageFrameTime, (63 * 16 + 74) / 64.0f);
+    EXPECT_EQ(std::accumulate(clock.frameTimes.begin(), clock.frameTimes.end(), 0u), 63u * 16 + 74);
 }

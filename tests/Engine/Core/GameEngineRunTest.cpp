@@ -3,11 +3,15 @@
 #include "Engine/Core/GamePrototype.h"
 #include "Engine/Core/KeyboardState.h"
 #include "Engine/Core/MouseState.h"
+#include "tests/Engine/Core/InputEvents.h"
+#include "tests/e2e/XInput.h"
 
 #include <GL/glew.h>
-#include <SDL.h>
-
 #include <gtest/gtest.h>
+
+// After GoogleTest: the X11 headers it pulls in define None and Bool.
+#include <SDL.h>
+#include <SDL_syswm.h>
 
 #include <functional>
 #include <string>
@@ -16,6 +20,10 @@
 // The real loop against a real window (run under a private X server): a
 // scripted game records what the engine calls and can act in any update.
 namespace {
+
+constexpr int stepsBeforeGivingUp = 1000;
+constexpr int cursorX = 100;
+constexpr int cursorY = 30;
 
 class ScriptedGame : public GamePrototype {
 public:
@@ -29,28 +37,37 @@ public:
             onInit();
         return true;
     }
-
     void update() override
     {
         calls.push_back("update");
-        ++updates;
-        if (onUpdate)
-            onUpdate(updates);
+        onUpdate(++updates);
     }
-
     void render(float alpha) override
     {
         calls.push_back("render");
-        alphas.push_back(alpha);
+        EXPECT_GE(alpha, 0.0f);
+        EXPECT_LE(alpha, 1.0f);
     }
-
     void shutdown() override { calls.push_back("shutdown"); }
+
+    // Runs each phase once per update until it returns true, then the next one.
+    void runPhases(std::vector<std::function<bool()>> phases)
+    {
+        size_t phase = 0;
+        onUpdate = [&](int) {
+            if (!engine.quit && phases[phase]())
+                ++phase;
+            if (phase == phases.size() || updates > stepsBeforeGivingUp)
+                engine.quit = true;
+        };
+        engine.run();
+        ASSERT_EQ(phase, phases.size()) << "the input never arrived";
+    }
 
     Engine::GameEngine& engine;
     std::function<void()> onInit;
     std::function<void(int)> onUpdate; // receives the number of updates so far
     std::vector<std::string> calls;
-    std::vector<float> alphas;
     int updates = 0;
 };
 
@@ -59,16 +76,21 @@ void pushEvent(SDL_Event event)
     ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
 }
 
-SDL_Event quitEvent()
+// Focuses the engine window and puts the cursor at (cursorX, cursorY) in it.
+void prepareWindow(SDL_Window* window)
 {
-    SDL_Event event{};
-    event.type = SDL_QUIT;
-    return event;
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    ASSERT_TRUE(SDL_GetWindowWMInfo(window, &info) == SDL_TRUE && info.subsystem == SDL_SYSWM_X11);
+    E2E::runCheckedCommand({"xdotool", "windowfocus", "--sync", std::to_string(info.info.x11.window)});
+    int left = 0, top = 0;
+    SDL_GetWindowPosition(window, &left, &top);
+    E2E::XInput::mouseMove(left + cursorX, top + cursorY);
 }
 
 } // namespace
 
-TEST(GameEngineRun, GameInitialisesWithA640x480EngineWindowAndAnOpenGL33CoreContext)
+TEST(GameEngineRun, StartsA640x480WindowWithAnOpenGL33CoreContextAndItsRecords)
 {
     Engine::GameEngine engine;
     ScriptedGame game(engine);
@@ -81,11 +103,20 @@ TEST(GameEngineRun, GameInitialisesWithA640x480EngineWindowAndAnOpenGL33CoreCont
         glGetIntegerv(GL_MINOR_VERSION, &minor);
         glGetIntegerv(GL_CONTEXT_PROFILE_MASK, &profile);
         swapInterval = SDL_GL_GetSwapInterval();
+        EXPECT_TRUE(engine.interpolate);
+        EXPECT_EQ(engine.stepLength, 16u);
+        ASSERT_NE(engine.keyboard, nullptr);
+        EXPECT_EQ(engine.keyboard->keyCount, SDL_NUM_SCANCODES);
+        ASSERT_NE(engine.mouse, nullptr);
+        EXPECT_EQ(engine.mouse->window, engine.window->window);
     };
     game.onUpdate = [&](int) { engine.quit = true; };
 
+    testing::internal::CaptureStdout();
     EXPECT_EQ(engine.run(), 0);
+    const std::string output = testing::internal::GetCapturedStdout();
 
+    EXPECT_EQ(output.rfind("START ENGINE\nSCRIPTED INIT\n", 0), 0u) << output;
     EXPECT_EQ(title, "Engine");
     EXPECT_EQ(width, 640);
     EXPECT_EQ(height, 480);
@@ -95,111 +126,38 @@ TEST(GameEngineRun, GameInitialisesWithA640x480EngineWindowAndAnOpenGL33CoreCont
     EXPECT_FALSE(engine.graphicsFailed());
 }
 
-TEST(GameEngineRun, InitialisationPreparesTheRecordsTheGameUses)
-{
-    Engine::GameEngine engine;
-    ScriptedGame game(engine);
-    bool checked = false;
-    game.onInit = [&] {
-        checked = true;
-        EXPECT_TRUE(engine.interpolate);
-        EXPECT_FALSE(engine.quit);
-        EXPECT_EQ(engine.stepLength, 16u);
-        ASSERT_NE(engine.window->handle, nullptr);
-        EXPECT_EQ(engine.window->handle->window, engine.window->window);
-        EXPECT_EQ(engine.window->handle->swapInterval, 0);
-        EXPECT_NE(engine.window->glContext, nullptr);
-        ASSERT_NE(engine.keyboard, nullptr);
-        EXPECT_EQ(engine.keyboard->keyCount, SDL_NUM_SCANCODES);
-        ASSERT_NE(engine.mouse, nullptr);
-        EXPECT_EQ(engine.mouse->window, engine.window->window);
-    };
-    game.onUpdate = [&](int) { engine.quit = true; };
-    engine.run();
-    EXPECT_TRUE(checked);
-}
-
-TEST(GameEngineRun, StartEngineIsLoggedBeforeTheGameInitialises)
-{
-    Engine::GameEngine engine;
-    ScriptedGame game(engine);
-    game.onUpdate = [&](int) { engine.quit = true; };
-    testing::internal::CaptureStdout();
-    engine.run();
-    const std::string output = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(output.rfind("START ENGINE\nSCRIPTED INIT\n", 0), 0u) << output;
-}
-
 TEST(GameEngineRun, QuitSetByTheGameEndsTheLoopAfterThatFramesRender)
 {
     Engine::GameEngine engine;
     ScriptedGame game(engine);
-    game.onUpdate = [&](int updates) {
-        if (updates == 3)
-            engine.quit = true;
-    };
+    game.onUpdate = [&](int updates) { engine.quit = engine.quit || updates == 3; };
 
     engine.run();
 
-    // The frame that set quit still runs its remaining steps and renders.
     ASSERT_GE(game.calls.size(), 3u);
     EXPECT_EQ(game.calls.front(), "init");
     EXPECT_GE(game.updates, 3);
     EXPECT_EQ(game.calls[game.calls.size() - 2], "render");
     EXPECT_EQ(game.calls.back(), "shutdown");
     EXPECT_EQ(engine.window->window, nullptr);
-    for (float alpha : game.alphas) {
-        EXPECT_GE(alpha, 0.0f);
-        EXPECT_LE(alpha, 1.0f);
-    }
 }
 
-TEST(GameEngineRun, PlatformQuitEventEndsTheLoopThroughTheEventQueue)
-{
-    Engine::GameEngine engine;
-    ScriptedGame game(engine);
-    int pushedAt = 0;
-    game.onUpdate = [&](int updates) {
-        if (pushedAt == 0) {
-            pushEvent(quitEvent());
-            pushedAt = updates;
-        }
-    };
-
-    engine.run();
-
-    EXPECT_TRUE(engine.quit);
-    // The quit is polled by a later step's refresh and only seen when the
-    // next frame drains the queue; that frame still renders.
-    EXPECT_GT(game.updates, pushedAt);
-    EXPECT_EQ(game.calls[game.calls.size() - 2], "render");
-}
-
-TEST(GameEngineRun, MouseMotionOfAStepIsSummedBeforeTheUpdate)
+TEST(GameEngineRun, EventsPushedInAStepAreSummedForTheNextOneAndAQuitEndsTheLoopAtTheNextDrain)
 {
     Engine::GameEngine engine;
     ScriptedGame game(engine);
     int seenX = 0, seenY = 0, seenWheel = 0;
     game.onUpdate = [&](int updates) {
         if (updates == 1) {
-            for (int i = 0; i < 3; ++i) {
-                SDL_Event motion{};
-                motion.type = SDL_MOUSEMOTION;
-                motion.motion.xrel = 4;
-                motion.motion.yrel = -2;
-                pushEvent(motion);
-            }
-            SDL_Event wheel{};
-            wheel.type = SDL_MOUSEWHEEL;
-            wheel.wheel.y = -1;
-            pushEvent(wheel);
+            for (int i = 0; i < 3; ++i)
+                pushEvent(TestEvents::motion(4, -2));
+            pushEvent(TestEvents::wheel(-1));
+            pushEvent(TestEvents::ofType(SDL_QUIT));
+        } else if (updates == 2) {
+            seenX = engine.mouse->relativeX;
+            seenY = engine.mouse->relativeY;
+            seenWheel = engine.mouse->wheel;
         }
-        if (updates != 2)
-            return;
-        seenX = engine.mouse->relativeX;
-        seenY = engine.mouse->relativeY;
-        seenWheel = engine.mouse->wheel;
-        engine.quit = true;
     };
 
     engine.run();
@@ -207,4 +165,56 @@ TEST(GameEngineRun, MouseMotionOfAStepIsSummedBeforeTheUpdate)
     EXPECT_EQ(seenX, 12);
     EXPECT_EQ(seenY, -6);
     EXPECT_EQ(seenWheel, -1);
+    // The quit is polled by the second step's refresh and seen when the next frame drains the queue.
+    EXPECT_TRUE(engine.quit);
+    EXPECT_GE(game.updates, 2);
+    EXPECT_EQ(game.calls[game.calls.size() - 2], "render");
+}
+
+TEST(GameEngineRun, RealKeyAndButtonArePressedInTheFirstStepThatSeesThemAndReleasedAfterwards)
+{
+    Engine::GameEngine engine;
+    ScriptedGame game(engine);
+    bool keyPressedWhenSeen = false, keyReleased = false, buttonReleased = false;
+    Engine::MouseState seen(nullptr);
+    game.runPhases({
+        [&] {
+            prepareWindow(engine.window->window);
+            E2E::XInput::keyDown("w");
+            return true;
+        },
+        [&] {
+            if (!engine.keyboard->held(SDL_SCANCODE_W))
+                return false;
+            keyPressedWhenSeen = engine.keyboard->pressed(SDL_SCANCODE_W);
+            E2E::XInput::keyUp("w");
+            return true;
+        },
+        [&] {
+            if (engine.keyboard->held(SDL_SCANCODE_W))
+                return false;
+            keyReleased = engine.keyboard->released(SDL_SCANCODE_W);
+            E2E::XInput::mouseDown(1);
+            return true;
+        },
+        [&] {
+            if (!engine.mouse->buttonHeld(SDL_BUTTON_LMASK))
+                return false;
+            seen = *engine.mouse;
+            E2E::XInput::mouseUp(1);
+            return true;
+        },
+        [&] {
+            buttonReleased = engine.mouse->buttonReleased(SDL_BUTTON_LMASK);
+            return !engine.mouse->buttonHeld(SDL_BUTTON_LMASK);
+        },
+    });
+    EXPECT_TRUE(keyPressedWhenSeen);
+    EXPECT_TRUE(keyReleased);
+    EXPECT_TRUE(seen.buttonPressed(SDL_BUTTON_LMASK));
+    EXPECT_EQ(seen.x, cursorX);
+    EXPECT_EQ(seen.y, cursorY);
+    EXPECT_EQ(seen.glX, cursorX);
+    EXPECT_EQ(seen.glY, 480 - cursorY);
+    EXPECT_TRUE(buttonReleased);
 }
