@@ -15,41 +15,28 @@ using EcsTest::Position;
 using EcsTest::RecordingSystem;
 using EcsTest::Tag;
 using EcsTest::Velocity;
+using Ids = std::vector<uint32_t>;
 
 // Named test doubles: the world orders systems by these class names.
-class CharacterControllerSystem : public RecordingSystem {
-    using RecordingSystem::RecordingSystem;
-};
-class PhysicsMotionStateSystem : public RecordingSystem {
-    using RecordingSystem::RecordingSystem;
-};
-class RigidBodyColliderSystem : public RecordingSystem {
-    using RecordingSystem::RecordingSystem;
-};
+class CharacterControllerSystem : public RecordingSystem { using RecordingSystem::RecordingSystem; };
+class PhysicsMotionStateSystem : public RecordingSystem { using RecordingSystem::RecordingSystem; };
+class RigidBodyColliderSystem : public RecordingSystem { using RecordingSystem::RecordingSystem; };
 
 } // namespace
 
 namespace UI::System {
-class UIclickSystem : public EcsTest::RecordingSystem {
-    using RecordingSystem::RecordingSystem;
-};
-class UiBackgroundDrawSystem : public EcsTest::RecordingSystem {
-    using RecordingSystem::RecordingSystem;
-};
+class UIclickSystem : public EcsTest::RecordingSystem { using RecordingSystem::RecordingSystem; };
+class UiBackgroundDrawSystem : public EcsTest::RecordingSystem { using RecordingSystem::RecordingSystem; };
 } // namespace UI::System
 
 // A namespace that sorts after "UI", so ordering by qualified name would put
 // this system last instead of first.
 namespace World {
-class CameraDeltaSystem : public EcsTest::RecordingSystem {
-    using RecordingSystem::RecordingSystem;
-};
+class CameraDeltaSystem : public EcsTest::RecordingSystem { using RecordingSystem::RecordingSystem; };
 } // namespace World
 
 namespace Other {
-class CameraDeltaSystem : public EcsTest::RecordingSystem {
-    using RecordingSystem::RecordingSystem;
-};
+class CameraDeltaSystem : public EcsTest::RecordingSystem { using RecordingSystem::RecordingSystem; };
 } // namespace Other
 
 namespace {
@@ -82,24 +69,19 @@ public:
     std::vector<float> seenOnRemoval;
 };
 
-// Records begin and end around its updates.
+// Records begin and end around its updates and, as if an update had
+// changed the membership, appends a member while visiting growFrom.
 class BracketSystem : public RecordingSystem {
 public:
     BracketSystem(EntityManager* world, EventLog* log) : RecordingSystem(world, {Position::_cType}, "run", log) {}
     void begin() override { log->push_back("begin"); }
-    void end(float dt) override { log->push_back("end " + std::to_string(dt)); }
-};
-
-// Appends a member while visiting the first one, as if an update had
-// triggered a membership change.
-class GrowingSystem : public RecordingSystem {
-public:
-    GrowingSystem(EntityManager* world, EventLog* log) : RecordingSystem(world, {Position::_cType}, "grow", log) {}
     void update(uint32_t entity, float dt) override
     {
         RecordingSystem::update(entity, dt);
-        if (entities.size() == 1) entities.push_back(entity + 100);
+        if (entity == growFrom) entities.push_back(entity + 100);
     }
+    void end(float dt) override { log->push_back("end " + std::to_string(dt)); }
+    uint32_t growFrom = 0;
 };
 
 class SystemMembershipTest : public ::testing::Test {
@@ -122,106 +104,59 @@ protected:
     EventLog log;
 };
 
-TEST_F(SystemMembershipTest, EntityJoinsAtTheRefreshAfterItCarriesEveryRequiredType)
+TEST_F(SystemMembershipTest, EntityJoinsOnceAtTheRefreshAfterItCarriesEveryRequiredType)
 {
     world.addSystem(RecordingSystem(&world, {Position::_cType, Velocity::_cType}, "both", &log));
     auto& system = world.getSystem<RecordingSystem>();
     const uint32_t entity = entityWithPosition();
     world.refresh();
-    EXPECT_TRUE(system.entities.empty());
-
     world.addComponent(entity, Velocity());
     EXPECT_TRUE(system.entities.empty());
     world.refresh();
-    EXPECT_EQ(system.entities, std::vector<uint32_t>{entity});
+    EXPECT_EQ(system.entities, Ids{entity});
+
+    world.addComponent(entity, Tag());
+    world.refresh();
     EXPECT_EQ(log, (EventLog{"both added 1"}));
 }
 
-TEST_F(SystemMembershipTest, MemberThatStillMatchesGetsNoFurtherHooks)
-{
-    world.addSystem(RecordingSystem(&world, {Position::_cType}, "pos", &log));
-    const uint32_t entity = entityWithPosition();
-    world.refresh();
-    world.addComponent(entity, Velocity());
-    world.refresh();
-    EXPECT_EQ(log, (EventLog{"pos added 1"}));
-}
-
-TEST_F(SystemMembershipTest, DestroyedEntityStaysMemberUntilRefresh)
-{
-    world.addSystem(RecordingSystem(&world, {Position::_cType}, "pos", &log));
-    auto& system = world.getSystem<RecordingSystem>();
-    const uint32_t entity = entityWithPosition();
-    world.refresh();
-
-    world.destroyEntity(entity);
-    EXPECT_EQ(system.entities, std::vector<uint32_t>{entity});
-    world.refresh();
-    EXPECT_TRUE(system.entities.empty());
-    EXPECT_EQ(log, (EventLog{"pos added 1", "pos removed 1"}));
-}
-
-TEST_F(SystemMembershipTest, RemovalHookOfADestroyedEntityReadsItsComponents)
+TEST_F(SystemMembershipTest, DestroyedMemberLeavesOnceAtTheRefreshAndItsIdentifierJoinsAgainWhenReused)
 {
     world.addSystem(PositionReaderSystem(&world, &log));
+    auto& system = world.getSystem<PositionReaderSystem>();
     const uint32_t entity = entityWithPosition(6.5f);
-    world.refresh();
-    world.destroyEntity(entity);
-    world.refresh();
-    EXPECT_EQ(world.getSystem<PositionReaderSystem>().seenOnRemoval, std::vector<float>{6.5f});
-}
-
-TEST_F(SystemMembershipTest, EntityChangedAndDestroyedInOneStepLeavesOnce)
-{
-    world.addSystem(RecordingSystem(&world, {Position::_cType}, "pos", &log));
-    const uint32_t entity = entityWithPosition();
     world.refresh();
     world.addComponent(entity, Velocity());
     world.destroyEntity(entity);
+    EXPECT_EQ(system.entities, Ids{entity});
     world.refresh();
-    EXPECT_EQ(log, (EventLog{"pos added 1", "pos removed 1"}));
-}
-
-TEST_F(SystemMembershipTest, RecycledIdentifierJoinsAgainAsANewEntity)
-{
-    world.addSystem(RecordingSystem(&world, {Position::_cType}, "pos", &log));
-    const uint32_t entity = entityWithPosition();
-    world.refresh();
-    world.destroyEntity(entity);
-    world.refresh();
+    EXPECT_TRUE(system.entities.empty());
+    EXPECT_EQ(system.seenOnRemoval, std::vector<float>{6.5f});
 
     ASSERT_EQ(entityWithPosition(), entity);
     world.refresh();
-    EXPECT_EQ(world.getSystem<RecordingSystem>().entities, std::vector<uint32_t>{entity});
-    EXPECT_EQ(log, (EventLog{"pos added 1", "pos removed 1", "pos added 1"}));
+    EXPECT_EQ(system.entities, Ids{entity});
+    EXPECT_EQ(log, (EventLog{"reader added 1", "reader removed 1", "reader added 1"}));
 }
 
-TEST_F(SystemMembershipTest, AcceptsTurningFalseIsSeenOnlyWhenTheEntityChanges)
+TEST_F(SystemMembershipTest, AcceptsIsAskedAgainOnlyWhenTheEntityChanges)
 {
     world.addSystem(GroupSystem(&world, 1, &log));
     auto& system = world.getSystem<GroupSystem>();
-    const uint32_t entity = world.createEntity();
-    world.addComponent(entity, Tag(1));
+    const uint32_t member = world.createEntity();
+    world.addComponent(member, Tag(1));
+    world.addComponent(world.createEntity(), Tag(3));
     world.refresh();
-    ASSERT_EQ(system.entities, std::vector<uint32_t>{entity});
+    ASSERT_EQ(system.entities, Ids{member});
 
-    world.getComponent<Tag>(entity).group = 2;
+    world.getComponent<Tag>(member).group = 2;
     world.refresh();
-    EXPECT_EQ(system.entities, std::vector<uint32_t>{entity});
+    EXPECT_EQ(system.entities, Ids{member});
 
-    world.addComponent(entity, Position());
+    world.addComponent(member, Position());
     world.refresh();
     EXPECT_TRUE(system.entities.empty());
     EXPECT_EQ(log, (EventLog{"group added 1", "group removed 1"}));
-}
-
-TEST_F(SystemMembershipTest, AcceptsRejectsEntitiesOfAnotherGroup)
-{
-    world.addSystem(GroupSystem(&world, 1, &log));
-    const uint32_t entity = world.createEntity();
-    world.addComponent(entity, Tag(3));
-    world.refresh();
-    EXPECT_TRUE(world.getSystem<GroupSystem>().entities.empty());
 }
 
 TEST_F(SystemMembershipTest, SystemAddedLaterSeesExistingEntitiesOnlyOnceTheyChange)
@@ -235,7 +170,7 @@ TEST_F(SystemMembershipTest, SystemAddedLaterSeesExistingEntitiesOnlyOnceTheyCha
 
     world.addComponent(entity, Velocity());
     world.refresh();
-    EXPECT_EQ(system.entities, std::vector<uint32_t>{entity});
+    EXPECT_EQ(system.entities, Ids{entity});
 }
 
 TEST_F(SystemMembershipTest, RequiredTypeWithoutListMatchesNothing)
@@ -243,15 +178,14 @@ TEST_F(SystemMembershipTest, RequiredTypeWithoutListMatchesNothing)
     EntityManager bare;
     bare.registerComponent<Position>();
     bare.addSystem(RecordingSystem(&bare, {Position::_cType, Velocity::_cType}, "bare", &log));
-    const uint32_t entity = bare.createEntity();
-    bare.addComponent(entity, Position());
+    bare.addComponent(bare.createEntity(), Position());
     bare.refresh();
     EXPECT_TRUE(bare.getSystem<RecordingSystem>().entities.empty());
 }
 
 TEST_F(SystemMembershipTest, HooksRunInClassNameOrderNotRegistrationOrder)
 {
-    const std::vector<uint32_t> position{Position::_cType};
+    const Ids position{Position::_cType};
     world.addSystem(UI::System::UiBackgroundDrawSystem(&world, position, "UiBackgroundDraw", &log));
     world.addSystem(RigidBodyColliderSystem(&world, position, "RigidBodyCollider", &log));
     world.addSystem(UI::System::UIclickSystem(&world, position, "UIclick", &log));
@@ -263,26 +197,21 @@ TEST_F(SystemMembershipTest, HooksRunInClassNameOrderNotRegistrationOrder)
     world.destroyEntity(entity);
     world.refresh();
 
-    const EventLog expected{
-        "CameraDelta added 1",        "CharacterController added 1", "PhysicsMotionState added 1",
-        "RigidBodyCollider added 1",  "UIclick added 1",             "UiBackgroundDraw added 1",
-        "CameraDelta removed 1",      "CharacterController removed 1", "PhysicsMotionState removed 1",
-        "RigidBodyCollider removed 1", "UIclick removed 1",          "UiBackgroundDraw removed 1"};
+    const EventLog expected{"CameraDelta added 1",         "CharacterController added 1",   "PhysicsMotionState added 1",
+                            "RigidBodyCollider added 1",   "UIclick added 1",               "UiBackgroundDraw added 1",
+                            "CameraDelta removed 1",       "CharacterController removed 1", "PhysicsMotionState removed 1",
+                            "RigidBodyCollider removed 1", "UIclick removed 1",             "UiBackgroundDraw removed 1"};
     EXPECT_EQ(log, expected);
 }
 
-TEST_F(SystemMembershipTest, EqualClassNamesInOtherNamespacesAreSeparateSystems)
+TEST_F(SystemMembershipTest, SystemsAreKeyedByQualifiedClassAndNumberedInRegistrationOrder)
 {
-    const std::vector<uint32_t> position{Position::_cType};
-    world.addSystem(World::CameraDeltaSystem(&world, position, "mine", &log));
+    const Ids position{Position::_cType};
+    EXPECT_EQ(world.addSystem(World::CameraDeltaSystem(&world, position, "mine", &log)), 0u);
     EXPECT_EQ(world.addSystem(Other::CameraDeltaSystem(&world, position, "other", &log)), 0u);
     EXPECT_EQ(world.getSystem<World::CameraDeltaSystem>().label, "mine");
     EXPECT_EQ(world.getSystem<Other::CameraDeltaSystem>().label, "other");
-}
 
-TEST_F(SystemMembershipTest, InstancesOfOneClassAreNumberedInRegistrationOrder)
-{
-    const std::vector<uint32_t> position{Position::_cType};
     EXPECT_EQ(world.addSystem(RecordingSystem(&world, position, "first", &log)), 0u);
     EXPECT_EQ(world.addSystem(RecordingSystem(&world, position, "second", &log)), 1u);
     EXPECT_EQ(world.addSystem(RecordingSystem(&world, position, "third", &log)), 2u);
@@ -290,7 +219,7 @@ TEST_F(SystemMembershipTest, InstancesOfOneClassAreNumberedInRegistrationOrder)
 
     entityWithPosition();
     world.refresh();
-    EXPECT_EQ(log, (EventLog{"first added 1", "second added 1", "third added 1"}));
+    EXPECT_EQ(log, (EventLog{"other added 1", "mine added 1", "first added 1", "second added 1", "third added 1"}));
 }
 
 TEST_F(SystemMembershipTest, WorldKeepsItsOwnCopyOfTheSystem)
@@ -307,7 +236,7 @@ TEST_F(SystemMembershipTest, WorldKeepsItsOwnCopyOfTheSystem)
     EXPECT_TRUE(original.entities.empty());
 }
 
-TEST_F(SystemMembershipTest, LeavingMemberKeepsTheOrderOfTheOthersAndRunVisitsInJoiningOrder)
+TEST_F(SystemMembershipTest, RunVisitsInJoiningOrderAndRereadsTheMemberCount)
 {
     world.addSystem(BracketSystem(&world, &log));
     auto& system = world.getSystem<BracketSystem>();
@@ -319,49 +248,31 @@ TEST_F(SystemMembershipTest, LeavingMemberKeepsTheOrderOfTheOthersAndRunVisitsIn
     world.refresh();
     world.destroyEntity(b);
     world.refresh();
-    ASSERT_EQ(system.entities, (std::vector<uint32_t>{a, c, d}));
+    ASSERT_EQ(system.entities, (Ids{a, c, d}));
 
     log.clear();
+    system.growFrom = d;
     system.run(0.25f);
-    EXPECT_EQ(log, (EventLog{"begin", "run update 1", "run update 3", "run update 4", "end 0.250000"}));
-}
-
-TEST_F(SystemMembershipTest, RunRereadsTheMemberCountOnEveryIteration)
-{
-    world.addSystem(GrowingSystem(&world, &log));
-    entityWithPosition();
-    world.refresh();
-    log.clear();
-
-    world.getSystem<GrowingSystem>().run(0.0f);
-    EXPECT_EQ(log, (EventLog{"grow update 1", "grow update 101"}));
+    EXPECT_EQ(log, (EventLog{"begin", "run update 1", "run update 3", "run update 4", "run update 104",
+                             "end 0.250000"}));
 }
 
 using SystemMembershipDeathTest = SystemMembershipTest;
 
-TEST_F(SystemMembershipDeathTest, AskingForAnUnregisteredSystemAsserts)
-{
-    EXPECT_DEATH(world.getSystem<World::CameraDeltaSystem>(), "systemMap.find\\(pair\\) != systemMap.end\\(\\)");
-}
-
-TEST_F(SystemMembershipDeathTest, AskingForAnUnregisteredInstanceAsserts)
+TEST_F(SystemMembershipDeathTest, UnregisteredSystemsAndRequiredTypesOutsideTheSlotsAssert)
 {
     world.addSystem(World::CameraDeltaSystem(&world, {Position::_cType}, "camera", &log));
+    EXPECT_DEATH(world.getSystem<Other::CameraDeltaSystem>(), "systemMap.find\\(pair\\) != systemMap.end\\(\\)");
     EXPECT_DEATH(world.getSystem<World::CameraDeltaSystem>(1), "systemMap.find\\(pair\\) != systemMap.end\\(\\)");
-}
-
-TEST_F(SystemMembershipDeathTest, RequiredTypeOutsideTheSlotsAssertsWhenMatched)
-{
-    world.addSystem(RecordingSystem(&world, {Position::_cType, 64}, "wide", &log));
     entityWithPosition();
-    EXPECT_DEATH(world.refresh(), "componentID > 0 && componentID < componentContainerSize");
-}
-
-TEST_F(SystemMembershipDeathTest, RequiredTypeZeroAssertsWhenMatched)
-{
-    world.addSystem(RecordingSystem(&world, {0}, "zero", &log));
-    entityWithPosition();
-    EXPECT_DEATH(world.refresh(), "componentID > 0 && componentID < componentContainerSize");
+    for (uint32_t type : {0u, 64u}) {
+        EXPECT_DEATH(
+            {
+                world.addSystem(RecordingSystem(&world, {Position::_cType, type}, "bad", &log));
+                world.refresh();
+            },
+            "componentID > 0 && componentID < componentContainerSize");
+    }
 }
 
 } // namespace
