@@ -9,6 +9,8 @@
 #include <glm/glm.hpp>
 #include <gtest/gtest.h>
 
+#include "Engine/Core/DataFileError.h"
+
 // Builds binary test files byte by byte, independently of the writers under test.
 struct ByteFile {
     std::vector<uint8_t> bytes;
@@ -60,6 +62,18 @@ inline std::vector<uint8_t> readBytes(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// The reader's error message for the file, or "accepted".
+template <typename Reader>
+std::string rejection(Reader read, const std::string& path)
+{
+    try {
+        read(path);
+    } catch (const Engine::DataFileError& error) {
+        return error.what();
+    }
+    return "accepted";
 }
 
 inline std::string testFilePath(const std::string& name)

@@ -31,15 +31,10 @@ ByteFile threeNodeSkeleton()
     return file;
 }
 
-std::string expectRejected(const std::string& path)
+// A root and a second node with the given parent bytes (1-based, 0 for none).
+ByteFile twoNodes(uint8_t rootParent, const std::string& name, uint8_t parent)
 {
-    try {
-        readSkeletonFile(path);
-    } catch (const Engine::DataFileError& error) {
-        return error.what();
-    }
-    ADD_FAILURE() << "the skeleton was accepted";
-    return {};
+    return skeletonHeader(2).name("root").u8(rootParent).matrix(identity).name(name).u8(parent).matrix(identity);
 }
 
 } // namespace
@@ -82,74 +77,35 @@ TEST(SkeletonFile, EveryTruncationIsRejected)
     }
 }
 
-TEST(SkeletonFile, TrailingBytesAreRejected)
+TEST(SkeletonFile, CorruptFilesAreRejectedWithOneLineMessages)
 {
-    ByteFile file = threeNodeSkeleton();
-    file.u8(0);
-    const std::string path = testFilePath("trailing.cskel");
-    file.save(path);
-    EXPECT_THROW(readSkeletonFile(path), Engine::DataFileError);
-}
-
-TEST(SkeletonFile, MissingFileNamesThePath)
-{
-    const std::string path = testFilePath("missing.cskel");
-    std::remove(path.c_str());
-    EXPECT_NE(std::string::npos, expectRejected(path).find(path));
-}
-
-TEST(SkeletonFile, MoreThan127NodesAreRejectedBeforeReadingThem)
-{
-    const std::string path = testFilePath("big.cskel");
-    ByteFile file = skeletonHeader(128);
-    file.name("root").u8(0).matrix(identity);
-    for (int i = 1; i < 128; ++i) {
-        file.name("n" + std::to_string(i)).u8(1).matrix(identity);
+    ByteFile tooMany = skeletonHeader(128);
+    tooMany.name("root").u8(0).matrix(identity);
+    for (int i = 1; i < 128; ++i) tooMany.name("n" + std::to_string(i)).u8(1).matrix(identity);
+    const struct {
+        ByteFile file;
+        const char* problem;
+    } rows[] = {
+        {tooMany, "128 nodes, at most 127"},
+        {threeNodeSkeleton().u8(0), "after"},
+        {twoNodes(0, "arm", 9), "\"arm\" names parent 8"},
+        {twoNodes(0, "ar\nm", 9), "\"ar\\x0am\" names parent 8"},
+        {twoNodes(0, "arm", 2), "\"arm\" names parent 1"},
+        {twoNodes(2, "arm", 1), "must be the root"},
+    };
+    const std::string path = testFilePath("corrupt.cskel");
+    for (const auto& row : rows) {
+        row.file.save(path);
+        const std::string message = rejection(readSkeletonFile, path);
+        EXPECT_NE(std::string::npos, message.find(row.problem)) << message;
     }
-    file.save(path);
-    EXPECT_NE(std::string::npos, expectRejected(path).find("128 nodes, at most 127"));
-}
-
-TEST(SkeletonFile, ParentOutsideTheFileIsRejected)
-{
-    const std::string path = testFilePath("parent.cskel");
-    ByteFile file = skeletonHeader(2);
-    file.name("root").u8(0).matrix(identity).name("arm").u8(9).matrix(identity);
-    file.save(path);
-    EXPECT_NE(std::string::npos, expectRejected(path).find("\"arm\" names parent 8"));
-}
-
-TEST(SkeletonFile, ControlBytesOfANodeNameAreEscapedInTheOneLineMessage)
-{
-    const std::string path = testFilePath("newline.cskel");
-    ByteFile file = skeletonHeader(2);
-    file.name("root").u8(0).matrix(identity).name("ar\nm").u8(9).matrix(identity);
-    file.save(path);
-    EXPECT_NE(std::string::npos, expectRejected(path).find("\"ar\\x0am\" names parent 8"));
-}
-
-TEST(SkeletonFile, NodeThatIsItsOwnParentIsRejected)
-{
-    const std::string path = testFilePath("self.cskel");
-    ByteFile file = skeletonHeader(2);
-    file.name("root").u8(0).matrix(identity).name("arm").u8(2).matrix(identity);
-    file.save(path);
-    expectRejected(path);
-}
-
-TEST(SkeletonFile, RootWithAParentIsRejected)
-{
-    const std::string path = testFilePath("rootparent.cskel");
-    ByteFile file = skeletonHeader(2);
-    file.name("root").u8(2).matrix(identity).name("arm").u8(1).matrix(identity);
-    file.save(path);
-    EXPECT_NE(std::string::npos, expectRejected(path).find("must be the root"));
+    std::remove(path.c_str());
+    EXPECT_NE(std::string::npos, rejection(readSkeletonFile, path).find(path)) << "a missing file names its path";
 }
 
 TEST(SkeletonFile, WriterRefusesSkeletonsTheFormatCannotHold)
 {
     PoseNode root;
     root.name = std::string(256, 'x');
-    SkeletalAnimation skeleton({root});
-    EXPECT_THROW(writeSkeletonFile(testFilePath("long.cskel"), skeleton), Engine::DataFileError);
+    EXPECT_THROW(writeSkeletonFile(testFilePath("long.cskel"), SkeletalAnimation({root})), Engine::DataFileError);
 }

@@ -64,22 +64,21 @@ struct PhysicsTestWorld {
     void releaseLeftButton() { mouseButtons = 0; }
 
     // The player as the game builds it, minus the camera and render parts.
-    uint32_t addPlayer(bool withCamera = true)
+    uint32_t addPlayer()
     {
         const uint32_t entity = world.createEntity();
         world.addComponent(entity, CharacterControllerComponent(entity, &physics));
         world.addComponent(entity, TransformComponent());
-        if (withCamera) world.addComponent(entity, CameraModificationComponent());
+        world.addComponent(entity, CameraModificationComponent());
         world.refresh();
         return entity;
     }
 
     // An axis-aligned static box (the level's own blocks are turned by 30°).
-    uint32_t addBox(const glm::vec3& center, const glm::vec3& size,
-                    const glm::quat& rotation = glm::quat(1.0f, 0.0f, 0.0f, 0.0f))
+    uint32_t addBox(const glm::vec3& center, const glm::vec3& size)
     {
         const uint32_t entity = world.createEntity();
-        world.addComponent(entity, TransformComponent(center, size, rotation));
+        world.addComponent(entity, TransformComponent(center, size, glm::quat(1.0f, 0.0f, 0.0f, 0.0f)));
         const glm::vec3 half = size * 0.5f;
         world.addComponent(entity, PhysicsColliderComponent(std::make_shared<btBoxShape>(btVector3(half.x, half.y, half.z))));
         PhysicsRigidBodyComponent body(entity, 0.0f, btVector3(0.0f, 0.0f, 0.0f));

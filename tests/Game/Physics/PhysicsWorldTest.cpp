@@ -4,14 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
 using GamePhysics::CollisionGroup::all;
+using GamePhysics::CollisionGroup::block;
+using GamePhysics::CollisionGroup::floor;
 
-// A collision object with its record, ready to be handed to the filter
-// through a broadphase proxy.
+// A collision object with its record, handed to the filter through a proxy.
+// The proxy's own group and mask are zeroed: the filter must read the records.
 struct FilterObject {
     FilterObject(uint32_t group, uint32_t mask, bool isStatic)
     {
@@ -20,6 +20,8 @@ struct FilterObject {
         object.setUserPointer(&record);
         object.setCollisionFlags(isStatic ? btCollisionObject::CF_STATIC_OBJECT : 0);
         proxy.m_clientObject = &object;
+        proxy.m_collisionFilterGroup = 0;
+        proxy.m_collisionFilterMask = 0;
     }
 
     PhysicsUserPointer record;
@@ -29,54 +31,28 @@ struct FilterObject {
 
 bool pairs(FilterObject& a, FilterObject& b)
 {
-    GamePhysics::PhysicsWorldFilterCallback filter;
-    return filter.needBroadphaseCollision(&a.proxy, &b.proxy);
+    return GamePhysics::PhysicsWorldFilterCallback().needBroadphaseCollision(&a.proxy, &b.proxy);
 }
 
-TEST(PhysicsWorldFilterTest, TwoStaticObjectsNeverPair)
+TEST(PhysicsWorldFilterTest, PairsNeedAMovingObjectAndEachGroupInTheOtherMask)
 {
-    FilterObject a(all, all, true);
-    FilterObject b(all, all, true);
-    EXPECT_FALSE(pairs(a, b));
-}
-
-TEST(PhysicsWorldFilterTest, StaticAndDynamicWithAllBitsPair)
-{
-    FilterObject a(all, all, true);
-    FilterObject b(all, all, false);
-    EXPECT_TRUE(pairs(a, b));
-    EXPECT_TRUE(pairs(b, a));
-}
-
-TEST(PhysicsWorldFilterTest, EachGroupMustMeetTheOtherMask)
-{
-    FilterObject block(GamePhysics::CollisionGroup::block, all, false);
-    FilterObject seeksBlocks(all, GamePhysics::CollisionGroup::block, false);
-    FilterObject seeksFloor(all, GamePhysics::CollisionGroup::floor, false);
-    EXPECT_TRUE(pairs(block, seeksBlocks));
-    EXPECT_TRUE(pairs(seeksBlocks, block));
-    EXPECT_FALSE(pairs(block, seeksFloor));
-    EXPECT_FALSE(pairs(seeksFloor, block));
-}
-
-TEST(PhysicsWorldFilterTest, MaskZeroOrGroupZeroPairsWithNothing)
-{
-    FilterObject other(all, all, false);
-    FilterObject noMask(all, 0, false);
-    FilterObject noGroup(0, all, false);
-    EXPECT_FALSE(pairs(noMask, other));
-    EXPECT_FALSE(pairs(other, noMask));
-    EXPECT_FALSE(pairs(noGroup, other));
-    EXPECT_FALSE(pairs(other, noGroup));
-}
-
-TEST(PhysicsWorldFilterTest, ProxyGroupsAndMasksAreNotConsulted)
-{
-    FilterObject a(all, all, false);
-    FilterObject b(all, all, false);
-    a.proxy.m_collisionFilterGroup = 0;
-    b.proxy.m_collisionFilterMask = 0;
-    EXPECT_TRUE(pairs(a, b));
+    const struct {
+        uint32_t groupA, maskA;
+        bool staticA;
+        uint32_t groupB, maskB;
+        bool staticB, expected;
+    } rows[] = {
+        {all, all, true, all, all, true, false},       {all, all, true, all, all, false, true},
+        {block, all, false, all, block, false, true},  {block, all, false, all, floor, false, false},
+        {all, 0, false, all, all, false, false},       {0, all, false, all, all, false, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.groupA << "/" << row.maskA << " with " << row.groupB << "/" << row.maskB);
+        FilterObject a(row.groupA, row.maskA, row.staticA);
+        FilterObject b(row.groupB, row.maskB, row.staticB);
+        EXPECT_EQ(pairs(a, b), row.expected);
+        EXPECT_EQ(pairs(b, a), row.expected);
+    }
 }
 
 TEST(PhysicsWorldFilterDeathTest, AnObjectWithoutRecordStopsTheProgram)
@@ -87,8 +63,6 @@ TEST(PhysicsWorldFilterDeathTest, AnObjectWithoutRecordStopsTheProgram)
     EXPECT_DEATH(pairs(a, b), "c1->getUserPointer\\(\\) != nullptr");
     EXPECT_DEATH(pairs(b, a), "c0->getUserPointer\\(\\) != nullptr");
 }
-
-// ---- the world ----
 
 struct SphereBody {
     SphereBody(float mass, const btVector3& at, uint32_t group)
@@ -104,64 +78,38 @@ struct SphereBody {
     btRigidBody body;
 };
 
-class PhysicsWorldTest : public ::testing::Test {
-protected:
-    int pairCount() const
-    {
-        return physics.getDynamicsWorld()->getPairCache()->getNumOverlappingPairs();
-    }
-
+TEST(PhysicsWorldTest, AHundredStepsAdvanceTheClockOneSecondOfFreeFall)
+{
     PhysicsWorld physics;
-};
-
-TEST_F(PhysicsWorldTest, GravityPullsDownTheZAxis)
-{
-    EXPECT_EQ(physics.getDynamicsWorld()->getGravity(), btVector3(0.0f, 0.0f, -10.0f));
-}
-
-TEST_F(PhysicsWorldTest, AHundredStepsAdvanceTheClockOneSecond)
-{
-    struct Clock {
-        static void tick(btDynamicsWorld* world, btScalar timeStep)
-        {
-            *static_cast<double*>(world->getWorldUserInfo()) += timeStep;
-        }
-    };
     double simulated = 0.0;
-    physics.getDynamicsWorld()->setInternalTickCallback(&Clock::tick, &simulated);
+    physics.getDynamicsWorld()->setInternalTickCallback(
+        [](btDynamicsWorld* world, btScalar timeStep) { *static_cast<double*>(world->getWorldUserInfo()) += timeStep; },
+        &simulated);
     SphereBody falling(1.0f, btVector3(0.0f, 0.0f, 100.0f), all);
     physics.getDynamicsWorld()->addRigidBody(&falling.body);
 
     for (int i = 0; i < 100; ++i) physics.step();
 
     EXPECT_NEAR(simulated, 1.0, 1e-5);
-    // One second of free fall at 10 m/s².
     EXPECT_NEAR(falling.body.getLinearVelocity().z(), -10.0f, 1e-3f);
     physics.getDynamicsWorld()->removeRigidBody(&falling.body);
 }
 
-TEST_F(PhysicsWorldTest, OverlappingStaticBodiesFormNoPair)
+TEST(PhysicsWorldTest, OverlappingBodiesPairOnlyWhenOneMovesAndTheRecordsAgree)
 {
-    SphereBody a(0.0f, btVector3(0.0f, 0.0f, 0.0f), all);
-    SphereBody b(0.0f, btVector3(0.2f, 0.0f, 0.0f), all);
-    physics.getDynamicsWorld()->addRigidBody(&a.body);
-    physics.getDynamicsWorld()->addRigidBody(&b.body);
-    physics.step();
-    EXPECT_EQ(pairCount(), 0);
-    physics.getDynamicsWorld()->removeRigidBody(&a.body);
-    physics.getDynamicsWorld()->removeRigidBody(&b.body);
-}
-
-TEST_F(PhysicsWorldTest, OverlappingStaticAndDynamicBodiesPairByTheirRecords)
-{
+    PhysicsWorld physics;
     SphereBody ground(0.0f, btVector3(0.0f, 0.0f, 0.0f), all);
+    SphereBody wall(0.0f, btVector3(0.0f, 0.2f, 0.0f), all);
     SphereBody ball(1.0f, btVector3(0.2f, 0.0f, 0.0f), all);
     SphereBody ghostly(1.0f, btVector3(-0.2f, 0.0f, 0.0f), 0);
-    for (SphereBody* s : {&ground, &ball, &ghostly}) physics.getDynamicsWorld()->addRigidBody(&s->body);
+    SphereBody* bodies[] = {&ground, &wall, &ball, &ghostly};
+    for (SphereBody* s : bodies) physics.getDynamicsWorld()->addRigidBody(&s->body);
+
     physics.step();
-    // Only ground with ball: the group-0 body meets nothing.
-    EXPECT_EQ(pairCount(), 1);
-    for (SphereBody* s : {&ground, &ball, &ghostly}) physics.getDynamicsWorld()->removeRigidBody(&s->body);
+
+    // The ball with each static body; the two statics and the group-0 body meet nothing.
+    EXPECT_EQ(physics.getDynamicsWorld()->getPairCache()->getNumOverlappingPairs(), 2);
+    for (SphereBody* s : bodies) physics.getDynamicsWorld()->removeRigidBody(&s->body);
 }
 
 } // namespace

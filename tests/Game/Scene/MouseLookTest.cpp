@@ -32,33 +32,26 @@ protected:
     uint32_t entity = 0;
 };
 
+// Half a degree per pixel: right turns right (yaw down), down looks up.
 TEST_F(MouseLook, MovingRightTurnsRightAndMovingDownLooksUp)
 {
     moveMouse(10, -6);
-
     EXPECT_FLOAT_EQ(-5.0f, angles().yaw);
     EXPECT_FLOAT_EQ(3.0f, angles().pitch);
 }
 
-TEST_F(MouseLook, YawPastAFullTurnWrapsToOne)
+TEST_F(MouseLook, YawPastAFullTurnEitherWayWrapsKeepingTheFraction)
 {
-    angles().yaw = 359.0f;
-    moveMouse(-4, 0);
-    EXPECT_FLOAT_EQ(1.0f, angles().yaw);
-}
-
-TEST_F(MouseLook, YawPastMinusAFullTurnWrapsToMinusOne)
-{
-    angles().yaw = -359.0f;
-    moveMouse(4, 0);
-    EXPECT_FLOAT_EQ(-1.0f, angles().yaw);
-}
-
-TEST_F(MouseLook, WrappingKeepsTheFractionOfADegree)
-{
-    angles().yaw = 359.25f;
-    moveMouse(-4, 0);
-    EXPECT_FLOAT_EQ(1.25f, angles().yaw);
+    const struct {
+        float start;
+        int pixels;
+        float expected;
+    } rows[] = {{359.0f, -4, 1.0f}, {-359.0f, 4, -1.0f}, {359.25f, -4, 1.25f}};
+    for (const auto& row : rows) {
+        angles().yaw = row.start;
+        moveMouse(row.pixels, 0);
+        EXPECT_FLOAT_EQ(row.expected, angles().yaw) << row.start;
+    }
 }
 
 TEST_F(MouseLook, PitchStopsAtStraightUpAndStraightDown)

@@ -14,7 +14,8 @@ class RotationAnimation : public SceneWorld {
 protected:
     RotationAnimation() { world.addSystem(RotationAnimationSystem(&world)); }
 
-    uint32_t animatedEntity(const glm::quat& rotation, float angleStep, const glm::vec3& axis)
+    // Runs the animation `steps` times on an entity starting at `rotation`.
+    glm::quat animated(const glm::quat& rotation, float angleStep, const glm::vec3& axis, int steps)
     {
         const uint32_t entity = world.createEntity();
         TransformComponent transform;
@@ -22,20 +23,16 @@ protected:
         world.addComponent(entity, transform);
         world.addComponent(entity, RotationAnimationComponent(angleStep, axis));
         world.refresh();
-        return entity;
+        for (int step = 0; step < steps; ++step) system<RotationAnimationSystem>().run(0.0f);
+        return world.getComponent<TransformComponent>(entity).rotation;
     }
-
-    glm::quat rotationOf(uint32_t entity) { return world.getComponent<TransformComponent>(entity).rotation; }
 };
 
-TEST_F(RotationAnimation, FourQuarterStepsTurnAQuarterTurn)
+TEST_F(RotationAnimation, FourQuarterStepsTurnAQuarterTurnStayingUnit)
 {
-    const uint32_t entity = animatedEntity(glm::quat(1.0f, 0.0f, 0.0f, 0.0f), 22.5f, zAxis);
-
-    for (int step = 0; step < 4; ++step) system<RotationAnimationSystem>().run(0.0f);
-
-    EXPECT_TRUE(vectorsNear(yAxis, rotationOf(entity) * xAxis));
-    EXPECT_NEAR(1.0f, glm::length(rotationOf(entity)), 1e-6f);
+    const glm::quat turned = animated(glm::quat(1.0f, 0.0f, 0.0f, 0.0f), 22.5f, zAxis, 4);
+    EXPECT_TRUE(vectorsNear(yAxis, turned * xAxis));
+    EXPECT_NEAR(1.0f, glm::length(turned), 1e-6f);
 }
 
 TEST_F(RotationAnimation, StepTurnsAboutTheEntitysOwnAxis)
@@ -44,38 +41,24 @@ TEST_F(RotationAnimation, StepTurnsAboutTheEntitysOwnAxis)
     // world −y; turning about it moves the entity's x axis onto its y axis,
     // which now points along world +z.
     const glm::quat tipped = glm::angleAxis(glm::radians(90.0f), xAxis);
-    const uint32_t entity = animatedEntity(tipped, 90.0f, zAxis);
-
-    system<RotationAnimationSystem>().run(0.0f);
-
-    EXPECT_TRUE(vectorsNear(zAxis, rotationOf(entity) * xAxis));
+    EXPECT_TRUE(vectorsNear(zAxis, animated(tipped, 90.0f, zAxis, 1) * xAxis));
 }
 
 TEST_F(RotationAnimation, ZeroAxisLeavesTheRotationUnchanged)
 {
     const glm::quat start = glm::angleAxis(0.4f, glm::normalize(glm::vec3(1.0f, 1.0f, 0.0f)));
-    const uint32_t entity = animatedEntity(start, 45.0f, glm::vec3(0.0f));
-
-    system<RotationAnimationSystem>().run(0.0f);
-
-    EXPECT_TRUE(vectorsNear(start * yAxis, rotationOf(entity) * yAxis));
-    EXPECT_NEAR(1.0f, glm::length(rotationOf(entity)), 1e-6f);
+    EXPECT_TRUE(vectorsNear(start * yAxis, animated(start, 45.0f, glm::vec3(0.0f), 1) * yAxis));
 }
 
-TEST(RotationAnimationStep, ARotationOfLengthZeroBecomesTheIdentity)
+TEST(RotationAnimationStep, DegenerateRotationsAndAxesStillGiveUnitRotations)
 {
-    const glm::quat result = rotationAnimationStep(glm::quat(0.0f, 0.0f, 0.0f, 0.0f), 30.0f, zAxis);
+    const glm::quat fromZero = rotationAnimationStep(glm::quat(0.0f, 0.0f, 0.0f, 0.0f), 30.0f, zAxis);
+    EXPECT_FLOAT_EQ(1.0f, fromZero.w) << "a rotation of length zero becomes the identity";
+    EXPECT_TRUE(vectorsNear(glm::vec3(0.0f), glm::vec3(fromZero.x, fromZero.y, fromZero.z)));
 
-    EXPECT_FLOAT_EQ(1.0f, result.w);
-    EXPECT_TRUE(vectorsNear(glm::vec3(0.0f), glm::vec3(result.x, result.y, result.z)));
-}
-
-TEST(RotationAnimationStep, ANonUnitAxisStillYieldsAUnitRotation)
-{
-    const glm::quat result = rotationAnimationStep(glm::quat(1.0f, 0.0f, 0.0f, 0.0f), 90.0f, zAxis * 3.0f);
-
-    EXPECT_NEAR(1.0f, glm::length(result), 1e-6f);
-    EXPECT_TRUE(vectorsNear(zAxis, result * zAxis));
+    const glm::quat longAxis = rotationAnimationStep(glm::quat(1.0f, 0.0f, 0.0f, 0.0f), 90.0f, zAxis * 3.0f);
+    EXPECT_NEAR(1.0f, glm::length(longAxis), 1e-6f);
+    EXPECT_TRUE(vectorsNear(zAxis, longAxis * zAxis));
 }
 
 } // namespace

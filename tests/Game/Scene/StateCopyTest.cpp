@@ -25,7 +25,7 @@ protected:
     uint32_t entity = 0;
 };
 
-TEST_F(StateCopy, TransformStartOfStepIsTheCurrentState)
+TEST_F(StateCopy, TheCurrentTransformBecomesTheStartOfTheStepThatIsDrawnAtFactorZero)
 {
     world.addComponent(entity, TransformComponent(glm::vec3(1.0f)));
     world.refresh();
@@ -35,25 +35,12 @@ TEST_F(StateCopy, TransformStartOfStepIsTheCurrentState)
     transform.rotation = glm::angleAxis(1.0f, glm::vec3(0.0f, 1.0f, 0.0f));
 
     system<TransformStateCopySystem>().run(0.0f);
-
-    EXPECT_TRUE(vectorsNear(glm::vec3(4.0f, 5.0f, 6.0f), transform.previousPosition));
-    EXPECT_TRUE(vectorsNear(glm::vec3(3.0f), transform.previousScale));
-    EXPECT_FLOAT_EQ(transform.rotation.y, transform.previousRotation.y);
-    EXPECT_FLOAT_EQ(transform.rotation.w, transform.previousRotation.w);
-    EXPECT_TRUE(vectorsNear(glm::vec3(4.0f, 5.0f, 6.0f), transform.position));
-}
-
-TEST_F(StateCopy, AStepThatMovesAfterTheCopyDrawsFromTheOldPlaceAtFactorZero)
-{
-    world.addComponent(entity, TransformComponent(glm::vec3(1.0f, 0.0f, 0.0f)));
-    world.refresh();
-
-    system<TransformStateCopySystem>().run(0.0f);
-    world.getComponent<TransformComponent>(entity).position = glm::vec3(3.0f, 0.0f, 0.0f);
+    const glm::mat4 atCopy = glm::translate(glm::mat4(1.0f), transform.position) * glm::mat4_cast(transform.rotation) *
+                             glm::scale(glm::mat4(1.0f), transform.scale);
+    transform.position = glm::vec3(9.0f);
     system<TransformMatrixRefreshSystem>().run(0.0f);
 
-    EXPECT_TRUE(vectorsNear(glm::vec3(1.0f, 0.0f, 0.0f),
-                            glm::vec3(world.getComponent<TransformComponent>(entity).modelMatrix[3])));
+    EXPECT_TRUE(matricesNear(atCopy, transform.modelMatrix));
 }
 
 TEST_F(StateCopy, CameraAnglesAndOffsetBecomeTheStartOfStep)
@@ -93,8 +80,7 @@ TEST_F(StateCopy, PreviousCameraHoldsTheViewingDirectionNotTheLookAtPoint)
     EXPECT_TRUE(vectorsNear(camera.position, previous.position));
     EXPECT_TRUE(matricesNear(camera.view, previous.view));
     EXPECT_TRUE(matricesNear(camera.projection, previous.projection));
-    EXPECT_FLOAT_EQ(70.0f, previous.fov);
-    EXPECT_TRUE(vectorsNear(glm::vec3(10.0f, 5.0f, 2.0f), camera.center));
+    EXPECT_TRUE(vectorsNear(glm::vec3(10.0f, 5.0f, 2.0f), camera.center)) << "the current camera keeps its point";
 }
 
 } // namespace
