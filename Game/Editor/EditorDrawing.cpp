@@ -37,7 +37,9 @@ const PickingPart pickingParts[] = {
 
 void setColour(const Shader& shader, const glm::vec4& colour)
 {
-    if (shader.hasUniform(colourUniform)) glUniform4fv(shader.getUniformLocation(colourUniform), 1, glm::value_ptr(colour));
+    if (shader.hasUniform(colourUniform)) {
+        glUniform4fv(shader.getUniformLocation(colourUniform), 1, glm::value_ptr(colour));
+    }
 }
 
 void drawPart(const GizmoResources& gizmo, const Shader& shader, const char* part, const glm::vec4& colour)
@@ -49,6 +51,12 @@ void drawPart(const GizmoResources& gizmo, const Shader& shader, const char* par
 glm::mat4 gizmoModel(const EditorState& editor)
 {
     return glm::translate(glm::mat4(1.0f), editor.gizmoPosition);
+}
+
+// Turns model-space normals into world space.
+glm::mat3 normalMatrix(const glm::mat4& model)
+{
+    return glm::transpose(glm::inverse(glm::mat3(model)));
 }
 
 void requireGizmo(const GizmoResources& gizmo)
@@ -64,11 +72,6 @@ GizmoResources gizmoResourcesOf(GameResources& resources)
 {
     return GizmoResources{resources.shaderEditorAxis.get(), resources.shaderEditorAxisID.get(),
                           resources.editorAxisMesh.get()};
-}
-
-glm::mat3 normalMatrix(const glm::mat4& model)
-{
-    return glm::transpose(glm::inverse(glm::mat3(model)));
 }
 
 void drawEditorGizmo(const EditorState& editor, MatrixState& matrices, const GizmoResources& gizmo)
@@ -102,7 +105,9 @@ void drawEditorPickingPass(const EditorState& editor, MatrixState& matrices, con
         glUniformMatrix3fv(shader.getUniformLocation(normalMatrixUniform), 1, GL_FALSE,
                            glm::value_ptr(normalMatrix(model)));
     }
-    if (shader.hasUniform(borderScaleUniform)) glUniform1f(shader.getUniformLocation(borderScaleUniform), pickingBorder);
+    if (shader.hasUniform(borderScaleUniform)) {
+        glUniform1f(shader.getUniformLocation(borderScaleUniform), pickingBorder);
+    }
     for (const PickingPart& part : pickingParts) {
         drawPart(gizmo, shader, part.name, glm::vec4(part.axis / byteScale, 0.0f, 0.0f, opaque));
     }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <glm/glm.hpp>
-
 class MatrixState;
 class Shader;
 
@@ -24,10 +22,6 @@ struct GizmoResources {
 };
 
 GizmoResources gizmoResourcesOf(GameResources& resources);
-
-// The matrix that turns model-space normals into world space: the inverse
-// transpose of the model's 3 x 3 part.
-glm::mat3 normalMatrix(const glm::mat4& model);
 
 // The visible gizmo at the gizmo position, each handle in its current
 // colour; only while something is selected. Draws into whatever target is

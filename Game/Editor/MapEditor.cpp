@@ -52,8 +52,9 @@ void togglePause(const EditorContext& context)
 void steerCamera(const EditorContext& context)
 {
     const Engine::MouseState& mouse = *context.mouse;
-    setSwitch<CameraMouseMovementComponent>(*context.world, context.editorCameraEntity, mouse.buttonHeld(SDL_BUTTON_RMASK));
-    setSwitch<CameraMouseShiftComponent>(*context.world, context.editorCameraEntity, mouse.buttonHeld(SDL_BUTTON_MMASK));
+    Engine::ECS::EntityManager& world = *context.world;
+    setSwitch<CameraMouseMovementComponent>(world, context.editorCameraEntity, mouse.buttonHeld(SDL_BUTTON_RMASK));
+    setSwitch<CameraMouseShiftComponent>(world, context.editorCameraEntity, mouse.buttonHeld(SDL_BUTTON_MMASK));
 }
 
 // The nearest level block on the ray from the editor camera through the

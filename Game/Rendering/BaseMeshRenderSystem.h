@@ -15,8 +15,6 @@ public:
 
     bool accepts(uint32_t entity) override;
 
-    uint32_t getRenderGroup() const { return renderGroup; }
-
 protected:
     // Sets the entity's model matrix; false when its mesh has nothing to draw.
     bool prepareModel(uint32_t entity);

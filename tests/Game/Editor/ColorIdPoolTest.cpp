@@ -82,15 +82,4 @@ TEST(ColorIdPoolDeathTest, TakingPastTheLastIdIsAnError)
     EXPECT_DEATH(pool.take(), "colour id pool exhausted");
 }
 
-TEST(ColorIdPool, AReleasedIdCanStillBeTakenWhenTheCountIsExhausted)
-{
-    ColorIdPool pool;
-    pool.b0 = 255;
-    pool.b1 = 255;
-    pool.b2 = 255;
-    const ColorId last = pool.take();
-    pool.release(last);
-    EXPECT_EQ(pool.take(), last);
-}
-
 } // namespace

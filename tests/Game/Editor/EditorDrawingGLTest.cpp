@@ -239,12 +239,4 @@ TEST(EditorPicking, PositionsAreClampedIntoTheTarget)
     EXPECT_EQ(Game::clampToTarget(5, 5, 0, 0), glm::ivec2(0, 0));
 }
 
-TEST(EditorPicking, TheNormalMatrixUndoesNonUniformScale)
-{
-    const glm::mat4 model = glm::scale(glm::translate(glm::mat4(1.0f), glm::vec3(4.0f, 5.0f, 6.0f)), glm::vec3(2.0f, 1.0f, 1.0f));
-    const glm::mat3 normals = Game::normalMatrix(model);
-    EXPECT_EQ(normals * glm::vec3(1.0f, 0.0f, 0.0f), glm::vec3(0.5f, 0.0f, 0.0f));
-    EXPECT_EQ(normals * glm::vec3(0.0f, 1.0f, 0.0f), glm::vec3(0.0f, 1.0f, 0.0f));
-}
-
 } // namespace

@@ -82,17 +82,6 @@ TEST(LevelLayout, RandomBlocksStayWithinTheirRanges)
     }
 }
 
-TEST(LevelLayout, TheLevelIsTheSameOnEveryCall)
-{
-    const std::vector<BlockPlacement> first = levelBlockPlacements();
-    const std::vector<BlockPlacement> second = levelBlockPlacements();
-    ASSERT_EQ(first.size(), second.size());
-    for (size_t i = 0; i < first.size(); ++i) {
-        EXPECT_EQ(first[i].position, second[i].position);
-        EXPECT_EQ(first[i].size, second[i].size);
-    }
-}
-
 class LevelCreationTest : public ::testing::Test {
 protected:
     LevelCreationTest()

@@ -109,18 +109,6 @@ TEST_F(DebugDrawerTest, EachLineReplacesTheSharedBufferAndVertexArray)
     EXPECT_EQ(liveVertexArrays(), arraysAfterOne);
 }
 
-TEST_F(DebugDrawerTest, ManyLinesLeaveOneBufferAndOneVertexArrayAlive)
-{
-    drawer.drawLine(btVector3(0.0f, 0.0f, 0.0f), btVector3(1.0f, 0.0f, 0.0f), red);
-    const size_t buffersAfterOne = liveBuffers();
-    const size_t arraysAfterOne = liveVertexArrays();
-    for (int i = 0; i < 20; ++i) {
-        drawer.drawLine(btVector3(0.0f, 0.0f, 0.0f), btVector3(1.0f, float(i), 0.0f), red);
-    }
-    EXPECT_EQ(liveBuffers(), buffersAfterOne);
-    EXPECT_EQ(liveVertexArrays(), arraysAfterOne);
-}
-
 TEST_F(DebugDrawerTest, ALineIsDrawnInItsColourWithTheDebugProgram)
 {
     ShaderCollection shaders;

@@ -86,18 +86,6 @@ TEST_F(MeshRenderSystemTest, AMeshOfAnyOtherGroupIsDrawnByNeitherSystem)
     EXPECT_TRUE(world.getSystem<SelectedEntityRenderSystem>().entities.empty());
 }
 
-TEST_F(MeshRenderSystemTest, EachSystemDrawsOnlyItsOwnGroup)
-{
-    addMesh(MeshComponent::ordinaryGroup);
-    addMesh(MeshComponent::selectedGroup);
-    addMesh(MeshComponent::ordinaryGroup);
-
-    world.getSystem<DefaultMeshRenderSystem>().run(0.0f);
-    EXPECT_EQ(drawable.draws.size(), 2u);
-    world.getSystem<SelectedEntityRenderSystem>().run(0.0f);
-    EXPECT_EQ(drawable.draws.size(), 3u);
-}
-
 TEST_F(MeshRenderSystemTest, AMeshWithoutADrawableIsSkipped)
 {
     const uint32_t entity = world.createEntity();
