@@ -1,17 +1,18 @@
 #include "Engine/Font/TextMesh.h"
 
-#include <cstdio>
 #include <fstream>
 #include <memory>
 
 #include <FreeImage.h>
 #include <GL/glew.h>
-#include <SDL.h>
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
 #include <gtest/gtest.h>
 
 #include "Engine/Core/DataFileError.h"
+#include "Engine/Graphics/FBO.h"
+#include "Engine/Graphics/Shader.h"
+#include "tests/Engine/Graphics/GLTestContext.h"
 
 using namespace Engine::GFX;
 
@@ -30,157 +31,85 @@ const char* const fontDescription = "common lineHeight=16 base=12 scaleW=32 scal
                                     "char id=66 x=16 y=0 width=8 height=12 xoffset=0 yoffset=4 xadvance=10 page=0\n"
                                     "char id=32 x=30 y=0 width=0 height=0 xoffset=0 yoffset=0 xadvance=4 page=0\n";
 
-const char* const vertexSource = R"(#version 330 core
-layout(location = 0) in vec3 aPosition;
-layout(location = 3) in vec2 aTexcoord;
-uniform mat4 uMatrix;
-out vec2 vTexcoord;
-void main() { vTexcoord = aTexcoord; gl_Position = uMatrix * vec4(aPosition, 1.0); }
-)";
-const char* const fragmentSource = R"(#version 330 core
-in vec2 vTexcoord;
-uniform sampler2D uPage;
-out vec4 colour;
-void main() { colour = texture(uPage, vTexcoord); }
-)";
-
-void savePage(const std::string& path)
-{
-    FIBITMAP* image = FreeImage_Allocate(pageWidth, pageHeight, 32);
-    for (int y = 0; y < pageHeight; ++y) {
-        for (int x = 0; x < pageWidth; ++x) {
-            RGBQUAD colour{0, 0, 0, 0};
-            if (x < 8 && y < 8) {
-                colour = RGBQUAD{0, 0, 255, 255}; // blue, green, red, alpha
-            } else if (x >= 16 && x < 24 && y < 12) {
-                colour = RGBQUAD{0, 255, 0, 255};
-            }
-            FreeImage_SetPixelColor(image, x, pageHeight - 1 - y, &colour); // FreeImage rows run bottom up
-        }
-    }
-    FreeImage_Save(FIF_PNG, image, path.c_str(), PNG_DEFAULT);
-    FreeImage_Unload(image);
-}
+// The attributes in the order of the engine's vertex layout.
+const char* const vertexSource = "#version 330 core\n"
+                                 "in vec3 aPosition;\n"
+                                 "in vec3 aNormal;\n"
+                                 "in vec4 aColour;\n"
+                                 "in vec2 aTexcoord;\n"
+                                 "uniform mat4 uMatrix;\n"
+                                 "out vec2 vTexcoord;\n"
+                                 "void main() { vTexcoord = aTexcoord; gl_Position = uMatrix * vec4(aPosition, 1.0); }\n";
+const char* const fragmentSource = "#version 330 core\n"
+                                   "in vec2 vTexcoord;\n"
+                                   "uniform sampler2D uPage;\n"
+                                   "out vec4 colour;\n"
+                                   "void main() { colour = texture(uPage, vTexcoord); }\n";
 
 std::string writeFontFolder()
 {
     const std::string folder = ::testing::TempDir();
     std::ofstream(folder + "text_test.fnt") << fontDescription;
-    savePage(folder + "page.png");
+    FIBITMAP* image = FreeImage_Allocate(pageWidth, pageHeight, 32);
+    for (int y = 0; y < pageHeight; ++y) {
+        for (int x = 0; x < pageWidth; ++x) {
+            RGBQUAD colour{0, 0, 0, 0}; // blue, green, red, alpha
+            if (x < 8 && y < 8) colour = RGBQUAD{0, 0, 255, 255};
+            if (x >= 16 && x < 24 && y < 12) colour = RGBQUAD{0, 255, 0, 255};
+            FreeImage_SetPixelColor(image, x, pageHeight - 1 - y, &colour); // FreeImage rows run bottom up
+        }
+    }
+    FreeImage_Save(FIF_PNG, image, (folder + "page.png").c_str(), PNG_DEFAULT);
+    FreeImage_Unload(image);
     return folder;
 }
 
-class TextMeshGL : public ::testing::Test {
+class TextMeshGL : public GLTesting::GLTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        ASSERT_EQ(0, SDL_Init(SDL_INIT_VIDEO)) << SDL_GetError();
-        SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
-        SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
-        SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
-        window = SDL_CreateWindow("text test", 0, 0, targetWidth, targetHeight, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
-        ASSERT_NE(nullptr, window) << SDL_GetError();
-        context = SDL_GL_CreateContext(window);
-        ASSERT_NE(nullptr, context) << SDL_GetError();
-        glewExperimental = GL_TRUE;
-        ASSERT_EQ(GLEW_OK, glewInit());
-        while (glGetError() != GL_NO_ERROR) {
-        }
-    }
-
-    static void TearDownTestSuite()
-    {
-        SDL_GL_DeleteContext(context);
-        SDL_DestroyWindow(window);
-        SDL_Quit();
-    }
-
     void SetUp() override
     {
+        GLTest::SetUp();
         font = std::make_unique<Font>(writeFontFolder(), "text_test.fnt");
-        program = linkProgram();
-        makeTarget();
-    }
-
-    void TearDown() override
-    {
-        glDeleteFramebuffers(1, &framebuffer);
-        glDeleteTextures(1, &colourTarget);
-        glDeleteProgram(program);
-    }
-
-    static GLuint compile(GLenum stage, const char* source)
-    {
-        const GLuint shader = glCreateShader(stage);
-        glShaderSource(shader, 1, &source, nullptr);
-        glCompileShader(shader);
-        return shader;
-    }
-
-    static GLuint linkProgram()
-    {
-        const GLuint linked = glCreateProgram();
-        const GLuint vertex = compile(GL_VERTEX_SHADER, vertexSource);
-        const GLuint fragment = compile(GL_FRAGMENT_SHADER, fragmentSource);
-        glAttachShader(linked, vertex);
-        glAttachShader(linked, fragment);
-        glLinkProgram(linked);
-        glDeleteShader(vertex);
-        glDeleteShader(fragment);
-        GLint status = GL_FALSE;
-        glGetProgramiv(linked, GL_LINK_STATUS, &status);
-        EXPECT_EQ(GL_TRUE, status);
-        return linked;
-    }
-
-    void makeTarget()
-    {
-        glGenTextures(1, &colourTarget);
-        glBindTexture(GL_TEXTURE_2D, colourTarget);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, targetWidth, targetHeight, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
-        glGenFramebuffers(1, &framebuffer);
-        glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-        glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, colourTarget, 0);
-        ASSERT_EQ(static_cast<GLenum>(GL_FRAMEBUFFER_COMPLETE), glCheckFramebufferStatus(GL_FRAMEBUFFER));
+        shader = std::make_unique<Shader>(vertexSource, fragmentSource);
+        target = std::make_unique<FBO>(targetWidth, targetHeight);
+        colour = std::make_unique<Texture2D>(TextureFormat::RGBA8, targetWidth, targetHeight);
+        glBindFramebuffer(GL_FRAMEBUFFER, target->name);
+        target->attachTexture(*colour);
+        target->finish();
     }
 
     // Draws the text with its first line's top-left corner at `topLeft`, in a
     // projection of one unit per target pixel.
     void draw(TextMesh& text, glm::vec2 topLeft)
     {
-        glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+        glBindFramebuffer(GL_FRAMEBUFFER, target->name);
         glViewport(0, 0, targetWidth, targetHeight);
         glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT);
-        glUseProgram(program);
+        glUseProgram(shader->program);
         const glm::mat4 matrix = glm::ortho(0.0f, float(targetWidth), 0.0f, float(targetHeight)) *
                                  glm::translate(glm::mat4(1.0f), glm::vec3(topLeft, 0.0f));
-        glUniformMatrix4fv(glGetUniformLocation(program, "uMatrix"), 1, GL_FALSE, glm::value_ptr(matrix));
-        glUniform1i(glGetUniformLocation(program, "uPage"), 0);
+        glUniformMatrix4fv(shader->getUniformLocation("uMatrix"), 1, GL_FALSE, glm::value_ptr(matrix));
         glActiveTexture(GL_TEXTURE0);
         glBindTexture(GL_TEXTURE_2D, font->getPageTexture(0)->name);
         text.model->draw();
-        glFinish();
     }
 
     glm::ivec3 pixel(int x, int y) const
     {
         unsigned char rgba[4] = {0, 0, 0, 0};
-        glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+        glBindFramebuffer(GL_FRAMEBUFFER, target->name);
         glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
         return {rgba[0], rgba[1], rgba[2]};
     }
 
-    static SDL_Window* window;
-    static SDL_GLContext context;
     std::unique_ptr<Font> font;
-    GLuint program = 0;
-    GLuint framebuffer = 0;
-    GLuint colourTarget = 0;
+    std::unique_ptr<Shader> shader;
+    std::unique_ptr<FBO> target;
+    std::unique_ptr<Texture2D> colour;
 };
 
-SDL_Window* TextMeshGL::window = nullptr;
-SDL_GLContext TextMeshGL::context = nullptr;
+using TextMeshGLDeathTest = GLTesting::GLDeathTest;
 
 const glm::ivec3 red(255, 0, 0);
 const glm::ivec3 green(0, 255, 0);
@@ -188,15 +117,9 @@ const glm::ivec3 black(0, 0, 0);
 
 } // namespace
 
-TEST_F(TextMeshGL, FontLoadsItsPageTexture)
-{
-    const std::shared_ptr<Texture2D> page = font->getPageTexture(0);
-    EXPECT_EQ(static_cast<uint32_t>(pageWidth), page->width);
-    EXPECT_EQ(static_cast<uint32_t>(pageHeight), page->height);
-}
-
 TEST_F(TextMeshGL, GlyphPixelsAppearWhereTheLayoutPutsThem)
 {
+    EXPECT_EQ(static_cast<uint32_t>(pageWidth), font->getPageTexture(0)->width);
     TextMesh text(font.get(), "AB");
     text.rebuild();
     ASSERT_TRUE(text.hasGeometry);
@@ -211,10 +134,9 @@ TEST_F(TextMeshGL, GlyphPixelsAppearWhereTheLayoutPutsThem)
     EXPECT_EQ(black, pixel(17, 50)); // between the glyphs
     EXPECT_EQ(black, pixel(12, 58)); // above the line's glyphs
     EXPECT_EQ(black, pixel(22, 38)); // below B
-    EXPECT_EQ(GL_NO_ERROR, glGetError());
 }
 
-TEST_F(TextMeshGL, RebuildReplacesTheGeometry)
+TEST_F(TextMeshGL, RebuildReplacesTheGeometryAndSpacesBuildNone)
 {
     TextMesh text(font.get(), "A");
     text.rebuild();
@@ -223,38 +145,28 @@ TEST_F(TextMeshGL, RebuildReplacesTheGeometry)
     draw(text, {8.0f, 56.0f});
     EXPECT_EQ(green, pixel(9, 45));
     EXPECT_EQ(black, pixel(9, 55)); // A's block at the top is gone
-}
 
-TEST_F(TextMeshGL, SpacesBuildNoGeometry)
-{
-    TextMesh text(font.get(), "  ");
+    text.text = "  ";
     text.rebuild();
     EXPECT_FALSE(text.hasGeometry);
     EXPECT_EQ(0, text.width);
     EXPECT_EQ(16, text.height);
-    ASSERT_NE(nullptr, text.model);
 }
 
-TEST(FontLoading, MalformedNumberNamesFileAndLine)
+TEST(FontLoading, TheCheckedLoaderNamesFileAndLineWhereTheRawOneLetsStoiThrow)
 {
     const std::string folder = ::testing::TempDir();
     std::ofstream(folder + "broken.fnt") << "common lineHeight=16\nchar id=A\n";
     try {
         Font::load(folder, "broken.fnt");
-        FAIL() << "the font was accepted";
+        ADD_FAILURE() << "the font was accepted";
     } catch (const Engine::DataFileError& error) {
         EXPECT_EQ(folder + "broken.fnt: line 2: bad number 'A' for key 'id'", std::string(error.what()));
     }
+    EXPECT_THROW(Font(folder, "broken.fnt"), std::invalid_argument);
 }
 
-TEST(FontLoading, RawReaderLetsTheConversionErrorThrough)
-{
-    const std::string folder = ::testing::TempDir();
-    std::ofstream(folder + "broken_raw.fnt") << "char id=A\n";
-    EXPECT_THROW(Font(folder, "broken_raw.fnt"), std::invalid_argument);
-}
-
-TEST(FontLoadingDeath, PageThatWasNotLoadedIsAProgrammingError)
+TEST_F(TextMeshGLDeathTest, PageThatWasNotLoadedIsAProgrammingError)
 {
     const Font empty(::testing::TempDir(), FontData{});
     EXPECT_DEATH(empty.getPageTexture(0), "Assertion failed: textures\\.count\\(page\\) > 0");
