@@ -197,10 +197,12 @@ TEST_F(SystemMembershipTest, HooksRunInClassNameOrderNotRegistrationOrder)
     world.destroyEntity(entity);
     world.refresh();
 
-    const EventLog expected{"CameraDelta added 1",         "CharacterController added 1",   "PhysicsMotionState added 1",
-                            "RigidBodyCollider added 1",   "UIclick added 1",               "UiBackgroundDraw added 1",
-                            "CameraDelta removed 1",       "CharacterController removed 1", "PhysicsMotionState removed 1",
-                            "RigidBodyCollider removed 1", "UIclick removed 1",             "UiBackgroundDraw removed 1"};
+    const EventLog expected{"CameraDelta added 1",           "CharacterController added 1",
+                            "PhysicsMotionState added 1",    "RigidBodyCollider added 1",
+                            "UIclick added 1",               "UiBackgroundDraw added 1",
+                            "CameraDelta removed 1",         "CharacterController removed 1",
+                            "PhysicsMotionState removed 1",  "RigidBodyCollider removed 1",
+                            "UIclick removed 1",             "UiBackgroundDraw removed 1"};
     EXPECT_EQ(log, expected);
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -32,13 +31,6 @@ inline void writeBytes(const std::string& path, const std::vector<uint8_t>& byte
 {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(length));
-}
-
-inline uint32_t floatBits(float value)
-{
-    uint32_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    return bits;
 }
 
 // Two quads sharing one index range through two base vertices, with floats
