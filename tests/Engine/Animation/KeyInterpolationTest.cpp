@@ -37,11 +37,6 @@ TEST(KeyFactor, IsNotClampedOutsideThePairAndTwoKeysAtOneTimeGiveTheLaterKey)
     EXPECT_EQ(1.0f, interpolationFactor(repeated, findKeyIndex(repeated, 6.0f), 6.0f)) << "not NaN";
 }
 
-TEST(KeyValues, VectorsExtrapolateLinearly)
-{
-    EXPECT_EQ(glm::vec3(4.0f, 2.0f, -3.0f), interpolate(glm::vec3(1.0f, 2.0f, 3.0f), glm::vec3(3.0f, 2.0f, -1.0f), 1.5f));
-}
-
 TEST(KeySlerp, NegativeDotTakesTheShorterArc)
 {
     const glm::quat from = glm::angleAxis(glm::radians(10.0f), zAxis);

@@ -28,7 +28,7 @@ TEST(CharacterHeadingTest, HeldKeysPointBetweenThemAndOpposingKeysWalkForwardOrR
 }
 
 // Acceleration 0.6 and friction 0.5 per step, at most 8 m/s from the keys.
-TEST(CharacterAccelerationTest, PushesByAccelerationPlusFrictionUpToTheMaximumSpeed)
+TEST(CharacterAccelerationTest, PushesByAccelerationPlusFrictionUpToTheMaximumSpeedAndTurnsFasterSpeeds)
 {
     const struct {
         glm::vec2 velocity;
@@ -45,13 +45,9 @@ TEST(CharacterAccelerationTest, PushesByAccelerationPlusFrictionUpToTheMaximumSp
         const glm::vec2 v = accelerate(row.velocity, row.heading, 0.6f, 0.5f, 8.0f);
         EXPECT_NEAR(glm::distance(v, row.expected), 0.0f, 1e-4f);
     }
-}
-
-TEST(CharacterAccelerationTest, TurnsButNeverCutsAFasterSpeed)
-{
-    const glm::vec2 v = accelerate(glm::vec2(12.0f, 0.0f), glm::half_pi<float>(), 0.6f, 0.5f, 8.0f);
-    EXPECT_NEAR(glm::length(v), 12.0f, 1e-4f);
-    EXPECT_GT(v.y, 0.0f);
+    const glm::vec2 turned = accelerate(glm::vec2(12.0f, 0.0f), glm::half_pi<float>(), 0.6f, 0.5f, 8.0f);
+    EXPECT_NEAR(glm::length(turned), 12.0f, 1e-4f) << "a faster speed is turned, never cut";
+    EXPECT_GT(turned.y, 0.0f);
 }
 
 } // namespace

@@ -32,34 +32,27 @@ protected:
     uint32_t entity = 0;
 };
 
-// Half a degree per pixel: right turns right (yaw down), down looks up.
-TEST_F(MouseLook, MovingRightTurnsRightAndMovingDownLooksUp)
-{
-    moveMouse(10, -6);
-    EXPECT_FLOAT_EQ(-5.0f, angles().yaw);
-    EXPECT_FLOAT_EQ(3.0f, angles().pitch);
-}
-
-TEST_F(MouseLook, YawPastAFullTurnEitherWayWrapsKeepingTheFraction)
+// Half a degree per pixel: right turns right (yaw down), down looks up; the
+// yaw wraps past a full turn either way keeping its fraction and the pitch
+// stops at straight up and straight down.
+TEST_F(MouseLook, TurnsHalfADegreePerPixelWrappingTheYawAndClampingThePitch)
 {
     const struct {
-        float start;
-        int pixels;
-        float expected;
-    } rows[] = {{359.0f, -4, 1.0f}, {-359.0f, 4, -1.0f}, {359.25f, -4, 1.25f}};
+        float yaw;
+        int x, y;
+        float expectedYaw, expectedPitch;
+    } rows[] = {
+        {0.0f, 10, -6, -5.0f, 3.0f},     {359.0f, -4, 0, 1.0f, 0.0f}, {-359.0f, 4, 0, -1.0f, 0.0f},
+        {359.25f, -4, 0, 1.25f, 0.0f}, {0.0f, 0, -1000, 0.0f, 90.0f}, {0.0f, 0, 1000, 0.0f, -90.0f},
+    };
     for (const auto& row : rows) {
-        angles().yaw = row.start;
-        moveMouse(row.pixels, 0);
-        EXPECT_FLOAT_EQ(row.expected, angles().yaw) << row.start;
+        SCOPED_TRACE(testing::Message() << "yaw " << row.yaw << ", mouse " << row.x << ", " << row.y);
+        angles().yaw = row.yaw;
+        angles().pitch = 0.0f;
+        moveMouse(row.x, row.y);
+        EXPECT_FLOAT_EQ(row.expectedYaw, angles().yaw);
+        EXPECT_FLOAT_EQ(row.expectedPitch, angles().pitch);
     }
-}
-
-TEST_F(MouseLook, PitchStopsAtStraightUpAndStraightDown)
-{
-    moveMouse(0, -1000);
-    EXPECT_FLOAT_EQ(90.0f, angles().pitch);
-    moveMouse(0, 3000);
-    EXPECT_FLOAT_EQ(-90.0f, angles().pitch);
 }
 
 TEST_F(MouseLook, SwitchedOffLookIgnoresTheMouse)
