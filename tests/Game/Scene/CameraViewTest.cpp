@@ -73,26 +73,15 @@ protected:
     Camera camera;
 };
 
-TEST_F(CameraView, BlendingFromYaw170ToMinus170PassesThrough180)
-{
-    CameraModificationComponent angles;
-    angles.previousYaw = 170.0f;
-    angles.yaw = -170.0f;
-    const uint32_t entity = steeredCamera(TransformComponent(), angles);
-
-    const Camera& drawn = drawnAt(entity, 0.5f);
-
-    EXPECT_FLOAT_EQ(180.0f, world.getComponent<CameraModificationComponent>(entity).blendedYaw(0.5f));
-    EXPECT_TRUE(vectorsNear(glm::vec3(-1.0f, 0.0f, 0.0f), drawn.center - drawn.position));
-}
-
-TEST_F(CameraView, EyeSitsAtTheBlendedPositionRaisedByTheBlendedHeightAndTheProjectionStays)
+TEST_F(CameraView, TheEyeBlendsPositionAndHeightAndTheYawFrom170ToMinus170PassesThrough180)
 {
     TransformComponent transform;
     transform.position = glm::vec3(2.0f, 0.0f, 0.0f);
     CameraModificationComponent angles;
     angles.previousOffset = glm::vec3(5.0f, 5.0f, 1.0f);
     angles.offset = glm::vec3(-5.0f, 9.0f, 3.0f);
+    angles.previousYaw = 170.0f;
+    angles.yaw = -170.0f;
     const uint32_t entity = steeredCamera(transform, angles);
 
     const Camera& drawn = drawnAt(entity, 0.5f);
@@ -100,11 +89,13 @@ TEST_F(CameraView, EyeSitsAtTheBlendedPositionRaisedByTheBlendedHeightAndTheProj
     // The transform blends from its previous position (0) and only the
     // offsets' heights count.
     const glm::vec3 eye(1.0f, 0.0f, 2.0f);
+    const glm::vec3 forward(-1.0f, 0.0f, 0.0f);
     const glm::vec3 up(0.0f, 0.0f, 1.0f);
+    EXPECT_FLOAT_EQ(180.0f, world.getComponent<CameraModificationComponent>(entity).blendedYaw(0.5f));
     EXPECT_TRUE(vectorsNear(eye, drawn.position));
-    EXPECT_TRUE(vectorsNear(eye + glm::vec3(1.0f, 0.0f, 0.0f), drawn.center));
+    EXPECT_TRUE(vectorsNear(eye + forward, drawn.center));
     EXPECT_TRUE(vectorsNear(up, drawn.up));
-    EXPECT_TRUE(matricesNear(glm::lookAt(eye, eye + glm::vec3(1.0f, 0.0f, 0.0f), up), drawn.view));
+    EXPECT_TRUE(matricesNear(glm::lookAt(eye, eye + forward, up), drawn.view));
     EXPECT_TRUE(matricesNear(camera.projection, drawn.projection));
 }
 
