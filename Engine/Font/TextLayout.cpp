@@ -1,11 +1,29 @@
 #include "Engine/Font/TextLayout.h"
 
+#include <limits>
+
 namespace Engine::GFX {
 
 namespace {
 
 constexpr char lineFeed = '\n';
 constexpr int32_t space = ' ';
+
+// A font file may hold any 32-bit metrics, so sums and products of them are
+// formed in 64 bits, and whole-pixel sizes saturate at the 32-bit range
+// instead of overflowing. Truncates toward zero like a plain conversion.
+int32_t saturatedInt32(double value)
+{
+    constexpr double low = std::numeric_limits<int32_t>::min();
+    constexpr double high = std::numeric_limits<int32_t>::max();
+    if (!(value < high)) {
+        return std::numeric_limits<int32_t>::max();
+    }
+    if (!(value > low)) {
+        return std::numeric_limits<int32_t>::min();
+    }
+    return static_cast<int32_t>(value);
+}
 
 struct Pen {
     float x = 0.0f;
@@ -29,13 +47,13 @@ TextQuad glyphQuad(const FontData& font, const Glyph& glyph, const Pen& pen, int
     const auto scaleW = static_cast<float>(font.scaleW);
     const auto scaleH = static_cast<float>(font.scaleH);
     TextQuad quad;
-    quad.lowerLeft = glm::vec2(pen.x + static_cast<float>(glyph.xoffset + kern),
+    quad.lowerLeft = glm::vec2(pen.x + static_cast<float>(int64_t{glyph.xoffset} + kern),
                                pen.y - static_cast<float>(glyph.yoffset) - static_cast<float>(glyph.height));
     quad.upperRight = quad.lowerLeft + glm::vec2(glyph.width, glyph.height);
     quad.texLowerLeft = glm::vec2(static_cast<float>(glyph.x) / scaleW,
-                                  static_cast<float>(font.scaleH - glyph.y - glyph.height) / scaleH);
-    quad.texUpperRight = glm::vec2(static_cast<float>(glyph.x + glyph.width) / scaleW,
-                                   static_cast<float>(font.scaleH - glyph.y) / scaleH);
+                                  static_cast<float>(int64_t{font.scaleH} - glyph.y - glyph.height) / scaleH);
+    quad.texUpperRight = glm::vec2(static_cast<float>(int64_t{glyph.x} + glyph.width) / scaleW,
+                                   static_cast<float>(int64_t{font.scaleH} - glyph.y) / scaleH);
     return quad;
 }
 
@@ -45,11 +63,11 @@ void placeGlyph(const FontData& font, const Glyph& glyph, int32_t character, Pen
     if (character != space) {
         const TextQuad quad = glyphQuad(font, glyph, pen, kern);
         if (quad.upperRight.x > static_cast<float>(layout.width)) {
-            layout.width = static_cast<int32_t>(quad.upperRight.x);
+            layout.width = saturatedInt32(quad.upperRight.x);
         }
         layout.quads.push_back(quad);
     }
-    pen.x += static_cast<float>(glyph.xadvance + kern);
+    pen.x += static_cast<float>(int64_t{glyph.xadvance} + kern);
     pen.hasPrevious = true;
     pen.previous = character;
 }
@@ -72,7 +90,7 @@ TextLayout layoutText(const FontData& font, const std::string& text)
                 placeGlyph(font, glyph->second, character, pen, layout);
             }
         }
-        layout.height = font.lineHeight * pen.lines;
+        layout.height = saturatedInt32(static_cast<double>(int64_t{font.lineHeight} * pen.lines));
     }
     return layout;
 }

@@ -34,7 +34,7 @@ bool consume(const fs::path& path)
     return Fuzz::consumeInput(bytes.data(), bytes.size());
 }
 
-// One entry of a '|'-separated list: "folder/*.ext" names the folder's files ending in ".ext", "folder/*" all of
+// "folder/*.ext" names the folder's files ending in ".ext", "folder/*" all of
 // them; anything else names one file.
 std::vector<fs::path> expand(const std::string& entry)
 {
@@ -46,7 +46,8 @@ std::vector<fs::path> expand(const std::string& entry)
     std::vector<fs::path> files;
     for (const auto& item : fs::directory_iterator(fs::path(entry.substr(0, star)))) {
         const std::string name = item.path().filename().string();
-        const bool matches = name.size() >= suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
+        const bool matches =
+            name.size() >= suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
         if (item.is_regular_file() && matches) {
             files.push_back(item.path());
         }
@@ -55,6 +56,8 @@ std::vector<fs::path> expand(const std::string& entry)
     return files;
 }
 
+// Entries separated by '|': a ';' would split the compile definition that
+// carries the list.
 std::vector<fs::path> expandList(const std::string& list)
 {
     std::vector<fs::path> files;

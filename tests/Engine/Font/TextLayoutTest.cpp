@@ -1,5 +1,8 @@
 #include "Engine/Font/TextLayout.h"
 
+#include <cstdint>
+#include <limits>
+
 #include <gtest/gtest.h>
 
 using namespace Engine::GFX;
@@ -90,4 +93,45 @@ TEST(TextLayout, BytesAbove127FindNoGlyph)
     const TextLayout layout = layoutText(font, std::string(1, static_cast<char>(200)));
     ASSERT_EQ(1u, layout.quads.size());
     EXPECT_EQ(7.0f, layout.quads[0].upperRight.x);
+}
+
+// A font file may hold any 32-bit metrics: the layout's sums and products of
+// them must neither wrap around nor overflow.
+TEST(TextLayout, ExtremeMetricsAddUpWithoutWrappingAround)
+{
+    constexpr int32_t maxMetric = std::numeric_limits<int32_t>::max();
+    FontData font = makeFont(5);
+    font.glyphs[66].xoffset = maxMetric;
+    font.glyphs[66].xadvance = maxMetric;
+    const TextLayout layout = layoutText(font, "ABA");
+    ASSERT_EQ(3u, layout.quads.size());
+    const float kernedMax = static_cast<float>(int64_t{maxMetric} + 5);
+    // B: the pen after A (12) plus its xoffset and the kerning, as a positive sum.
+    EXPECT_FLOAT_EQ(12.0f + kernedMax, layout.quads[1].lowerLeft.x);
+    // The second A: the pen advanced by B's xadvance plus the kerning, then A's xoffset 1.
+    EXPECT_FLOAT_EQ(12.0f + kernedMax + 1.0f, layout.quads[2].lowerLeft.x);
+    EXPECT_EQ(maxMetric, layout.width) << "the right edge lies past the 32-bit range";
+}
+
+TEST(TextLayout, HugeLineHeightSaturatesTheHeight)
+{
+    FontData font = makeFont();
+    font.lineHeight = std::numeric_limits<int32_t>::max();
+    EXPECT_EQ(font.lineHeight, layoutText(font, "A").height);
+    EXPECT_EQ(font.lineHeight, layoutText(font, "A\nB").height);
+    font.lineHeight = std::numeric_limits<int32_t>::min();
+    EXPECT_EQ(font.lineHeight, layoutText(font, "A\nB").height);
+}
+
+TEST(TextLayout, TextureCoordinatesOfExtremeGlyphRectanglesKeepTheirSign)
+{
+    FontData font = makeFont();
+    const int32_t farRight = std::numeric_limits<int32_t>::max();
+    const int32_t farAbove = std::numeric_limits<int32_t>::min();
+    font.glyphs[65] = Glyph{farRight, farAbove, 1, 1, 0, 0, 1, 0};
+    const TextLayout layout = layoutText(font, "A");
+    ASSERT_EQ(1u, layout.quads.size());
+    EXPECT_GT(layout.quads[0].texUpperRight.x, 0.0f);
+    EXPECT_GT(layout.quads[0].texLowerLeft.y, 0.0f);
+    EXPECT_GT(layout.quads[0].texUpperRight.y, 0.0f);
 }
