@@ -12,27 +12,15 @@ using GLTesting::Rgba;
 
 constexpr uint32_t size = 4;
 
-const std::string positionVertex = "#version 330 core\n"
-                                   "in vec3 aPos;\n"
+const std::string positionVertex = "#version 330 core\nin vec3 aPos;\n"
                                    "void main() { gl_Position = vec4(aPos, 1.0); }\n";
 
-const std::string twoOutputFragment = "#version 330 core\n"
-                                      "layout(location = 0) out vec4 first;\n"
+const std::string twoOutputFragment = "#version 330 core\nlayout(location = 0) out vec4 first;\n"
                                       "layout(location = 1) out vec4 second;\n"
                                       "void main() { first = vec4(1.0, 0.0, 0.0, 1.0);"
                                       " second = vec4(0.0, 0.0, 1.0, 1.0); }\n";
 
-const std::string depthOnlyFragment = "#version 330 core\n"
-                                      "void main() { }\n";
-
-// A full-viewport square at depth z, with only positions (layout of one attribute).
-std::unique_ptr<Engine::GFX::VAO> squareAt(float z)
-{
-    auto vao = std::make_unique<Engine::GFX::VAO>(Engine::GFX::VertexLayout{{Engine::GFX::attributeFloat, 3}});
-    vao->setBuffer(0, std::vector<glm::vec3>{{-1, -1, z}, {1, -1, z}, {1, 1, z}, {-1, -1, z}, {1, 1, z}, {-1, 1, z}});
-    vao->upload();
-    return vao;
-}
+const std::string depthOnlyFragment = "#version 330 core\nvoid main() { }\n";
 
 GLint drawBuffer(int index)
 {
@@ -49,13 +37,17 @@ Rgba readColour(GLenum attachment)
     return pixel;
 }
 
-void draw(const std::string& fragment, float depth)
+// A full-viewport square at depth z, drawn with positions only.
+void drawSquare(const std::string& fragment, float z)
 {
+    Engine::GFX::VAO square(Engine::GFX::VertexLayout{{Engine::GFX::attributeFloat, 3}});
+    square.setBuffer(0, std::vector<glm::vec3>{{-1, -1, z}, {1, -1, z}, {1, 1, z}, {-1, -1, z}, {1, 1, z}, {-1, 1, z}});
+    square.upload();
     Engine::Window window;
     MatrixState matrices(&window);
     Shader shader(positionVertex, fragment);
     matrices.use(shader);
-    squareAt(depth)->draw();
+    square.draw();
 }
 
 GLint boundFramebuffer()
@@ -85,7 +77,7 @@ TEST_F(FBOGLTest, TwoColourTargetsAndDepthDrawToBoth)
     EXPECT_EQ(drawBuffer(0), GL_COLOR_ATTACHMENT0);
     EXPECT_EQ(drawBuffer(1), GL_COLOR_ATTACHMENT1);
     glViewport(0, 0, size, size);
-    draw(twoOutputFragment, 0.0f);
+    drawSquare(twoOutputFragment, 0.0f);
     EXPECT_EQ(readColour(GL_COLOR_ATTACHMENT0), Rgba(255, 0, 0, 255));
     EXPECT_EQ(readColour(GL_COLOR_ATTACHMENT1), Rgba(0, 0, 255, 255));
 }
@@ -103,46 +95,29 @@ TEST_F(FBOGLTest, DepthOnlyTargetKeepsDefaultDrawBufferAndTakesDepth)
     glViewport(0, 0, size, size);
     glClear(GL_DEPTH_BUFFER_BIT);
     glEnable(GL_DEPTH_TEST);
-    draw(depthOnlyFragment, 0.5f);
+    drawSquare(depthOnlyFragment, 0.5f);
     glDisable(GL_DEPTH_TEST);
     float value = 0.0f;
     glReadPixels(1, 1, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &value);
     EXPECT_NEAR(value, 0.75f, 1e-4f);
 }
 
-TEST_F(FBOGLTest, FiveColourTargetsFit)
-{
-    FBO fbo(size, size);
-    glBindFramebuffer(GL_FRAMEBUFFER, fbo.name);
-    std::vector<std::unique_ptr<Texture2D>> targets;
-    for (int i = 0; i < 5; ++i) {
-        targets.push_back(std::make_unique<Texture2D>(TextureFormat::RGBA8, size, size));
-        fbo.attachTexture(*targets.back());
-    }
-    fbo.finish();
-    ASSERT_EQ(fbo.drawBuffers.size(), 5u);
-    EXPECT_EQ(fbo.drawBuffers.back(), static_cast<uint32_t>(GL_COLOR_ATTACHMENT4));
-}
+using FBOGLDeathTest = GLTesting::GLDeathTest;
 
-class FBOGLDeathTest : public GLTesting::GLDeathTest {
-};
-
-TEST_F(FBOGLDeathTest, SixthColourTargetIsRejected)
-{
-    FBO fbo(size, size);
-    glBindFramebuffer(GL_FRAMEBUFFER, fbo.name);
-    Texture2D texture(TextureFormat::RGBA8, size, size);
-    for (int i = 0; i < 5; ++i) {
-        fbo.attachTexture(texture);
-    }
-    EXPECT_DEATH(fbo.attachTexture(texture), "Assertion failed: attachement >= 0 && attachement<=4 ");
-}
-
-TEST_F(FBOGLDeathTest, FramebufferWithoutAttachmentsIsIncomplete)
+TEST_F(FBOGLDeathTest, FiveColourTargetsFitASixthDoesNotAndNoAttachmentIsIncomplete)
 {
     FBO fbo(size, size);
     glBindFramebuffer(GL_FRAMEBUFFER, fbo.name);
     EXPECT_DEATH(fbo.finish(), "Assertion failed: status == GL_FRAMEBUFFER_COMPLETE ");
+    Texture2D texture(TextureFormat::RGBA8, size, size);
+    for (int i = 0; i < 5; ++i) {
+        fbo.attachTexture(texture);
+    }
+    fbo.finish();
+    ASSERT_EQ(fbo.drawBuffers.size(), 5u);
+    EXPECT_EQ(fbo.drawBuffers.back(), static_cast<uint32_t>(GL_COLOR_ATTACHMENT4));
+    glBindFramebuffer(GL_FRAMEBUFFER, fbo.name);
+    EXPECT_DEATH(fbo.attachTexture(texture), "Assertion failed: attachement >= 0 && attachement<=4 ");
 }
 
 } // namespace

@@ -129,24 +129,14 @@ size_t RenderTarget::countPixels(Rgba colour) const
 
 std::string standardVertexSource()
 {
-    return "#version 330 core\n"
-           "in vec3 aPos;\n"
-           "in vec3 aNormal;\n"
-           "in vec4 aColor;\n"
-           "in vec2 aUv;\n"
-           "out vec4 vColor;\n"
-           "void main() {\n"
-           "    vColor = aColor + vec4(aNormal * 0.0, 0.0) + vec4(aUv * 0.0, 0.0, 0.0);\n"
-           "    gl_Position = vec4(aPos, 1.0);\n"
-           "}\n";
+    return "#version 330 core\nin vec3 aPos;\nin vec3 aNormal;\nin vec4 aColor;\nin vec2 aUv;\nout vec4 vColor;\n"
+           "void main() {\n    vColor = aColor + vec4(aNormal * 0.0, 0.0) + vec4(aUv * 0.0, 0.0, 0.0);\n"
+           "    gl_Position = vec4(aPos, 1.0);\n}\n";
 }
 
 std::string colourFragmentSource()
 {
-    return "#version 330 core\n"
-           "in vec4 vColor;\n"
-           "out vec4 fragColor;\n"
-           "void main() { fragColor = vColor; }\n";
+    return "#version 330 core\nin vec4 vColor;\nout vec4 fragColor;\nvoid main() { fragColor = vColor; }\n";
 }
 
 } // namespace GLTesting

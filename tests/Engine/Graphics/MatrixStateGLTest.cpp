@@ -6,57 +6,26 @@
 
 namespace {
 
-const std::string allMatricesVertex = "#version 330 core\n"
-                                      "in vec3 aPos;\n"
-                                      "uniform mat4 uModelViewMatrix;\n"
-                                      "uniform mat4 uProjectionMatrix;\n"
-                                      "uniform mat4 uModelMatrix;\n"
-                                      "out vec4 vWorld;\n"
-                                      "void main() {\n"
+const std::string allMatricesVertex = "#version 330 core\nin vec3 aPos;\nuniform mat4 uModelViewMatrix;\n"
+                                      "uniform mat4 uProjectionMatrix;\nuniform mat4 uModelMatrix;\n"
+                                      "out vec4 vWorld;\nvoid main() {\n"
                                       "    vWorld = uModelMatrix * vec4(aPos, 1.0);\n"
                                       "    gl_Position = uProjectionMatrix * uModelViewMatrix * vec4(aPos, 1.0);\n"
                                       "}\n";
 
-const std::string noModelVertex = "#version 330 core\n"
-                                   "in vec3 aPos;\n"
-                                   "uniform mat4 uOther;\n"
-                                   "uniform mat4 uProjectionMatrix;\n"
-                                   "uniform mat4 uModelViewMatrix;\n"
-                                   "out vec4 vWorld;\n"
-                                   "void main() {\n"
-                                   "    vWorld = uOther * vec4(aPos, 1.0);\n"
-                                   "    gl_Position = uProjectionMatrix * uModelViewMatrix * vec4(aPos, 1.0);\n"
-                                   "}\n";
+// Declared in another order, so the previous program's locations do not fit.
+const std::string noModelVertex = "#version 330 core\nin vec3 aPos;\nuniform mat4 uOther;\n"
+                                  "uniform mat4 uProjectionMatrix;\nuniform mat4 uModelViewMatrix;\n"
+                                  "out vec4 vWorld;\nvoid main() {\n    vWorld = uOther * vec4(aPos, 1.0);\n"
+                                  "    gl_Position = uProjectionMatrix * uModelViewMatrix * vec4(aPos, 1.0);\n}\n";
 
-const std::string worldFragment = "#version 330 core\n"
-                                  "in vec4 vWorld;\n"
-                                  "out vec4 fragColor;\n"
+const std::string worldFragment = "#version 330 core\nin vec4 vWorld;\nout vec4 fragColor;\n"
                                   "void main() { fragColor = vWorld; }\n";
-
-const std::string twoSamplerVertex = "#version 330 core\n"
-                                     "in vec3 aPos;\n"
-                                     "uniform sampler2D uTex;\n"
-                                     "out vec4 vColor;\n"
-                                     "void main() { vColor = texture(uTex, aPos.xy);"
-                                     " gl_Position = vec4(aPos, 1.0); }\n";
-
-const std::string twoSamplerFragment = "#version 330 core\n"
-                                       "in vec4 vColor;\n"
-                                       "uniform sampler2D uNormal;\n"
-                                       "out vec4 fragColor;\n"
-                                       "void main() { fragColor = vColor * texture(uNormal, vec2(0.5)); }\n";
 
 glm::mat4 readMatrix(const Shader& shader, const char* name)
 {
     glm::mat4 value(0.0f);
     glGetUniformfv(shader.program, glGetUniformLocation(shader.program, name), &value[0][0]);
-    return value;
-}
-
-GLint readInt(const Shader& shader, const char* name)
-{
-    GLint value = -1;
-    glGetUniformiv(shader.program, glGetUniformLocation(shader.program, name), &value);
     return value;
 }
 
@@ -74,24 +43,21 @@ protected:
     const glm::mat4 model = glm::translate(glm::mat4(1.0f), glm::vec3(4.0f, 5.0f, 6.0f));
 };
 
-TEST_F(MatrixStateGLTest, SetModelUploadsModelViewProjectionAndModel)
+TEST_F(MatrixStateGLTest, UseMakesTheProgramCurrentAndSetModelUploadsTheMatrices)
 {
     Shader shader(allMatricesVertex, worldFragment);
-    matrices.use(shader);
-    matrices.setModel(model);
+    matrices.use(&shader);
+    GLint current = 0;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &current);
+    EXPECT_EQ(static_cast<GLuint>(current), shader.program);
+    EXPECT_EQ(readMatrix(shader, "uProjectionMatrix"), glm::mat4(0.0f));
+    EXPECT_EQ(readMatrix(shader, "uModelViewMatrix"), glm::mat4(0.0f));
 
+    matrices.setModel(model);
     EXPECT_EQ(matrices.modelView, matrices.view * model);
     EXPECT_EQ(readMatrix(shader, "uModelViewMatrix"), matrices.view * model);
     EXPECT_EQ(readMatrix(shader, "uProjectionMatrix"), matrices.projection);
     EXPECT_EQ(readMatrix(shader, "uModelMatrix"), model);
-}
-
-TEST_F(MatrixStateGLTest, UseAloneUploadsNoMatrix)
-{
-    Shader shader(allMatricesVertex, worldFragment);
-    matrices.use(shader);
-    EXPECT_EQ(readMatrix(shader, "uProjectionMatrix"), glm::mat4(0.0f));
-    EXPECT_EQ(readMatrix(shader, "uModelViewMatrix"), glm::mat4(0.0f));
 }
 
 TEST_F(MatrixStateGLTest, ProgramWithoutModelMatrixGetsOnlyTheOtherTwo)
@@ -111,21 +77,20 @@ TEST_F(MatrixStateGLTest, ProgramWithoutModelMatrixGetsOnlyTheOtherTwo)
 
 TEST_F(MatrixStateGLTest, UseAssignsSamplerUnitsAcrossStages)
 {
-    Shader shader(twoSamplerVertex, twoSamplerFragment);
-    ASSERT_GE(glGetUniformLocation(shader.program, "uTex"), 0);
-    ASSERT_GE(glGetUniformLocation(shader.program, "uNormal"), 0);
+    const std::string vertex = "#version 330 core\nin vec3 aPos;\nuniform sampler2D uTex;\nout vec4 vColor;\n"
+                               "void main() { vColor = texture(uTex, aPos.xy); gl_Position = vec4(aPos, 1.0); }\n";
+    const std::string fragment = "#version 330 core\nin vec4 vColor;\nuniform sampler2D uNormal;\n"
+                                 "out vec4 fragColor;\n"
+                                 "void main() { fragColor = vColor * texture(uNormal, vec2(0.5)); }\n";
+    Shader shader(vertex, fragment);
     matrices.use(shader);
-    EXPECT_EQ(readInt(shader, "uTex"), 0);
-    EXPECT_EQ(readInt(shader, "uNormal"), 1);
-}
-
-TEST_F(MatrixStateGLTest, UseMakesTheProgramCurrent)
-{
-    Shader shader(allMatricesVertex, worldFragment);
-    matrices.use(&shader);
-    GLint current = 0;
-    glGetIntegerv(GL_CURRENT_PROGRAM, &current);
-    EXPECT_EQ(static_cast<GLuint>(current), shader.program);
+    for (const auto& [name, unit] : {std::pair<const char*, GLint>{"uTex", 0}, {"uNormal", 1}}) {
+        const GLint location = glGetUniformLocation(shader.program, name);
+        ASSERT_GE(location, 0) << name;
+        GLint value = -1;
+        glGetUniformiv(shader.program, location, &value);
+        EXPECT_EQ(value, unit) << name;
+    }
 }
 
 } // namespace

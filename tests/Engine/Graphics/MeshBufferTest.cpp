@@ -11,66 +11,32 @@ MeshBuffer typedBuffer(MeshBuffer::Type type)
     return buffer;
 }
 
-TEST(MeshBuffer, LayoutCodesNameTheFirstThreeTypes)
+TEST(MeshBuffer, LayoutCodesNameTheFirstThreeTypesAndDataIsTheArrayHandedOver)
 {
     EXPECT_EQ(MeshBuffer::typeFromLayoutCode(0), MeshBuffer::Type::tFLOAT);
     EXPECT_EQ(MeshBuffer::typeFromLayoutCode(1), MeshBuffer::Type::tINT);
     EXPECT_EQ(MeshBuffer::typeFromLayoutCode(2), MeshBuffer::Type::tUINT);
-}
-
-TEST(MeshBufferDeathTest, LayoutCodeThreeIsRejected)
-{
-    EXPECT_DEATH(MeshBuffer::typeFromLayoutCode(3), "Assertion failed: false ");
-}
-
-TEST(MeshBuffer, DataIsTheArrayHandedOver)
-{
     MeshBuffer buffer = typedBuffer(MeshBuffer::Type::tUINT);
     auto ids = std::make_unique<uint32_t[]>(4);
     const uint32_t* raw = ids.get();
     buffer.setData(std::move(ids));
-    EXPECT_TRUE(buffer.bufferSet);
     EXPECT_EQ(buffer.getData(), raw);
 }
 
-TEST(MeshBufferDeathTest, TypeIsAssignedOnce)
+TEST(MeshBufferDeathTest, TypeAndDataAreGivenOnceAndMustAgree)
 {
-    MeshBuffer buffer = typedBuffer(MeshBuffer::Type::tFLOAT);
-    EXPECT_DEATH(buffer.setType(MeshBuffer::Type::tUINT), "Assertion failed: typeSet == false ");
-}
-
-TEST(MeshBufferDeathTest, DataIsGivenOnce)
-{
-    MeshBuffer buffer = typedBuffer(MeshBuffer::Type::tFLOAT);
-    buffer.setData(std::make_unique<float[]>(3));
-    EXPECT_DEATH(buffer.setData(std::make_unique<float[]>(3)),
-                 "Assertion failed: bufferSet == false ");
-}
-
-TEST(MeshBufferDeathTest, DataNeedsAType)
-{
-    MeshBuffer buffer;
-    EXPECT_DEATH(buffer.setData(std::make_unique<float[]>(3)), "Assertion failed: typeSet == true ");
-}
-
-TEST(MeshBufferDeathTest, FloatDataForUnsignedAttributeIsRejected)
-{
-    MeshBuffer buffer = typedBuffer(MeshBuffer::Type::tUINT);
-    EXPECT_DEATH(buffer.setData(std::make_unique<float[]>(4)),
+    MeshBuffer untyped;
+    MeshBuffer floats = typedBuffer(MeshBuffer::Type::tFLOAT);
+    const MeshBuffer unsignedInts = typedBuffer(MeshBuffer::Type::tUINT);
+    EXPECT_DEATH(MeshBuffer::typeFromLayoutCode(3), "Assertion failed: false ");
+    EXPECT_DEATH(floats.setType(MeshBuffer::Type::tUINT), "Assertion failed: typeSet == false ");
+    EXPECT_DEATH(untyped.setData(std::make_unique<float[]>(3)), "Assertion failed: typeSet == true ");
+    EXPECT_DEATH(typedBuffer(MeshBuffer::Type::tUINT).setData(std::make_unique<float[]>(4)),
                  "Assertion failed: type == MeshBuffer::Type::tFLOAT ");
-}
-
-TEST(MeshBufferDeathTest, UnsignedDataForFloatAttributeIsRejected)
-{
-    MeshBuffer buffer = typedBuffer(MeshBuffer::Type::tFLOAT);
-    EXPECT_DEATH(buffer.setData(std::make_unique<uint32_t[]>(4)),
-                 "Assertion failed: type == MeshBuffer::Type::tUINT ");
-}
-
-TEST(MeshBufferDeathTest, ReadingMissingDataFails)
-{
-    const MeshBuffer buffer = typedBuffer(MeshBuffer::Type::tFLOAT);
-    EXPECT_DEATH(buffer.getData(), "Assertion failed: bufferSet == true ");
+    EXPECT_DEATH(floats.setData(std::make_unique<uint32_t[]>(4)), "Assertion failed: type == MeshBuffer::Type::tUINT ");
+    EXPECT_DEATH(unsignedInts.getData(), "Assertion failed: bufferSet == true ");
+    floats.setData(std::make_unique<float[]>(3));
+    EXPECT_DEATH(floats.setData(std::make_unique<float[]>(3)), "Assertion failed: bufferSet == false ");
 }
 
 } // namespace

@@ -12,24 +12,14 @@ namespace {
 namespace fs = std::filesystem;
 using GLTesting::captureStdout;
 
-const std::string plainVertex = "#version 330 core\n"
-                                "in vec3 aPos;\n"
-                                "void main() { gl_Position = vec4(aPos, 1.0); }\n";
-const std::string redFragment = "#version 330 core\n"
-                                "out vec4 fragColor;\n"
+const std::string plainVertex = "#version 330 core\nin vec3 aPos;\nvoid main() { gl_Position = vec4(aPos, 1.0); }\n";
+const std::string redFragment = "#version 330 core\nout vec4 fragColor;\n"
                                 "void main() { fragColor = vec4(1.0, 0.0, 0.0, 1.0); }\n";
-const std::string tintFragment = "#version 330 core\n"
-                                 "uniform vec4 uTint;\n"
-                                 "out vec4 fragColor;\n"
+const std::string tintFragment = "#version 330 core\nuniform vec4 uTint;\nout vec4 fragColor;\n"
                                  "void main() { fragColor = uTint; }\n";
 
-const std::string shaderList = "[red]\n"
-                               "shaderVert = \"plain.vert\"\n"
-                               "shaderFrag = \"red.frag\"\n"
-                               "[tint]\n"
-                               "shaderVert = \"plain.vert\"\n"
-                               "shaderFrag = \"tint.frag\"\n"
-                               "[noFragment]\n"
+const std::string shaderList = "[red]\nshaderVert = \"plain.vert\"\nshaderFrag = \"red.frag\"\n[tint]\n"
+                               "shaderVert = \"plain.vert\"\nshaderFrag = \"tint.frag\"\n[noFragment]\n"
                                "shaderVert = \"plain.vert\"\n";
 
 void writeText(const fs::path& path, const std::string& text)
@@ -69,38 +59,23 @@ protected:
     fs::path previous;
 };
 
-TEST_F(ShaderCollectionGLTest, BuildsTheNamedShaderFromTheDefaultList)
+TEST_F(ShaderCollectionGLTest, EveryLoadBuildsANewProgramFromSourcesReadOnce)
 {
     ShaderCollection collection;
     EXPECT_EQ(collection.shaderDirectory, "./data/shader/");
     const std::unique_ptr<Shader> tint = collection.load("tint");
     EXPECT_TRUE(tint->hasUniform("uTint"));
     EXPECT_EQ(tint->attributes.front(), "aPos");
-}
-
-TEST_F(ShaderCollectionGLTest, SharedSourceIsReadOnce)
-{
-    ShaderCollection collection;
-    const std::unique_ptr<Shader> red = collection.load("red");
-    // The second shader must come from the cached text, not the file now on disk.
+    collection.load("red");
+    // Later shaders must come from the cached text, not the file now on disk.
     writeSource("plain.vert", "this no longer compiles\n");
-    std::unique_ptr<Shader> tint;
-    const std::string out = captureStdout([&] { tint = collection.load("tint"); });
-
-    EXPECT_EQ(out, "");
-    EXPECT_EQ(tint->vertexStage->source, plainVertex);
+    std::unique_ptr<Shader> again;
+    EXPECT_EQ(captureStdout([&] { again = collection.load("tint"); }), "");
+    EXPECT_EQ(again->vertexStage->source, plainVertex);
     EXPECT_EQ(collection.sourceCache.size(), 3u);
-}
-
-TEST_F(ShaderCollectionGLTest, EveryLoadMakesANewProgram)
-{
-    ShaderCollection collection;
-    const std::unique_ptr<Shader> first = collection.load("red");
-    const std::unique_ptr<Shader> second = collection.load("red");
-    EXPECT_NE(first.get(), second.get());
-    EXPECT_NE(first->program, second->program);
-    EXPECT_TRUE(glIsProgram(first->program));
-    EXPECT_TRUE(glIsProgram(second->program));
+    EXPECT_NE(again->program, tint->program);
+    EXPECT_TRUE(glIsProgram(tint->program));
+    EXPECT_TRUE(glIsProgram(again->program));
 }
 
 TEST_F(ShaderCollectionGLTest, MissingKeyCompilesEmptyTextAndCarriesOn)

@@ -21,15 +21,6 @@ GLint levelParameter(const Texture2D& texture, GLenum parameter)
     return value;
 }
 
-GLint textureParameter(const Texture2D& texture, GLenum parameter)
-{
-    GLint value = -1;
-    glBindTexture(GL_TEXTURE_2D, texture.name);
-    glGetTexParameteriv(GL_TEXTURE_2D, parameter, &value);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    return value;
-}
-
 GLint boundTexture()
 {
     GLint bound = -1;
@@ -40,18 +31,8 @@ GLint boundTexture()
 GLint attachedObject(GLenum attachment)
 {
     GLint name = -1;
-    glGetFramebufferAttachmentParameteriv(GL_FRAMEBUFFER, attachment,
-                                          GL_FRAMEBUFFER_ATTACHMENT_OBJECT_NAME, &name);
+    glGetFramebufferAttachmentParameteriv(GL_FRAMEBUFFER, attachment, GL_FRAMEBUFFER_ATTACHMENT_OBJECT_NAME, &name);
     return name;
-}
-
-std::vector<Rgba> texels(const Texture2D& texture)
-{
-    std::vector<Rgba> result(size_t(texture.width) * texture.height);
-    glBindTexture(GL_TEXTURE_2D, texture.name);
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, result.data());
-    glBindTexture(GL_TEXTURE_2D, 0);
-    return result;
 }
 
 class TextureGLTest : public GLTesting::GLTest {
@@ -59,6 +40,7 @@ protected:
     void TearDown() override
     {
         glDeleteFramebuffers(1, &framebuffer);
+        std::remove(path.c_str());
         GLTest::TearDown();
     }
 
@@ -69,103 +51,76 @@ protected:
     }
 
     GLuint framebuffer = 0;
+    const std::string path = testing::TempDir() + "texture_gl_test_image";
 };
 
 TEST_F(TextureGLTest, NewTextureFiltersNearestAndLeavesNothingBound)
 {
     Texture2D texture;
-    EXPECT_NE(texture.name, 0u);
     EXPECT_EQ(boundTexture(), 0);
-    EXPECT_EQ(textureParameter(texture, GL_TEXTURE_MIN_FILTER), GL_NEAREST);
-    EXPECT_EQ(textureParameter(texture, GL_TEXTURE_MAG_FILTER), GL_NEAREST);
+    glBindTexture(GL_TEXTURE_2D, texture.name);
+    for (GLenum filter : {GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER}) {
+        GLint value = -1;
+        glGetTexParameteriv(GL_TEXTURE_2D, filter, &value);
+        EXPECT_EQ(value, GL_NEAREST);
+    }
+    glBindTexture(GL_TEXTURE_2D, 0);
 }
 
-TEST_F(TextureGLTest, ColourTargetsGetTheirStorageAndStayUnattached)
+TEST_F(TextureGLTest, RenderTargetsGetTheirStorageAndOnlyDepthTargetsAttachThemselves)
 {
     bindFramebuffer();
     Texture2D rgba(TextureFormat::RGBA8, 16, 8);
     Texture2D rg(TextureFormat::RG32F, 4, 2);
-
     EXPECT_EQ(levelParameter(rgba, GL_TEXTURE_INTERNAL_FORMAT), GL_RGBA8);
     EXPECT_EQ(levelParameter(rgba, GL_TEXTURE_WIDTH), 16);
     EXPECT_EQ(levelParameter(rgba, GL_TEXTURE_HEIGHT), 8);
     EXPECT_EQ(levelParameter(rg, GL_TEXTURE_INTERNAL_FORMAT), GL_RG32F);
-    EXPECT_EQ(rg.width, 4u);
-    EXPECT_EQ(rg.height, 2u);
     EXPECT_EQ(attachedObject(GL_COLOR_ATTACHMENT0), 0);
     EXPECT_EQ(boundTexture(), 0);
-}
 
-TEST_F(TextureGLTest, DepthTargetAttachesItselfToTheBoundFramebuffer)
-{
-    bindFramebuffer();
     Texture2D depth(TextureFormat::Depth24, 8, 8);
     EXPECT_EQ(levelParameter(depth, GL_TEXTURE_INTERNAL_FORMAT), GL_DEPTH_COMPONENT24);
     EXPECT_EQ(attachedObject(GL_DEPTH_ATTACHMENT), static_cast<GLint>(depth.name));
     EXPECT_EQ(attachedObject(GL_STENCIL_ATTACHMENT), 0);
-}
 
-TEST_F(TextureGLTest, DepthStencilTargetAttachesToBothPoints)
-{
-    bindFramebuffer();
     Texture2D depthStencil(TextureFormat::Depth24Stencil8, 8, 8);
     EXPECT_EQ(levelParameter(depthStencil, GL_TEXTURE_INTERNAL_FORMAT), GL_DEPTH24_STENCIL8);
     EXPECT_EQ(attachedObject(GL_DEPTH_ATTACHMENT), static_cast<GLint>(depthStencil.name));
     EXPECT_EQ(attachedObject(GL_STENCIL_ATTACHMENT), static_cast<GLint>(depthStencil.name));
 }
 
-// Images are written by FreeImage itself: scan line 0 is the bottom row.
-class TextureFileGLTest : public GLTesting::GLTest {
-protected:
-    void TearDown() override
-    {
-        std::remove(path.c_str());
-        GLTest::TearDown();
-    }
-
-    void writeImage(FIBITMAP* bitmap, FREE_IMAGE_FORMAT format)
-    {
-        ASSERT_TRUE(FreeImage_Save(format, bitmap, path.c_str(), 0));
-        FreeImage_Unload(bitmap);
-    }
-
-    const std::string path = testing::TempDir() + "texture_gl_test_image";
-};
-
-TEST_F(TextureFileGLTest, PaletteImageUploadsOpaqueWithBottomRowFirst)
+TEST_F(TextureGLTest, PaletteImageUploadsOpaqueWithBottomRowFirst)
 {
     FIBITMAP* bitmap = FreeImage_Allocate(2, 2, 8);
-    RGBQUAD* palette = FreeImage_GetPalette(bitmap);
-    palette[0] = {0, 0, 200, 0};   // red, blue-green-red order
-    palette[1] = {0, 100, 0, 0};   // green
-    palette[2] = {50, 0, 0, 0};    // blue
-    palette[3] = {10, 20, 30, 0};
-    FreeImage_GetScanLine(bitmap, 0)[0] = 0;
-    FreeImage_GetScanLine(bitmap, 0)[1] = 1;
-    FreeImage_GetScanLine(bitmap, 1)[0] = 2;
-    FreeImage_GetScanLine(bitmap, 1)[1] = 3;
-    writeImage(bitmap, FIF_PNG);
+    const RGBQUAD palette[] = {{0, 0, 200, 0}, {0, 100, 0, 0}, {50, 0, 0, 0}, {10, 20, 30, 0}};
+    for (int i = 0; i < 4; ++i) {
+        FreeImage_GetPalette(bitmap)[i] = palette[i];
+        FreeImage_GetScanLine(bitmap, i / 2)[i % 2] = static_cast<BYTE>(i);
+    }
+    ASSERT_TRUE(FreeImage_Save(FIF_PNG, bitmap, path.c_str(), 0));
+    FreeImage_Unload(bitmap);
 
     const std::unique_ptr<Texture2D> texture = Texture2D::loadFromFile(path);
     ASSERT_EQ(texture->width, 2u);
     ASSERT_EQ(texture->height, 2u);
     EXPECT_EQ(levelParameter(*texture, GL_TEXTURE_INTERNAL_FORMAT), GL_RGBA8);
-    EXPECT_EQ(texels(*texture),
-              (std::vector<Rgba>{{200, 0, 0, 255}, {0, 100, 0, 255}, {0, 0, 50, 255}, {30, 20, 10, 255}}));
-    EXPECT_EQ(boundTexture(), 0);
+    std::vector<Rgba> texels(4);
+    glBindTexture(GL_TEXTURE_2D, texture->name);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+    glBindTexture(GL_TEXTURE_2D, 0);
+    EXPECT_EQ(texels, (std::vector<Rgba>{{200, 0, 0, 255}, {0, 100, 0, 255}, {0, 0, 50, 255}, {30, 20, 10, 255}}));
 }
 
-TEST_F(TextureFileGLTest, MissingImageGivesEmptyTexture)
+TEST_F(TextureGLTest, MissingImageGivesEmptyTexture)
 {
     const std::unique_ptr<Texture2D> texture = Texture2D::loadFromFile(path + "_missing.png");
     EXPECT_NE(texture->name, 0u);
     EXPECT_EQ(texture->width, 0u);
-    EXPECT_EQ(texture->height, 0u);
     EXPECT_EQ(levelParameter(*texture, GL_TEXTURE_WIDTH), 0);
 }
 
-class TextureGLDeathTest : public GLTesting::GLDeathTest {
-};
+using TextureGLDeathTest = GLTesting::GLDeathTest;
 
 TEST_F(TextureGLDeathTest, UnknownRenderTargetFormatIsRejected)
 {

@@ -1,5 +1,4 @@
 #include "Engine/Graphics/VAO.h"
-#include "Engine/Graphics/VAOi.h"
 
 #include "Engine/Graphics/MatrixState.h"
 #include "GLTestContext.h"
@@ -10,7 +9,6 @@ using Engine::GFX::mapLayout;
 using Engine::GFX::skinnedLayout;
 using Engine::GFX::standardLayout;
 using Engine::GFX::VAO;
-using Engine::GFX::VAOi;
 using GLTesting::RenderTarget;
 using GLTesting::Rgba;
 
@@ -21,8 +19,7 @@ const Rgba greenPixel(0, 255, 0, 255);
 
 // Two triangles splitting the viewport along its rising diagonal: the lower
 // right one red, the upper left one green.
-const std::vector<glm::vec3> splitSquare{{-1, -1, 0}, {1, -1, 0}, {1, 1, 0},
-                                         {-1, -1, 0}, {1, 1, 0},  {-1, 1, 0}};
+const std::vector<glm::vec3> splitSquare{{-1, -1, 0}, {1, -1, 0}, {1, 1, 0}, {-1, -1, 0}, {1, 1, 0}, {-1, 1, 0}};
 const std::vector<glm::vec4> splitColours{red, red, red, green, green, green};
 
 void fillStandard(VAO& vao, const std::vector<glm::vec3>& positions, const std::vector<glm::vec4>& colours)
@@ -58,62 +55,29 @@ TEST_F(VAOGLTest, SixStandardVerticesDrawTwoTriangles)
 
     EXPECT_EQ(target.pixel(6, 1), redPixel);
     EXPECT_EQ(target.pixel(1, 6), greenPixel);
-    const size_t all = RenderTarget::size * RenderTarget::size;
-    EXPECT_EQ(target.countPixels(redPixel) + target.countPixels(greenPixel), all);
-}
-
-TEST_F(VAOGLTest, IndexedArrayDrawsItsIndexedTriangles)
-{
-    VAOi vao(standardLayout);
-    // Only the first triangle (lower right) is indexed.
-    const std::vector<glm::vec3> corners{{-1, -1, 0}, {1, -1, 0}, {1, 1, 0}, {-1, 1, 0}};
-    fillStandard(vao, corners, std::vector<glm::vec4>(4, red));
-    vao.indexData = std::make_unique<uint32_t[]>(3);
-    vao.indexData[0] = 0;
-    vao.indexData[1] = 1;
-    vao.indexData[2] = 2;
-    vao.indexCount = 3;
-    vao.upload();
-
-    drawWith(GLTesting::standardVertexSource(), GLTesting::colourFragmentSource(), vao);
-
-    EXPECT_EQ(target.pixel(6, 1), redPixel);
-    EXPECT_EQ(target.pixel(1, 6), Rgba(0, 0, 0, 0));
+    EXPECT_EQ(target.countPixels(redPixel) + target.countPixels(greenPixel), RenderTarget::size * RenderTarget::size);
 }
 
 TEST_F(VAOGLTest, SkinnedBoneIdsReachTheShaderAsIntegers)
 {
     VAO vao(skinnedLayout);
-    const std::vector<glm::vec3> bigTriangle{{-1, -1, 0}, {3, -1, 0}, {-1, 3, 0}};
-    vao.setBuffer(0, bigTriangle);
+    vao.setBuffer(0, std::vector<glm::vec3>{{-1, -1, 0}, {3, -1, 0}, {-1, 3, 0}});
     vao.setBuffer(1, std::vector<glm::vec3>(3, glm::vec3(0, 0, 1)));
     vao.setBuffer(2, std::make_unique<float[]>(6), 6);
     auto ids = std::make_unique<uint32_t[]>(12);
-    for (int v = 0; v < 3; ++v) {
-        ids[v * 4 + 0] = 10;
-        ids[v * 4 + 1] = 20;
-        ids[v * 4 + 2] = 30;
-        ids[v * 4 + 3] = 40;
+    for (int i = 0; i < 12; ++i) {
+        ids[i] = 10 * (i % 4 + 1);
     }
     vao.setBuffer(3, std::move(ids), 12);
     vao.setBuffer(4, std::make_unique<float[]>(12), 12);
     vao.upload();
 
-    const std::string vertex = "#version 330 core\n"
-                               "in vec3 aPos;\n"
-                               "in vec3 aNormal;\n"
-                               "in vec2 aUv;\n"
-                               "in uvec4 aBoneIds;\n"
-                               "in vec4 aWeights;\n"
-                               "flat out uvec4 vIds;\n"
-                               "void main() {\n"
+    const std::string vertex = "#version 330 core\nin vec3 aPos;\nin vec3 aNormal;\nin vec2 aUv;\n"
+                               "in uvec4 aBoneIds;\nin vec4 aWeights;\nflat out uvec4 vIds;\nvoid main() {\n"
                                "    vIds = aBoneIds;\n"
                                "    gl_Position = vec4(aPos + aNormal * 0.0 + vec3(aUv, 0.0) * 0.0, 1.0)"
-                               " + aWeights * 0.0;\n"
-                               "}\n";
-    const std::string fragment = "#version 330 core\n"
-                                 "flat in uvec4 vIds;\n"
-                                 "out vec4 fragColor;\n"
+                               " + aWeights * 0.0;\n}\n";
+    const std::string fragment = "#version 330 core\nflat in uvec4 vIds;\nout vec4 fragColor;\n"
                                  "void main() { fragColor = vec4(vIds) / 255.0; }\n";
     drawWith(vertex, fragment, vao);
 
@@ -127,17 +91,10 @@ TEST_F(VAOGLTest, MapLayoutColourIdIsTheFifthAttribute)
     vao.setBuffer(4, std::vector<glm::vec3>(6, glm::vec3(0.2f, 0.4f, 0.6f)));
     vao.upload();
 
-    const std::string vertex = "#version 330 core\n"
-                               "in vec3 aPos;\n"
-                               "in vec3 aNormal;\n"
-                               "in vec4 aColor;\n"
-                               "in vec2 aUv;\n"
-                               "in vec3 aColorId;\n"
-                               "out vec4 vColor;\n"
-                               "void main() {\n"
+    const std::string vertex = "#version 330 core\nin vec3 aPos;\nin vec3 aNormal;\nin vec4 aColor;\nin vec2 aUv;\n"
+                               "in vec3 aColorId;\nout vec4 vColor;\nvoid main() {\n"
                                "    vColor = vec4(aColorId, 1.0) + 0.0 * (aColor + vec4(aNormal, aUv.x));\n"
-                               "    gl_Position = vec4(aPos, 1.0);\n"
-                               "}\n";
+                               "    gl_Position = vec4(aPos, 1.0);\n}\n";
     drawWith(vertex, GLTesting::colourFragmentSource(), vao);
 
     const Rgba p = target.pixel(3, 3);
@@ -146,49 +103,24 @@ TEST_F(VAOGLTest, MapLayoutColourIdIsTheFifthAttribute)
     EXPECT_NEAR(p.b, 153, 1);
 }
 
-class VAOGLDeathTest : public GLTesting::GLDeathTest {
-};
+using VAOGLDeathTest = GLTesting::GLDeathTest;
 
-TEST_F(VAOGLDeathTest, LayoutCodeThreeIsRejected)
+TEST_F(VAOGLDeathTest, LayoutTypesAttributeIndicesAndMissingDataAreChecked)
 {
-    const Engine::GFX::VertexLayout layout{{0, 3}, {3, 2}};
-    EXPECT_DEATH(VAO vao(layout), "Assertion failed: false ");
-}
-
-TEST_F(VAOGLDeathTest, FloatBoneIdsAreRejected)
-{
-    VAO vao(skinnedLayout);
-    EXPECT_DEATH(vao.setBuffer(3, std::make_unique<float[]>(4), 4),
+    const Engine::GFX::VertexLayout layoutWithCodeThree{{0, 3}, {3, 2}};
+    EXPECT_DEATH(VAO vao(layoutWithCodeThree), "Assertion failed: false ");
+    VAO skinned(skinnedLayout);
+    EXPECT_DEATH(skinned.setBuffer(3, std::make_unique<float[]>(4), 4),
                  "Assertion failed: type == MeshBuffer::Type::tFLOAT ");
-}
-
-TEST_F(VAOGLDeathTest, UnsignedPositionsAreRejected)
-{
     VAO vao(standardLayout);
     EXPECT_DEATH(vao.setBuffer(0, std::make_unique<uint32_t[]>(3), 3),
                  "Assertion failed: type == MeshBuffer::Type::tUINT ");
-}
-
-TEST_F(VAOGLDeathTest, AttributeDataIsGivenOnce)
-{
-    VAO vao(standardLayout);
+    EXPECT_DEATH(vao.setBuffer(4, splitSquare), "Assertion failed: index < attributeCount ");
     vao.setBuffer(0, splitSquare);
     EXPECT_DEATH(vao.setBuffer(0, splitSquare), "Assertion failed: bufferSet == false ");
-}
-
-TEST_F(VAOGLDeathTest, UploadWithAnAttributeMissingFails)
-{
-    VAO vao(standardLayout);
-    vao.setBuffer(0, splitSquare);
     vao.setBuffer(1, splitSquare);
     vao.setBuffer(splitColours);
     EXPECT_DEATH(vao.upload(), "Assertion failed: bufferSet == true ");
-}
-
-TEST_F(VAOGLDeathTest, AttributeIndexBeyondTheLayoutFails)
-{
-    VAO vao(standardLayout);
-    EXPECT_DEATH(vao.setBuffer(4, splitSquare), "Assertion failed: index < attributeCount ");
 }
 
 } // namespace
