@@ -57,8 +57,7 @@ GLint boundFramebuffer()
     return bound;
 }
 
-class FBOGLTest : public GLTesting::GLTest {
-};
+using FBOGLTest = GLTesting::GLTest;
 
 TEST_F(FBOGLTest, TwoColourTargetsAndDepthDrawToBoth)
 {

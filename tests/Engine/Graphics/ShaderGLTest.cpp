@@ -11,8 +11,7 @@ const std::string brokenVertex = "#version 330 core\nvoid main() { gl_Position =
 
 const std::string whiteFragment = "#version 330 core\nout vec4 fragColor;\nvoid main() { fragColor = vec4(1.0); }\n";
 
-class ShaderGLTest : public GLTesting::GLTest {
-};
+using ShaderGLTest = GLTesting::GLTest;
 
 TEST_F(ShaderGLTest, CompileFailurePrintsFramedSourceThenLogThenTheLinkFailure)
 {
