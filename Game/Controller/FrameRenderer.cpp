@@ -73,23 +73,40 @@ void setUniform(const Shader& shader, const char* name, const glm::vec2& value)
 
 void FrameRenderer::render(float alpha)
 {
+    mark("interpolate");
     interpolate(alpha);
+    mark("clear");
     beginScene();
     const Camera& camera = useActiveCamera();
+    mark("sky");
     drawSkybox(camera);
+    mark("character");
     drawCharacter();
+    mark("entities");
     drawEntities(alpha);
+    mark("level");
     drawLevel();
+    mark("floor");
     drawFloor();
+    mark("selection");
     drawSelection(alpha);
+    mark("rope");
     drawRope(alpha);
+    mark("gizmo");
     drawGizmo();
     bindFramebuffer(0);
-    if (sources.gameState->mode == GameState::modeMapEditor) drawPickingPass();
+    if (sources.gameState->mode == GameState::modeMapEditor) {
+        mark("picking");
+        drawPickingPass();
+    }
+    mark("edge");
     drawEdgePass();
+    mark("composite");
     drawComposite();
+    mark("overlay");
     drawOverlay();
     restoreState();
+    mark("end");
 }
 
 // Transforms and cameras blended between the last two steps.
@@ -310,6 +327,11 @@ void FrameRenderer::use(const Shader* shader)
 void FrameRenderer::drawScreenQuad()
 {
     sources.screenQuad->draw();
+}
+
+void FrameRenderer::mark(const char* pass)
+{
+    if (sources.observer != nullptr) sources.observer->passBegins(pass);
 }
 
 } // namespace Game

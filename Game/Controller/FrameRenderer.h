@@ -35,6 +35,15 @@ struct EditorState;
 struct GameMap;
 struct GameState;
 
+// Told where each pass of a frame begins, for measuring what the passes cost.
+class FramePassObserver {
+public:
+    virtual ~FramePassObserver() = default;
+    // Called on the GL thread right before the named pass issues its first
+    // command; "end" follows the last pass.
+    virtual void passBegins(const char* pass) = 0;
+};
+
 // Everything one frame reads; owned by the game controller.
 struct FrameSources {
     Engine::ECS::EntityManager* world = nullptr;
@@ -51,6 +60,8 @@ struct FrameSources {
     CameraEntities cameras;
     float width = 0.0f;
     float height = 0.0f;
+    // Optional; nothing is reported without one.
+    FramePassObserver* observer = nullptr;
 };
 
 // Draws one frame: the scene into the two-target scene framebuffer, the
@@ -63,6 +74,7 @@ public:
     explicit FrameRenderer(const FrameSources& sources) : sources(sources) {}
 
     void render(float alpha);
+    void setObserver(FramePassObserver* observer) { sources.observer = observer; }
 
 private:
     void interpolate(float alpha);
@@ -86,6 +98,7 @@ private:
 
     void use(const Shader* shader);
     void drawScreenQuad();
+    void mark(const char* pass);
 
     FrameSources sources;
 };

@@ -334,6 +334,11 @@ void GameController::render(float alpha)
     frameRenderer->render(alpha);
 }
 
+void GameController::setFramePassObserver(FramePassObserver* observer)
+{
+    frameRenderer->setObserver(observer);
+}
+
 void GameController::shutdown()
 {
     releaseAll();

@@ -34,6 +34,7 @@ class UiLayer;
 
 namespace Game {
 
+class FramePassObserver;
 class FrameRenderer;
 class GameResources;
 class Skybox;
@@ -59,6 +60,10 @@ public:
     void render(float alpha) override;
     // Releases the GL and physics objects while the window's context still exists.
     void shutdown() override;
+
+    // For measurements: the observer hears where each pass of every frame
+    // begins (null stops the reports). Only after init().
+    void setFramePassObserver(FramePassObserver* observer);
 
     float animationPhase = 0.0f;
     Engine::WindowSettings windowSettings;
