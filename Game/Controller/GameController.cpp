@@ -102,6 +102,7 @@ bool GameController::init()
     createLevel();
     createFloor();
     createMenus();
+    createFrameRenderer();
     startClock();
     return true;
 }
@@ -214,7 +215,10 @@ void GameController::createMenus()
         gameState.get(), world.get(), resources.get(), engine->matrixState, menu.get(), engine,
         menuController.get(), playerEntity, editorCameraEntity, menuCameraEntity, editorState.get(),
         physicsWorld.get()});
+}
 
+void GameController::createFrameRenderer()
+{
     FrameSources frame;
     frame.world = world.get();
     frame.resources = resources.get();
@@ -310,10 +314,11 @@ void GameController::placeHeldItem()
 void GameController::showSpeed()
 {
     if (!world->hasComponent<CharacterControllerComponent>(playerEntity)) return;
-    const CustomCharacterController& controller = *world->getComponent<CharacterControllerComponent>(playerEntity).controller;
-    const btVector3 velocity = controller.getWalkDirection() + controller.getUp() * controller.getVerticalVelocity();
-    resources->speedText->text =
-        StepReadouts::speedLine(StepReadouts::speedKilometresPerHour(glm::vec3(velocity.x(), velocity.y(), velocity.z())));
+    const auto& character = world->getComponent<CharacterControllerComponent>(playerEntity);
+    const CustomCharacterController& controller = *character.controller;
+    const btVector3 v = controller.getWalkDirection() + controller.getUp() * controller.getVerticalVelocity();
+    const int64_t speed = StepReadouts::speedKilometresPerHour(glm::vec3(v.x(), v.y(), v.z()));
+    resources->speedText->text = StepReadouts::speedLine(speed);
     resources->speedText->rebuild();
 }
 

@@ -105,6 +105,7 @@ private:
     void createLevel();
     void createFloor();
     void createMenus();
+    void createFrameRenderer();
     void startClock();
 
     // update(), in order.

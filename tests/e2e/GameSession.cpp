@@ -215,8 +215,8 @@ bool buttonShows(const Screenshot& shot, const GameSession& session, const Image
     const ImageFile left = image.crop(0, 0, buttonEndWidth, image.height);
     const ImageFile right = image.crop(image.width - buttonEndWidth, 0, buttonEndWidth, image.height);
     const ImageMatch leftMatch = matchImage(shot, corner, left, opaque, buttonTolerance);
-    const ImageMatch rightMatch =
-        matchImage(shot, ScreenPoint{corner.x + image.width - buttonEndWidth, corner.y}, right, opaque, buttonTolerance);
+    const ScreenPoint rightCorner{corner.x + image.width - buttonEndWidth, corner.y};
+    const ImageMatch rightMatch = matchImage(shot, rightCorner, right, opaque, buttonTolerance);
     return leftMatch.compared > 0 && leftMatch.mismatched == 0 && rightMatch.mismatched == 0;
 }
 
