@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -112,9 +113,11 @@ TEST(GameSoak, RandomUserThroughEveryModeLeavesNoErrorsEntitiesOrMemoryBehind)
     auto driver = std::make_unique<SoakDriver>(renderEvery);
     SoakUser user(*driver, seed);
     MenuArrivalCheck arrivals;
+    size_t mostSelected = 0;
     for (long i = 0; i < steps; ++i) {
         user.act();
         arrivals.afterStep(*driver, user.tally);
+        mostSelected = std::max(mostSelected, driver->controller.editorState->selection.size());
     }
     const uint64_t endBytes = residentBytes();
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
@@ -131,7 +134,8 @@ TEST(GameSoak, RandomUserThroughEveryModeLeavesNoErrorsEntitiesOrMemoryBehind)
               << "; resident " << megabytes(arrivals.warmUpBytes) << " MB at step " << arrivals.warmUpStep << ", "
               << megabytes(endBytes) << " MB at the end; menu entities " << arrivals.baseline << ", "
               << arrivals.returns << " returns to the menu; play " << tally.playSteps << ", editor "
-              << tally.editorSteps << ", menu " << tally.menuSteps << ", paused " << tally.pausedSteps << " steps\n";
+              << tally.editorSteps << ", menu " << tally.menuSteps << ", paused " << tally.pausedSteps
+              << " steps; at most " << mostSelected << " blocks selected\n";
 
     EXPECT_EQ(joined(linesStartingWith(errors, "GL_")), "") << "GL errors reported by the game";
     EXPECT_EQ(errors, "") << "complaints on standard error";
@@ -147,6 +151,7 @@ TEST(GameSoak, RandomUserThroughEveryModeLeavesNoErrorsEntitiesOrMemoryBehind)
     for (int count : {tally.walks, tally.jumps, tally.ropeShots, tally.cameraDrags, tally.cameraShifts,
                       tally.wheelNotches, tally.picks, tally.shiftPicks})
         EXPECT_GT(count, 0);
+    EXPECT_GE(mostSelected, 2u) << "picks and shift-picks never built a selection of several blocks";
 
     ASSERT_GT(arrivals.warmUpBytes, 0u) << "never came back to the menu after visiting both modes";
     EXPECT_LE(endBytes, arrivals.warmUpBytes + allowedGrowthBytes)
