@@ -246,6 +246,14 @@ void GameResources::loadShaders()
 {
     Engine::log("SHADERGEN");
     ShaderCollection collection(ShaderCollection::defaultShaderDirectory, ShaderCollection::defaultShaderList);
+    // A missing or damaged list is bad data, not a programming error: say
+    // which shader it lacks instead of failing the collection's assertion.
+    for (const ShaderEntry& entry : shaderEntries) {
+        if (!collection.iniData->hasSection(entry.name)) {
+            throw Engine::DataFileError(ShaderCollection::defaultShaderList,
+                                        std::string("no section for the shader '") + entry.name + "'");
+        }
+    }
     for (const ShaderEntry& entry : shaderEntries) {
         this->*entry.field = collection.load(entry.name);
     }

@@ -35,7 +35,10 @@ bool hasExtension(const std::string& path, const std::vector<std::string>& exten
 }
 
 // Files start-up cannot go on without.
-bool isEssential(const std::string& path) { return hasExtension(path, {".cmesh", ".camesh", ".cskel", ".canim"}); }
+bool isEssential(const std::string& path)
+{
+    return hasExtension(path, {".cmesh", ".camesh", ".cskel", ".canim", ".shconf"});
+}
 // Marker files of the build, not read by the game.
 bool isHidden(const std::string& path) { return fs::path(path).filename().string().front() == '.'; }
 
@@ -155,7 +158,7 @@ void expectStoppedWithOneLineNamingTheFile(const FaultCase& fault, const GameOut
 
 } // namespace
 
-TEST(FaultData, DamagedMeshSkeletonOrClipStopsStartUpWithOneLineNamingTheFile)
+TEST(FaultData, DamagedMeshSkeletonClipOrShaderListStopsStartUpWithOneLineNamingTheFile)
 {
     const std::vector<FaultCase> cases = casesOf(isEssential, allDamages);
     ASSERT_FALSE(cases.empty());
