@@ -4,79 +4,45 @@
 
 namespace {
 
-using UI::ClickOutcome;
-using UI::PointerSample;
 using UI::Component::UIclickableComponent;
 using UI::Component::UITransformComponent;
 
 const UITransformComponent button(100.0f, 200.0f, 256.0f, 64.0f);
 
-PointerSample at(int32_t x, int32_t y, bool held = false, bool wasHeld = false)
+TEST(ElementContains, EdgesAreInsideAndOnePixelBeyondIsOutside)
 {
-    return PointerSample{x, y, held, wasHeld};
+    const struct { UITransformComponent box; int32_t x, y; bool inside; } rows[] = {
+        {button, 100, 200, true},  {button, 356, 264, true},  {button, 356, 200, true},
+        {button, 100, 264, true},  {button, 99, 230, false},  {button, 357, 230, false},
+        {button, 200, 199, false}, {button, 200, 265, false},
+        // Fractional edges compare as floats.
+        {UITransformComponent(10.5f, 10.5f, 5.0f, 5.0f), 10, 12, false},
+        {UITransformComponent(10.5f, 10.5f, 5.0f, 5.0f), 11, 12, true},
+        {UITransformComponent(10.5f, 10.5f, 5.0f, 5.0f), 15, 15, true},
+        {UITransformComponent(10.5f, 10.5f, 5.0f, 5.0f), 16, 12, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.x << "," << row.y);
+        EXPECT_EQ(UI::elementContains(row.box, row.x, row.y), row.inside);
+    }
 }
 
-TEST(ElementContains, AllFourEdgesCountAsInside)
+TEST(EvaluateClick, StateAndFiringFollowPointerAndButton)
 {
-    EXPECT_TRUE(UI::elementContains(button, 100, 200));
-    EXPECT_TRUE(UI::elementContains(button, 356, 264));
-    EXPECT_TRUE(UI::elementContains(button, 356, 200));
-    EXPECT_TRUE(UI::elementContains(button, 100, 264));
-}
-
-TEST(ElementContains, OnePixelBeyondAnyEdgeIsOutside)
-{
-    EXPECT_FALSE(UI::elementContains(button, 99, 230));
-    EXPECT_FALSE(UI::elementContains(button, 357, 230));
-    EXPECT_FALSE(UI::elementContains(button, 200, 199));
-    EXPECT_FALSE(UI::elementContains(button, 200, 265));
-}
-
-TEST(ElementContains, FractionalEdgesCompareAsFloats)
-{
-    const UITransformComponent shifted(10.5f, 10.5f, 5.0f, 5.0f);
-    EXPECT_FALSE(UI::elementContains(shifted, 10, 12));
-    EXPECT_TRUE(UI::elementContains(shifted, 11, 12));
-    EXPECT_TRUE(UI::elementContains(shifted, 15, 15));
-    EXPECT_FALSE(UI::elementContains(shifted, 16, 12));
-}
-
-TEST(EvaluateClick, PointerOnTheTopRightCornerHovers)
-{
-    const ClickOutcome outcome = UI::evaluateClick(button, at(356, 264));
-    EXPECT_EQ(outcome.state, UIclickableComponent::hovered);
-    EXPECT_FALSE(outcome.fires);
-}
-
-TEST(EvaluateClick, HeldButtonOverTheElementPressesWithoutFiring)
-{
-    const ClickOutcome firstStep = UI::evaluateClick(button, at(150, 230, true, false));
-    const ClickOutcome laterStep = UI::evaluateClick(button, at(150, 230, true, true));
-    EXPECT_EQ(firstStep.state, UIclickableComponent::pressed);
-    EXPECT_EQ(laterStep.state, UIclickableComponent::pressed);
-    EXPECT_FALSE(firstStep.fires);
-    EXPECT_FALSE(laterStep.fires);
-}
-
-TEST(EvaluateClick, ReleaseOverTheElementFiresAndHovers)
-{
-    const ClickOutcome outcome = UI::evaluateClick(button, at(150, 230, false, true));
-    EXPECT_TRUE(outcome.fires);
-    EXPECT_EQ(outcome.state, UIclickableComponent::hovered);
-}
-
-TEST(EvaluateClick, ReleaseOutsideTheElementNeitherFiresNorHovers)
-{
-    const ClickOutcome outcome = UI::evaluateClick(button, at(50, 230, false, true));
-    EXPECT_FALSE(outcome.fires);
-    EXPECT_EQ(outcome.state, UIclickableComponent::idle);
-}
-
-TEST(EvaluateClick, HeldButtonOutsideTheElementLeavesItIdle)
-{
-    const ClickOutcome outcome = UI::evaluateClick(button, at(50, 230, true, true));
-    EXPECT_FALSE(outcome.fires);
-    EXPECT_EQ(outcome.state, UIclickableComponent::idle);
+    const struct { UI::PointerSample pointer; int32_t state; bool fires; } rows[] = {
+        {{356, 264, false, false}, UIclickableComponent::hovered, false},
+        {{150, 230, true, false}, UIclickableComponent::pressed, false},
+        {{150, 230, true, true}, UIclickableComponent::pressed, false},
+        {{150, 230, false, true}, UIclickableComponent::hovered, true},
+        {{50, 230, false, true}, UIclickableComponent::idle, false},
+        {{50, 230, true, true}, UIclickableComponent::idle, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.pointer.x << "," << row.pointer.y << " held " << row.pointer.held);
+        const UI::ClickOutcome outcome = UI::evaluateClick(button, row.pointer);
+        EXPECT_EQ(outcome.state, row.state);
+        EXPECT_EQ(outcome.fires, row.fires);
+    }
 }
 
 } // namespace

@@ -19,75 +19,53 @@ protected:
         world.registerComponent<FreeCamMovementComponent>();
         world.registerComponent<CameraMouseZoomMoveComponent>();
         world.registerComponent<CameraMouseShiftComponent>();
+        player = world.createEntity();
+        world.addComponent(player, CharacterControllerComponent(player, &physics));
+        world.addComponent(player, CameraMouseMovementComponent(false));
+        camera = world.createEntity();
+        world.addComponent(camera, CameraMouseMovementComponent(false));
+        world.addComponent(camera, FreeCamMovementComponent(false));
+        world.addComponent(camera, CameraMouseZoomMoveComponent(false));
+        world.addComponent(camera, CameraMouseShiftComponent(false));
+        world.refresh();
     }
 
-    uint32_t makePlayer()
-    {
-        const uint32_t entity = world.createEntity();
-        world.addComponent(entity, CharacterControllerComponent(entity, &physics));
-        world.addComponent(entity, CameraMouseMovementComponent(false));
-        world.refresh();
-        return entity;
-    }
-
-    uint32_t makeEditorCamera(bool enabled)
-    {
-        const uint32_t entity = world.createEntity();
-        world.addComponent(entity, CameraMouseMovementComponent(enabled));
-        world.addComponent(entity, FreeCamMovementComponent(enabled));
-        world.addComponent(entity, CameraMouseZoomMoveComponent(enabled));
-        world.addComponent(entity, CameraMouseShiftComponent(enabled));
-        world.refresh();
-        return entity;
-    }
+    template <typename T> bool on(uint32_t entity) { return world.getComponent<T>(entity).enabled; }
 
     PhysicsWorld physics;
     Engine::ECS::EntityManager world;
+    uint32_t player = 0;
+    uint32_t camera = 0;
 };
 
-TEST_F(InputSwitchTest, PlayerSwitchTurnsWalkingAndMouseLookOnAndOff)
+TEST_F(InputSwitchTest, PlayerSwitchTurnsWalkingAndMouseLookOnAndOffAndSkipsMissingParts)
 {
-    const uint32_t player = makePlayer();
+    UI::setPlayerInputEnabled(world, player, true);
+    EXPECT_TRUE(on<CharacterControllerComponent>(player));
+    EXPECT_TRUE(on<CameraMouseMovementComponent>(player));
     UI::setPlayerInputEnabled(world, player, false);
-    EXPECT_FALSE(world.getComponent<CharacterControllerComponent>(player).enabled);
-    EXPECT_FALSE(world.getComponent<CameraMouseMovementComponent>(player).enabled);
+    EXPECT_FALSE(on<CharacterControllerComponent>(player));
+    EXPECT_FALSE(on<CameraMouseMovementComponent>(player));
 
+    UI::setPlayerInputEnabled(world, camera, true);
+    EXPECT_TRUE(on<CameraMouseMovementComponent>(camera));
+    EXPECT_FALSE(world.hasComponent<CharacterControllerComponent>(camera));
+}
+
+TEST_F(InputSwitchTest, EditorSwitchSetsLookFlightAndZoomButNotPanningNorThePlayer)
+{
     UI::setPlayerInputEnabled(world, player, true);
-    EXPECT_TRUE(world.getComponent<CharacterControllerComponent>(player).enabled);
-    EXPECT_TRUE(world.getComponent<CameraMouseMovementComponent>(player).enabled);
-}
-
-TEST_F(InputSwitchTest, PlayerSwitchSkipsComponentsTheEntityLacks)
-{
-    const uint32_t lookOnly = world.createEntity();
-    world.addComponent(lookOnly, CameraMouseMovementComponent(false));
-    world.refresh();
-
-    UI::setPlayerInputEnabled(world, lookOnly, true);
-    EXPECT_TRUE(world.getComponent<CameraMouseMovementComponent>(lookOnly).enabled);
-    EXPECT_FALSE(world.hasComponent<CharacterControllerComponent>(lookOnly));
-}
-
-TEST_F(InputSwitchTest, EditorSwitchSetsLookFlightAndZoomButNotPanning)
-{
-    const uint32_t camera = makeEditorCamera(false);
     UI::setEditorCameraInputEnabled(world, camera, true);
-    EXPECT_TRUE(world.getComponent<CameraMouseMovementComponent>(camera).enabled);
-    EXPECT_TRUE(world.getComponent<FreeCamMovementComponent>(camera).enabled);
-    EXPECT_TRUE(world.getComponent<CameraMouseZoomMoveComponent>(camera).enabled);
-    EXPECT_FALSE(world.getComponent<CameraMouseShiftComponent>(camera).enabled);
-}
-
-TEST_F(InputSwitchTest, EditorSwitchOffLeavesThePlayerAlone)
-{
-    const uint32_t player = makePlayer();
-    UI::setPlayerInputEnabled(world, player, true);
-    const uint32_t camera = makeEditorCamera(true);
+    EXPECT_TRUE(on<CameraMouseMovementComponent>(camera));
+    EXPECT_TRUE(on<FreeCamMovementComponent>(camera));
+    EXPECT_TRUE(on<CameraMouseZoomMoveComponent>(camera));
+    EXPECT_FALSE(on<CameraMouseShiftComponent>(camera));
 
     UI::setEditorCameraInputEnabled(world, camera, false);
-    EXPECT_FALSE(world.getComponent<FreeCamMovementComponent>(camera).enabled);
-    EXPECT_FALSE(world.getComponent<CameraMouseMovementComponent>(camera).enabled);
-    EXPECT_TRUE(world.getComponent<CameraMouseMovementComponent>(player).enabled);
+    EXPECT_FALSE(on<FreeCamMovementComponent>(camera));
+    EXPECT_FALSE(on<CameraMouseMovementComponent>(camera));
+    EXPECT_FALSE(on<CameraMouseZoomMoveComponent>(camera));
+    EXPECT_TRUE(on<CameraMouseMovementComponent>(player));
 }
 
 } // namespace

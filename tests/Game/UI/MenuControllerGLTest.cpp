@@ -14,7 +14,6 @@
 namespace {
 
 using Game::GameState;
-using UI::Component::UIBackgroundComponent;
 using UI::Component::UIclickableComponent;
 using UI::Component::UItextComponent;
 using UI::Component::UITransformComponent;
@@ -47,8 +46,13 @@ protected:
         world->registerComponent<CameraMouseMovementComponent>();
         world->registerComponent<FreeCamMovementComponent>();
         world->registerComponent<CameraMouseZoomMoveComponent>();
-        player = makePlayer();
-        editorCamera = makeEditorCamera();
+        player = world->createEntity();
+        world->addComponent(player, CharacterControllerComponent(player, physics.get()));
+        world->addComponent(player, CameraMouseMovementComponent(false));
+        editorCamera = world->createEntity();
+        world->addComponent(editorCamera, CameraMouseMovementComponent(false));
+        world->addComponent(editorCamera, FreeCamMovementComponent(false));
+        world->addComponent(editorCamera, CameraMouseZoomMoveComponent(false));
         menu = std::make_unique<UI::Menu>(world.get());
         controller = std::make_unique<UI::MenuController>(&engine, world.get(), resources, menu.get(), &state, player,
                                                           editorCamera, 0u,
@@ -63,23 +67,6 @@ protected:
         interfaceLayer.reset();
         world.reset();
         UiWorldTest::TearDown();
-    }
-
-    uint32_t makePlayer()
-    {
-        const uint32_t entity = world->createEntity();
-        world->addComponent(entity, CharacterControllerComponent(entity, physics.get()));
-        world->addComponent(entity, CameraMouseMovementComponent(false));
-        return entity;
-    }
-
-    uint32_t makeEditorCamera()
-    {
-        const uint32_t entity = world->createEntity();
-        world->addComponent(entity, CameraMouseMovementComponent(false));
-        world->addComponent(entity, FreeCamMovementComponent(false));
-        world->addComponent(entity, CameraMouseZoomMoveComponent(false));
-        return entity;
     }
 
     const UITransformComponent& placeOf(const std::string& name)
@@ -111,7 +98,7 @@ protected:
     std::unique_ptr<UI::MenuController> controller;
 };
 
-TEST_F(MenuControllerTest, MainMenuButtonsAreCentredAndStepDownInRows)
+TEST_F(MenuControllerTest, MainMenuButtonsStepDownInRowsAndOptionsHasNoAction)
 {
     ASSERT_EQ(resources->buttonTexture->width, 256u);
     ASSERT_EQ(resources->buttonTexture->height, 64u);
@@ -122,40 +109,29 @@ TEST_F(MenuControllerTest, MainMenuButtonsAreCentredAndStepDownInRows)
     const float rows[] = {328.0f, 264.0f, 200.0f, 136.0f};
     for (int row = 0; row < 4; ++row) {
         const UITransformComponent& place = placeOf(names[row]);
-        EXPECT_FLOAT_EQ(place.x, 512.0f) << names[row];
-        EXPECT_FLOAT_EQ(place.y, rows[row]) << names[row];
-        EXPECT_FLOAT_EQ(place.width, 256.0f);
-        EXPECT_FLOAT_EQ(place.height, 64.0f);
+        EXPECT_EQ(glm::vec4(place.x, place.y, place.width, place.height), glm::vec4(512.0f, rows[row], 256.0f, 64.0f))
+            << names[row];
     }
-}
-
-TEST_F(MenuControllerTest, MainMenuButtonsCarryTheirLabelsOverTheButtonImage)
-{
-    controller->showMainMenu();
-    world->refresh();
     const uint32_t end = menu->guiElements.at("GameEnd");
     EXPECT_EQ(world->getComponent<UItextComponent>(end).text, "End Game");
-    EXPECT_EQ(world->getComponent<UIBackgroundComponent>(end).texture, resources->buttonTexture.get());
-    EXPECT_EQ(world->getComponent<UIclickableComponent>(end).backgroundHover, resources->buttonHoverTexture.get());
-    EXPECT_EQ(world->getComponent<UIclickableComponent>(end).backgroundPressed,
-              resources->buttonPressedTexture.get());
-}
+    EXPECT_EQ(world->getComponent<UIclickableComponent>(end).backgroundPressed, resources->buttonPressedTexture.get());
 
-TEST_F(MenuControllerTest, OptionsButtonHasNoClickBehaviour)
-{
-    controller->showMainMenu();
-    world->refresh();
     EXPECT_FALSE(world->hasComponent<UIclickableComponent>(menu->guiElements.at("Options")));
-    EXPECT_TRUE(world->hasComponent<UIclickableComponent>(menu->guiElements.at("Singleplayer")));
-
     clickOn("Options");
     EXPECT_EQ(state.mode, GameState::modeMainMenu);
     EXPECT_EQ(menu->guiElements.size(), 4u);
     EXPECT_FALSE(engine.quit);
+
+    clickOn("GameEnd");
+    EXPECT_TRUE(engine.quit);
 }
 
-TEST_F(MenuControllerTest, SingleplayerButtonStartsTheGame)
+TEST_F(MenuControllerTest, SingleplayerButtonStartsTheGameWithAStillPlayer)
 {
+    CharacterControllerComponent& character = world->getComponent<CharacterControllerComponent>(player);
+    character.velocity = glm::vec3(3.0f, -2.0f, 0.0f);
+    character.controller->setWalkDirection(btVector3(3.0f, -2.0f, 0.0f));
+    character.controller->setVerticalVelocity(-7.0f);
     controller->showMainMenu();
     world->refresh();
     clickOn("Singleplayer");
@@ -166,22 +142,10 @@ TEST_F(MenuControllerTest, SingleplayerButtonStartsTheGame)
     EXPECT_TRUE(engine.mouse->resetPending);
     EXPECT_TRUE(menu->guiElements.empty());
     EXPECT_TRUE(playerInput());
-    EXPECT_TRUE(world->getComponent<CharacterControllerComponent>(player).enabled);
-}
-
-TEST_F(MenuControllerTest, StartingTheGameStopsThePlayer)
-{
-    CharacterControllerComponent& character = world->getComponent<CharacterControllerComponent>(player);
-    character.velocity = glm::vec3(3.0f, -2.0f, 0.0f);
-    character.controller->setWalkDirection(btVector3(3.0f, -2.0f, 0.0f));
-    character.controller->setVerticalVelocity(-7.0f);
-
-    controller->startGame();
+    EXPECT_TRUE(character.enabled);
     EXPECT_EQ(character.velocity, glm::vec3(0.0f));
     EXPECT_EQ(character.controller->getWalkDirection(), btVector3(0.0f, 0.0f, 0.0f));
     EXPECT_EQ(character.controller->getVerticalVelocity(), 0.0f);
-    EXPECT_EQ(character.controller->getVerticalOffset(), 0.0f);
-    EXPECT_FALSE(character.controller->onGround());
 }
 
 TEST_F(MenuControllerTest, MapEditorButtonShowsTheToolBarAlongTheTop)
@@ -194,54 +158,14 @@ TEST_F(MenuControllerTest, MapEditorButtonShowsTheToolBarAlongTheTop)
     EXPECT_TRUE(state.uiVisible);
     ASSERT_EQ(menu->guiElements.size(), 1u);
     const UITransformComponent& bar = placeOf("background");
-    EXPECT_FLOAT_EQ(bar.x, 0.0f);
-    EXPECT_FLOAT_EQ(bar.y, 720.0f - 64.0f);
-    EXPECT_FLOAT_EQ(bar.width, 1280.0f);
-    EXPECT_FLOAT_EQ(bar.height, 64.0f);
-    const UIBackgroundComponent& look = world->getComponent<UIBackgroundComponent>(menu->guiElements.at("background"));
-    EXPECT_EQ(look.colour, glm::vec4(0.0f, 0.0f, 0.0f, 1.0f));
-    EXPECT_EQ(look.texture, resources->whiteTexture.get());
+    EXPECT_EQ(glm::vec4(bar.x, bar.y, bar.width, bar.height), glm::vec4(0.0f, 720.0f - 64.0f, 1280.0f, 64.0f));
     EXPECT_TRUE(editorInput());
     EXPECT_FALSE(window.relativeMouse);
 }
 
-TEST_F(MenuControllerTest, EndGameButtonAsksTheEngineToQuit)
-{
-    controller->showMainMenu();
-    world->refresh();
-    clickOn("GameEnd");
-    EXPECT_TRUE(engine.quit);
-    EXPECT_EQ(state.mode, GameState::modeMainMenu);
-}
-
-TEST_F(MenuControllerTest, PauseMenuOfTheGameShowsTwoButtons)
-{
-    controller->showGamePauseMenu();
-    world->refresh();
-    EXPECT_EQ(menu->guiElements.size(), 2u);
-    EXPECT_FLOAT_EQ(placeOf("Resume_Game").y, 328.0f);
-    EXPECT_FLOAT_EQ(placeOf("Back_to_menu").y, 264.0f);
-    EXPECT_EQ(world->getComponent<UItextComponent>(menu->guiElements.at("Back_to_menu")).text, "Back to menu");
-}
-
-TEST_F(MenuControllerTest, HidingThePauseMenuKeepsOtherElements)
-{
-    controller->startEditor();
-    controller->showEditorPauseMenu();
-    world->refresh();
-    controller->hidePauseMenu();
-    world->refresh();
-
-    EXPECT_EQ(menu->count("Resume_Editor"), 0u);
-    EXPECT_EQ(menu->count("Back_to_menu"), 0u);
-    EXPECT_EQ(menu->count("background"), 1u);
-    EXPECT_TRUE(world->isAlive(menu->guiElements.at("background")));
-}
-
-TEST_F(MenuControllerTest, PauseAndResumeTheGame)
+TEST_F(MenuControllerTest, PauseResumeAndBackToMenuFromTheGame)
 {
     controller->startGame();
-    world->refresh();
     controller->pauseGame();
     world->refresh();
     EXPECT_TRUE(state.paused);
@@ -249,7 +173,9 @@ TEST_F(MenuControllerTest, PauseAndResumeTheGame)
     EXPECT_FALSE(window.relativeMouse);
     EXPECT_EQ(window.centred, 1);
     EXPECT_FALSE(playerInput());
-    EXPECT_EQ(menu->count("Resume_Game"), 1u);
+    EXPECT_EQ(menu->guiElements.size(), 2u);
+    EXPECT_FLOAT_EQ(placeOf("Resume_Game").y, 328.0f);
+    EXPECT_FLOAT_EQ(placeOf("Back_to_menu").y, 264.0f);
 
     clickOn("Resume_Game");
     EXPECT_FALSE(state.paused);
@@ -257,55 +183,50 @@ TEST_F(MenuControllerTest, PauseAndResumeTheGame)
     EXPECT_TRUE(window.relativeMouse);
     EXPECT_TRUE(playerInput());
     EXPECT_TRUE(menu->guiElements.empty());
-}
 
-TEST_F(MenuControllerTest, BackToMenuFromAPausedGame)
-{
-    controller->startGame();
     controller->pauseGame();
     world->refresh();
     clickOn("Back_to_menu");
-
     EXPECT_EQ(state.mode, GameState::modeMainMenu);
     EXPECT_FALSE(state.paused);
     EXPECT_TRUE(state.uiVisible);
     EXPECT_FALSE(window.relativeMouse);
     EXPECT_FALSE(playerInput());
-    EXPECT_EQ(menu->guiElements.size(), 4u);
     EXPECT_EQ(menu->count("Singleplayer"), 1u);
+    EXPECT_EQ(menu->guiElements.size(), 4u);
 }
 
-TEST_F(MenuControllerTest, ResumeTheEditor)
+TEST_F(MenuControllerTest, EditorPauseMenuHidesAloneThenBackToMenuRemovesTheToolBar)
 {
     controller->startEditor();
+    controller->showEditorPauseMenu();
+    world->refresh();
+    controller->hidePauseMenu();
+    world->refresh();
+    EXPECT_EQ(menu->count("Resume_Editor"), 0u);
+    EXPECT_EQ(menu->count("Back_to_menu"), 0u);
+    EXPECT_TRUE(world->isAlive(menu->guiElements.at("background")));
+
     UI::setEditorCameraInputEnabled(*world, editorCamera, false);
     state.paused = true;
     controller->showEditorPauseMenu();
     world->refresh();
     clickOn("Resume_Editor");
-
     EXPECT_FALSE(state.paused);
     EXPECT_TRUE(editorInput());
-    EXPECT_EQ(state.mode, GameState::modeMapEditor);
     EXPECT_EQ(menu->count("background"), 1u);
     EXPECT_EQ(menu->count("Back_to_menu"), 0u);
-}
 
-TEST_F(MenuControllerTest, BackToMenuFromTheEditorRemovesTheToolBar)
-{
-    controller->startEditor();
     state.paused = true;
     controller->showEditorPauseMenu();
     world->refresh();
     const uint32_t bar = menu->guiElements.at("background");
     clickOn("Back_to_menu");
-
     EXPECT_EQ(state.mode, GameState::modeMainMenu);
     EXPECT_FALSE(state.paused);
     EXPECT_FALSE(editorInput());
     EXPECT_FALSE(playerInput());
     EXPECT_FALSE(world->isAlive(bar));
-    EXPECT_EQ(menu->count("background"), 0u);
     EXPECT_EQ(menu->guiElements.size(), 4u);
 }
 

@@ -19,15 +19,7 @@ protected:
 
 using MenuDeathTest = MenuTest;
 
-TEST_F(MenuTest, AddedElementIsCountedAndFoundByName)
-{
-    const uint32_t entity = recordNew("Singleplayer");
-    EXPECT_EQ(menu.count("Singleplayer"), 1u);
-    EXPECT_EQ(menu.count("Options"), 0u);
-    EXPECT_EQ(menu.guiElements.at("Singleplayer"), entity);
-}
-
-TEST_F(MenuTest, RemoveDestroysOnlyThatElementAtTheNextRefresh)
+TEST_F(MenuTest, RemoveDestroysOnlyThatElementAtTheNextRefreshAndFreesTheName)
 {
     const uint32_t removed = recordNew("Resume_Game");
     const uint32_t kept = recordNew("background");
@@ -39,6 +31,8 @@ TEST_F(MenuTest, RemoveDestroysOnlyThatElementAtTheNextRefresh)
     EXPECT_FALSE(world.isAlive(removed));
     EXPECT_TRUE(world.isAlive(kept));
     EXPECT_EQ(menu.count("background"), 1u);
+    const uint32_t second = recordNew("Resume_Game");
+    EXPECT_EQ(menu.guiElements.at("Resume_Game"), second);
 }
 
 TEST_F(MenuTest, ClearDestroysEveryElementIncludingTheEditorBar)
@@ -55,24 +49,11 @@ TEST_F(MenuTest, ClearDestroysEveryElementIncludingTheEditorBar)
     EXPECT_TRUE(world.isAlive(other));
 }
 
-TEST_F(MenuTest, NameIsFreeAgainAfterRemoval)
-{
-    recordNew("Back_to_menu");
-    menu.remove("Back_to_menu");
-    const uint32_t second = recordNew("Back_to_menu");
-    EXPECT_EQ(menu.guiElements.at("Back_to_menu"), second);
-}
-
-TEST_F(MenuDeathTest, AddingANameTwiceFails)
+TEST_F(MenuDeathTest, AddingANameTwiceOrRemovingAnUnknownOneFails)
 {
     recordNew("Options");
     const uint32_t second = world.createEntity();
     EXPECT_DEATH(menu.add("Options", second), "this->guiElements\\.count\\(name\\) == 0");
-}
-
-TEST_F(MenuDeathTest, RemovingAnUnknownNameFails)
-{
-    recordNew("Options");
     EXPECT_DEATH(menu.remove("GameEnd"), "guiElements\\.count\\(name\\) == 1");
 }
 

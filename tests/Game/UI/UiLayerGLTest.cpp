@@ -1,14 +1,9 @@
-#include <algorithm>
-#include <stdexcept>
-
 #include <GL/glew.h>
 
 #include "Engine/Font/TextMesh.h"
 #include "Game/UI/TextAlignment.h"
 #include "Game/UI/TextDrawing.h"
-#include "Game/UI/UIclickSystem.h"
 #include "Game/UI/UiBackgroundDrawSystem.h"
-#include "Game/UI/UiTextDrawSystem.h"
 #include "tests/Game/UI/UiGLFixture.h"
 
 namespace {
@@ -16,20 +11,12 @@ namespace {
 using UiTesting::OverlayTarget;
 using UiTesting::Rgba;
 using UI::Component::UIBackgroundComponent;
-using UI::Component::UIclickableComponent;
 using UI::Component::UItextComponent;
 using UI::Component::UITransformComponent;
-using UI::System::UiBackgroundDrawSystem;
-using UI::System::UiTextDrawSystem;
 
 constexpr uint32_t targetSize = 32;
 const Rgba red(255, 0, 0, 255);
 const Rgba green(0, 255, 0, 255);
-
-bool isMember(const Engine::ECS::System& system, uint32_t entity)
-{
-    return std::find(system.entities.begin(), system.entities.end(), entity) != system.entities.end();
-}
 
 class UiLayerTest : public UiTesting::UiWorldTest {
 protected:
@@ -42,69 +29,19 @@ protected:
     }
 };
 
-TEST_F(UiLayerTest, EveryLayerHasABackgroundAndATextSystemOfItsOwn)
+TEST_F(UiLayerTest, HigherLayerCoversALowerOneExactlyOverItsRectangle)
 {
-    for (uint32_t layer = 0; layer < UI::layerCount; ++layer) {
-        EXPECT_EQ(world->getSystem<UiBackgroundDrawSystem>(layer).layer, layer);
-        EXPECT_EQ(world->getSystem<UiTextDrawSystem>(layer).layer, layer);
-    }
-    EXPECT_EQ(world->getSystem<UI::System::UIclickSystem>().mouse, engine.mouse.get());
-}
-
-TEST_F(UiLayerTest, InterfaceComponentTypesAreTaken)
-{
-    EXPECT_THROW(world->registerComponent<UITransformComponent>(), std::runtime_error);
-    EXPECT_THROW(world->registerComponent<UI::Component::UISpriteComponent>(), std::runtime_error);
-    EXPECT_THROW(world->registerComponent<UIclickableComponent>(), std::runtime_error);
-}
-
-TEST_F(UiLayerTest, BackgroundJoinsOnlyTheSystemOfItsLayer)
-{
-    const uint32_t element = makeBackground(UITransformComponent(0, 0, 10, 10), glm::vec4(1.0f), 3);
-    world->refresh();
-    for (uint32_t layer = 0; layer < UI::layerCount; ++layer) {
-        EXPECT_EQ(isMember(world->getSystem<UiBackgroundDrawSystem>(layer), element), layer == 3) << layer;
-    }
-}
-
-TEST_F(UiLayerTest, HigherLayerCoversALowerOneWhateverTheCreationOrder)
-{
-    const UITransformComponent everywhere(0.0f, 0.0f, targetSize, targetSize);
-    makeBackground(everywhere, glm::vec4(1, 0, 0, 1), 3);
-    makeBackground(everywhere, glm::vec4(0, 1, 0, 1), 0);
+    makeBackground(UITransformComponent(8.0f, 4.0f, 16.0f, 8.0f), glm::vec4(1, 0, 0, 1), 3);
+    makeBackground(UITransformComponent(0.0f, 0.0f, targetSize, targetSize), glm::vec4(0, 1, 0, 1), 0);
     world->refresh();
 
     OverlayTarget target(matrices, targetSize, targetSize);
     interfaceLayer->drawLayers();
-    EXPECT_EQ(target.pixel(targetSize / 2, targetSize / 2), red);
-}
-
-TEST_F(UiLayerTest, BackgroundFillsExactlyItsRectangle)
-{
-    makeBackground(UITransformComponent(8.0f, 4.0f, 16.0f, 8.0f), glm::vec4(0, 1, 0, 1), 0);
-    world->refresh();
-
-    OverlayTarget target(matrices, targetSize, targetSize);
-    interfaceLayer->drawLayers();
-    EXPECT_EQ(target.pixel(8, 4), green);
-    EXPECT_EQ(target.pixel(23, 11), green);
-    EXPECT_EQ(target.pixel(7, 4), Rgba(0));
-    EXPECT_EQ(target.pixel(24, 11), Rgba(0));
-    EXPECT_EQ(target.pixel(8, 12), Rgba(0));
-}
-
-TEST_F(UiLayerTest, PressedElementIsDrawnWithItsPressedLook)
-{
-    const uint32_t element = makeBackground(UITransformComponent(0.0f, 0.0f, targetSize, targetSize),
-                                            glm::vec4(1.0f), 0);
-    world->addComponent(element, UIclickableComponent([] {}, hoverLook.get(), pressedLook.get()));
-    world->refresh();
-    mouseStep(5, 5, true);
-    interfaceLayer->updateClicks();
-
-    OverlayTarget target(matrices, targetSize, targetSize);
-    interfaceLayer->drawLayers();
-    EXPECT_EQ(target.pixel(5, 5), Rgba(255, 255, 0, 255));
+    EXPECT_EQ(target.pixel(8, 4), red);
+    EXPECT_EQ(target.pixel(23, 11), red);
+    EXPECT_EQ(target.pixel(7, 4), green);
+    EXPECT_EQ(target.pixel(24, 11), green);
+    EXPECT_EQ(target.pixel(8, 12), green);
 }
 
 // The lit pixels' bounding box, as (min x, min y, max x, max y).
@@ -158,16 +95,6 @@ TEST_F(UiLayerTest, TextDrawingLeavesBlendingOffWithTheUsualFactors)
     EXPECT_FALSE(glIsEnabled(GL_BLEND));
     EXPECT_EQ(source, GL_SRC_ALPHA);
     EXPECT_EQ(destination, GL_ONE_MINUS_SRC_ALPHA);
-}
-
-TEST_F(UiLayerTest, EmptyTextDrawsNothing)
-{
-    Engine::GFX::TextMesh empty(resources->font.get(), "");
-    empty.rebuild();
-    OverlayTarget target(matrices, targetSize, targetSize);
-    matrices.use(resources->shaderFontDefault.get());
-    UI::drawText(matrices, empty, glm::vec3(0.0f, 20.0f, 0.0f), glm::vec2(1.0f));
-    EXPECT_EQ(litBounds(target.pixels(), targetSize).z, -1);
 }
 
 TEST_F(UiLayerTest, DrawTextPlacesTheTopLineAtThePositionAndScales)
