@@ -23,6 +23,8 @@ protected:
         return testing::internal::GetCapturedStdout();
     }
 
+    static std::string hitLog(uint32_t entity) { return "SHOOT:\nHIT: " + std::to_string(entity) + "\n"; }
+
     glm::vec3 positionOf(uint32_t entity) { return world.getComponent<TransformComponent>(entity).position; }
 
     uint32_t a = 0;
@@ -50,60 +52,46 @@ TEST_F(EditorSelectionTest, APlainClickOnABlockSelectsItWithAnOverlayOverIt)
     EXPECT_FALSE(world.hasComponent<PhysicsRigidBodyComponent>(overlay));
 }
 
-TEST_F(EditorSelectionTest, ClickingEmptySpaceWithoutShiftClearsTheSelection)
+TEST_F(EditorSelectionTest, ClickingEmptySpaceClearsTheSelectionOnlyWithoutShift)
 {
     clickAt(positionOf(a));
     clickAt(positionOf(b), true);
     const uint32_t overlayA = overlayOf(a);
     const uint32_t overlayB = overlayOf(b);
 
-    clickAt(emptySpace);
+    clickAt(emptySpace, true);
+    EXPECT_EQ(selectedBlocks(), (std::vector<uint32_t>{a, b}));
+    EXPECT_EQ(overlayOf(a), overlayA);
+    EXPECT_TRUE(world.isAlive(overlayA));
 
+    clickAt(emptySpace);
     EXPECT_TRUE(editor.selection.empty());
     EXPECT_TRUE(editor.selectionProxies.empty());
     EXPECT_FALSE(world.isAlive(overlayA));
     EXPECT_FALSE(world.isAlive(overlayB));
+    EXPECT_EQ(editor.gizmoPosition, (positionOf(a) + positionOf(b)) / 2.0f);
 }
 
-TEST_F(EditorSelectionTest, ClickingEmptySpaceWithShiftKeepsTheSelection)
-{
-    clickAt(positionOf(a));
-    const uint32_t overlay = overlayOf(a);
-
-    clickAt(emptySpace, true);
-
-    EXPECT_EQ(selectedBlocks(), std::vector<uint32_t>{a});
-    EXPECT_EQ(overlayOf(a), overlay);
-    EXPECT_TRUE(world.isAlive(overlay));
-}
-
-TEST_F(EditorSelectionTest, ShiftClickingAnUnselectedBlockAddsIt)
+TEST_F(EditorSelectionTest, ShiftClickTogglesABlockAndMovesTheGizmoToTheMeanPosition)
 {
     clickAt(positionOf(a));
     const uint32_t overlayA = overlayOf(a);
+    EXPECT_EQ(editor.gizmoPosition, positionOf(a));
 
     clickAt(positionOf(b), true);
-
-    EXPECT_EQ(selectedBlocks(), (std::vector<uint32_t>{a, b}));
+    clickAt(positionOf(c), true);
+    EXPECT_EQ(selectedBlocks(), (std::vector<uint32_t>{a, b, c}));
     EXPECT_EQ(overlayOf(a), overlayA);
-    EXPECT_TRUE(world.isAlive(overlayA));
-    EXPECT_TRUE(world.isAlive(overlayOf(b)));
-    EXPECT_EQ(editor.selectionProxies.size(), 2u);
-}
+    EXPECT_EQ(editor.selectionProxies.size(), 3u);
+    EXPECT_EQ(editor.gizmoPosition, (positionOf(a) + positionOf(b) + positionOf(c)) / 3.0f);
 
-TEST_F(EditorSelectionTest, ShiftClickingASelectedBlockDeselectsItAndRemovesItsOverlay)
-{
-    clickAt(positionOf(a));
-    clickAt(positionOf(b), true);
-    const uint32_t overlayA = overlayOf(a);
     const uint32_t overlayB = overlayOf(b);
-
     clickAt(positionOf(a), true);
-
-    EXPECT_EQ(selectedBlocks(), std::vector<uint32_t>{b});
+    EXPECT_EQ(selectedBlocks(), (std::vector<uint32_t>{b, c}));
     EXPECT_EQ(editor.selectionProxies.count(overlayA), 0u);
     EXPECT_FALSE(world.isAlive(overlayA));
     EXPECT_TRUE(world.isAlive(overlayB));
+    EXPECT_EQ(editor.gizmoPosition, (positionOf(b) + positionOf(c)) / 2.0f);
 }
 
 TEST_F(EditorSelectionTest, APlainClickOnABlockLeavesExactlyThatBlockSelected)
@@ -127,22 +115,12 @@ TEST_F(EditorSelectionTest, HoldingTheButtonPicksOnlyWhenItGoesDown)
     aimAt(positionOf(a));
     keys[SDL_SCANCODE_LSHIFT] = 1;
     testing::internal::CaptureStdout();
-    step(SDL_BUTTON_LMASK);
-    step(SDL_BUTTON_LMASK);
-    step(SDL_BUTTON_LMASK);
-    const std::string log = testing::internal::GetCapturedStdout();
-
+    for (int i = 0; i < 3; ++i) step(SDL_BUTTON_LMASK);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), hitLog(a));
     EXPECT_EQ(selectedBlocks(), std::vector<uint32_t>{a});
-    EXPECT_EQ(log, "SHOOT:\nHIT: " + std::to_string(a) + "\n");
 }
 
-TEST_F(EditorSelectionTest, APickLogsTheShotAndTheEntityHit)
-{
-    EXPECT_EQ(clickAndCapture(positionOf(c)), "SHOOT:\nHIT: " + std::to_string(c) + "\n");
-    EXPECT_EQ(clickAndCapture(emptySpace), "SHOOT:\n");
-}
-
-TEST_F(EditorSelectionTest, ThePickRayOnlyMeetsLevelBlocks)
+TEST_F(EditorSelectionTest, ThePickRayOnlyMeetsLevelBlocksAndLogsTheShot)
 {
     GamePhysics::createFloor(world);
     const uint32_t lid = world.createEntity();
@@ -154,7 +132,7 @@ TEST_F(EditorSelectionTest, ThePickRayOnlyMeetsLevelBlocks)
     world.refresh();
     physics.getDynamicsWorld()->updateAabbs();
 
-    EXPECT_EQ(clickAndCapture(positionOf(a)), "SHOOT:\nHIT: " + std::to_string(a) + "\n");
+    EXPECT_EQ(clickAndCapture(positionOf(a)), hitLog(a));
     EXPECT_EQ(clickAndCapture(emptySpace, true), "SHOOT:\n");
     EXPECT_EQ(selectedBlocks(), std::vector<uint32_t>{a});
 }
@@ -164,27 +142,6 @@ TEST_F(EditorSelectionTest, ThePickRayEndsAtTheCamerasFarDistance)
     world.getComponent<CameraComponent>(camera).camera.far = cameraHeight - 5.0f;
     EXPECT_EQ(clickAndCapture(positionOf(a)), "SHOOT:\n");
     EXPECT_TRUE(editor.selection.empty());
-}
-
-TEST_F(EditorSelectionTest, TheGizmoSitsAtTheMeanPositionOfTheSelection)
-{
-    clickAt(positionOf(a));
-    EXPECT_EQ(editor.gizmoPosition, positionOf(a));
-
-    clickAt(positionOf(b), true);
-    clickAt(positionOf(c), true);
-    EXPECT_EQ(editor.gizmoPosition, (positionOf(a) + positionOf(b) + positionOf(c)) / 3.0f);
-
-    clickAt(positionOf(c), true);
-    EXPECT_EQ(editor.gizmoPosition, (positionOf(a) + positionOf(b)) / 2.0f);
-}
-
-TEST_F(EditorSelectionTest, TheGizmoStaysWhereItWasWhenTheSelectionIsCleared)
-{
-    clickAt(positionOf(b));
-    clickAt(emptySpace);
-    EXPECT_TRUE(editor.selection.empty());
-    EXPECT_EQ(editor.gizmoPosition, positionOf(b));
 }
 
 } // namespace

@@ -42,46 +42,24 @@ protected:
     Game::ColorIdPool pool;
 };
 
-TEST_F(MapModelTest, TheMergedModelHoldsEveryBlockWithAColourIdPerVertex)
+TEST_F(MapModelTest, ARebuildHoldsEveryBlockLeftWithATransformAndNoModelWithoutOne)
 {
-    addBlock(glm::vec3(0.0f));
-    addBlock(glm::vec3(3.0f, 0.0f, 0.0f));
+    const uint32_t first = addBlock(glm::vec3(0.0f));
+    const uint32_t second = addBlock(glm::vec3(3.0f, 0.0f, 0.0f));
     addBlock(glm::vec3(6.0f, 0.0f, 0.0f));
     Game::rebuildMapModel(map, world, pool);
-
     ASSERT_NE(map.mergedModel, nullptr);
     EXPECT_EQ(modelVertices(), 3 * verticesPerBlock);
     EXPECT_EQ(map.mergedModel->elementCounts[colourIdAttribute], 3 * verticesPerBlock * 3);
-}
 
-TEST_F(MapModelTest, ARebuildLeavesOutBlocksThatLostTheirTransform)
-{
-    const uint32_t first = addBlock(glm::vec3(0.0f));
-    addBlock(glm::vec3(3.0f, 0.0f, 0.0f));
-    Game::rebuildMapModel(map, world, pool);
     world.destroyEntity(first);
     world.refresh();
-
+    map.blocks.pop_back();
     Game::rebuildMapModel(map, world, pool);
     ASSERT_NE(map.mergedModel, nullptr);
     EXPECT_EQ(modelVertices(), verticesPerBlock);
-}
 
-TEST_F(MapModelTest, AnEmptyBlockListDeletesTheOldModel)
-{
-    addBlock(glm::vec3(0.0f));
-    Game::rebuildMapModel(map, world, pool);
-    ASSERT_NE(map.mergedModel, nullptr);
-
-    map.blocks.clear();
-    Game::rebuildMapModel(map, world, pool);
-    EXPECT_EQ(map.mergedModel, nullptr);
-}
-
-TEST_F(MapModelTest, NoModelWhenNoBlockHasATransformLeft)
-{
-    const uint32_t only = addBlock(glm::vec3(0.0f));
-    world.destroyEntity(only);
+    world.destroyEntity(second);
     world.refresh();
     Game::rebuildMapModel(map, world, pool);
     EXPECT_EQ(map.mergedModel, nullptr);
