@@ -93,17 +93,7 @@ TEST_F(GameWorldRegistration, ASecondRegistrationOfAClassGetsInstanceOne)
     EXPECT_EQ(registrar.registrations[0].instance, 1u);
 }
 
-TEST_F(GameWorldRegistration, ATransformAloneJoinsTheTransformSystems)
-{
-    const uint32_t entity = world.createEntity();
-    world.addComponent(entity, TransformComponent(glm::vec3(1.0f, 2.0f, 3.0f)));
-    world.refresh();
-    EXPECT_EQ(world.getSystem<TransformStateCopySystem>().entities, std::vector<uint32_t>{entity});
-    EXPECT_EQ(world.getSystem<TransformMatrixRefreshSystem>().entities, std::vector<uint32_t>{entity});
-    EXPECT_TRUE(world.getSystem<CameraDeltaSystem>().entities.empty());
-}
-
-TEST(GameWorld, CreatedWorldHoldsTheGameTypesAndSystems)
+TEST(GameWorld, CreatedWorldRoutesCamerasAndTransformsToTheirSystems)
 {
     PhysicsWorld physics;
     GameWorldServices services;
@@ -111,6 +101,10 @@ TEST(GameWorld, CreatedWorldHoldsTheGameTypesAndSystems)
     const auto world = createGameWorld(services);
     const uint32_t camera = world->createEntity();
     world->addComponent(camera, CameraComponent());
+    const uint32_t entity = world->createEntity();
+    world->addComponent(entity, TransformComponent(glm::vec3(1.0f, 2.0f, 3.0f)));
     world->refresh();
     EXPECT_EQ(world->getSystem<CameraDeltaSystem>().entities, std::vector<uint32_t>{camera});
+    EXPECT_EQ(world->getSystem<TransformStateCopySystem>().entities, std::vector<uint32_t>{entity});
+    EXPECT_EQ(world->getSystem<TransformMatrixRefreshSystem>().entities, std::vector<uint32_t>{entity});
 }

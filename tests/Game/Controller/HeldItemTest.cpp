@@ -28,28 +28,19 @@ TEST(HeldItem, TakesTheHandsPositionAndRotationAtItsOwnScale)
     TransformComponent item;
     placeHeldItem(handMatrix(glm::vec3(0.3f, -1.5f, 2.0f), turn, 2.5f), item);
 
-    EXPECT_NEAR(item.position.x, 0.3f, 1e-5f);
-    EXPECT_NEAR(item.position.y, -1.5f, 1e-5f);
-    EXPECT_NEAR(item.position.z, 2.0f, 1e-5f);
-    EXPECT_LT(rotationMismatch(item.rotation, turn), 1e-5f)
-        << "item " << item.rotation.w << " " << item.rotation.x << " " << item.rotation.y << " " << item.rotation.z;
+    EXPECT_LT(glm::length(item.position - glm::vec3(0.3f, -1.5f, 2.0f)), 1e-5f);
+    EXPECT_LT(rotationMismatch(item.rotation, turn), 1e-5f);
     EXPECT_EQ(item.scale, glm::vec3(heldItemScale));
 }
 
-TEST(HeldItem, ItemDrawnWithTheRotationPointsWhereTheHandPoints)
+TEST(HeldItem, ItemPointsWhereTheHandPointsAndKeepsItsPreviousState)
 {
     const glm::quat turn = glm::angleAxis(glm::radians(90.0f), glm::vec3(0.0f, 0.0f, 1.0f));
     TransformComponent item;
+    item.previousPosition = glm::vec3(7.0f);
     placeHeldItem(handMatrix(glm::vec3(0.0f), turn, 1.0f), item);
     const glm::vec3 pointed = item.rotation * glm::vec3(1.0f, 0.0f, 0.0f);
     EXPECT_NEAR(pointed.x, 0.0f, 1e-5f);
     EXPECT_NEAR(pointed.y, 1.0f, 1e-5f);
-}
-
-TEST(HeldItem, PreviousStateIsLeftForTheStateCopy)
-{
-    TransformComponent item;
-    item.previousPosition = glm::vec3(7.0f);
-    placeHeldItem(handMatrix(glm::vec3(1.0f), glm::quat(1.0f, 0.0f, 0.0f, 0.0f), 1.0f), item);
     EXPECT_EQ(item.previousPosition, glm::vec3(7.0f));
 }
