@@ -64,11 +64,6 @@ protected:
         return message;
     }
 
-    static void truncateFile(const std::string& path)
-    {
-        fs::resize_file(path, fs::file_size(path) / 2);
-    }
-
     static void replaceInFile(const std::string& path, const std::string& from, const std::string& to)
     {
         std::ifstream in(path);
@@ -83,50 +78,38 @@ protected:
     std::unique_ptr<Game::GameResources> resources;
 };
 
-TEST_F(ResourcesDataTest, MissingImageGivesAnEmptyTextureAndLoadingGoesOn)
+TEST_F(ResourcesDataTest, MissingImagesGiveEmptyTexturesWithoutAGLErrorAndLoadingGoesOn)
 {
     fs::remove("data/textures/ui/button.png");
-    load();
-    EXPECT_EQ(resources->buttonTexture->width, 0u);
-    EXPECT_GT(resources->buttonHoverTexture->width, 0u);
-    ASSERT_NE(resources->editorAxisMesh, nullptr);
-}
-
-TEST_F(ResourcesDataTest, MissingMipmappedImageRaisesNoGLError)
-{
     fs::remove("data/textures/grid.png");
     fs::remove("data/textures/hexagon.png");
     load();
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    EXPECT_EQ(resources->buttonTexture->width, 0u);
     EXPECT_EQ(resources->gridTexture->width, 0u);
+    EXPECT_GT(resources->buttonHoverTexture->width, 0u);
+    ASSERT_NE(resources->editorAxisMesh, nullptr);
 }
 
-TEST_F(ResourcesDataTest, MissingSkeletonStopsTheLoadNamingTheFile)
+TEST_F(ResourcesDataTest, MissingOrTruncatedModelDataStopsTheLoadNamingTheFile)
 {
-    fs::remove("data/skeletons/animation.cskel");
-    const std::string message = loadError();
-    EXPECT_NE(message.find("./data/skeletons/animation.cskel"), std::string::npos) << message;
-}
-
-TEST_F(ResourcesDataTest, MissingClipStopsTheLoadNamingTheFile)
-{
-    fs::remove("data/animations/animation_running.canim");
-    const std::string message = loadError();
-    EXPECT_NE(message.find("./data/animations/animation_running.canim"), std::string::npos) << message;
-}
-
-TEST_F(ResourcesDataTest, TruncatedCharacterMeshStopsTheLoadNamingTheFile)
-{
-    truncateFile("data/models/animation.camesh");
-    const std::string message = loadError();
-    EXPECT_NE(message.find("./data/models/animation.camesh"), std::string::npos) << message;
-}
-
-TEST_F(ResourcesDataTest, TruncatedEditorAxisMeshStopsTheLoadNamingTheFile)
-{
-    truncateFile("data/models/axisEditorMesh.cmesh");
-    const std::string message = loadError();
-    EXPECT_NE(message.find("./data/models/axisEditorMesh.cmesh"), std::string::npos) << message;
+    const struct { const char* path; bool truncate; } rows[] = {
+        {"data/skeletons/animation.cskel", false},
+        {"data/animations/animation_running.canim", false},
+        {"data/models/animation.camesh", true},
+        {"data/models/axisEditorMesh.cmesh", true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.path);
+        const fs::path original = runFolder / row.path;
+        if (row.truncate)
+            fs::resize_file(row.path, fs::file_size(row.path) / 2);
+        else
+            fs::remove(row.path);
+        const std::string message = loadError();
+        EXPECT_NE(message.find(std::string("./") + row.path), std::string::npos) << message;
+        fs::copy_file(original, row.path, fs::copy_options::overwrite_existing);
+    }
 }
 
 TEST_F(ResourcesDataTest, EditorAxisMeshWithoutAnAxisPartIsRejected)

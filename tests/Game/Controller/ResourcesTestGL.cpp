@@ -61,13 +61,13 @@ GLfloat textureAnisotropy(const Engine::GFX::Texture2D& texture)
     return value;
 }
 
-GLint levelWidth(const Engine::GFX::Texture2D& texture, GLint level)
+bool hasMipmaps(const Engine::GFX::Texture2D& texture)
 {
-    GLint value = 0;
+    GLint width = 0;
     glBindTexture(GL_TEXTURE_2D, texture.name);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_WIDTH, &value);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 1, GL_TEXTURE_WIDTH, &width);
     glBindTexture(GL_TEXTURE_2D, 0);
-    return value;
+    return width > 0;
 }
 
 GLint samplerParameter(const Game::Sampler& sampler, GLenum parameter)
@@ -123,68 +123,56 @@ TEST_F(ResourcesGLTest, EveryShaderProgramLinks)
     EXPECT_TRUE(resources.skeletalShader->hasUniform("uBones"));
 }
 
-TEST_F(ResourcesGLTest, EveryImageIsLoaded)
+TEST_F(ResourcesGLTest, EveryImageIsLoadedWithTheFilteringItIsDrawnWith)
 {
     const Engine::GFX::Texture2D* textures[] = {
-        resources.gridTexture.get(), resources.defaultTexture.get(), resources.hexagonTexture.get(),
-        resources.skyboxTexture.get(), resources.crosshairTexture.get(), resources.uiTestBoxTexture.get(),
-        resources.buttonTexture.get(), resources.buttonPressedTexture.get(), resources.buttonHoverTexture.get(),
-        resources.whiteTexture.get(), resources.mouseCursorTexture.get(), resources.createToolTexture.get(),
-        resources.translateToolTexture.get(), resources.scaleToolTexture.get(), resources.rotateToolTexture.get()};
+        resources.gridTexture.get(), resources.uiTestBoxTexture.get(), resources.buttonTexture.get(),
+        resources.buttonPressedTexture.get(), resources.buttonHoverTexture.get(), resources.whiteTexture.get(),
+        resources.mouseCursorTexture.get(), resources.createToolTexture.get(), resources.translateToolTexture.get(),
+        resources.scaleToolTexture.get(), resources.rotateToolTexture.get()};
     for (const Engine::GFX::Texture2D* texture : textures) {
         ASSERT_NE(texture, nullptr);
-        EXPECT_GT(texture->width, 0u);
-        EXPECT_GT(texture->height, 0u);
+        EXPECT_GT(texture->width * texture->height, 0u);
     }
-}
-
-TEST_F(ResourcesGLTest, SurfaceTexturesAreMipmappedAndFilteredAsTheyAreDrawn)
-{
-    EXPECT_GT(levelWidth(*resources.gridTexture, 1), 0);
-    EXPECT_GT(levelWidth(*resources.hexagonTexture, 1), 0);
-    EXPECT_EQ(textureParameter(*resources.hexagonTexture, GL_TEXTURE_MIN_FILTER), GL_LINEAR_MIPMAP_LINEAR);
-    EXPECT_EQ(textureParameter(*resources.hexagonTexture, GL_TEXTURE_MAG_FILTER), GL_LINEAR);
-    EXPECT_EQ(textureParameter(*resources.defaultTexture, GL_TEXTURE_MIN_FILTER), GL_NEAREST_MIPMAP_LINEAR);
-    EXPECT_EQ(textureParameter(*resources.defaultTexture, GL_TEXTURE_MAG_FILTER), GL_NEAREST);
-    EXPECT_EQ(textureAnisotropy(*resources.defaultTexture), Game::maxAnisotropy());
-    EXPECT_EQ(textureAnisotropy(*resources.hexagonTexture), Game::maxAnisotropy());
-}
-
-TEST_F(ResourcesGLTest, SkyBoxIsClampedSoItsCellsDoNotBleed)
-{
+    // The sky box is clamped and has no mipmaps so its cells do not bleed; the crosshair stays sharp.
+    const struct { const Engine::GFX::Texture2D* texture; GLint min, mag; bool mipmaps, anisotropic; } rows[] = {
+        {resources.hexagonTexture.get(), GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR, true, true},
+        {resources.defaultTexture.get(), GL_NEAREST_MIPMAP_LINEAR, GL_NEAREST, true, true},
+        {resources.skyboxTexture.get(), GL_LINEAR, GL_LINEAR, false, true},
+        {resources.crosshairTexture.get(), GL_NEAREST, GL_NEAREST, false, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "texture " << row.texture->name);
+        EXPECT_EQ(textureParameter(*row.texture, GL_TEXTURE_MIN_FILTER), row.min);
+        EXPECT_EQ(textureParameter(*row.texture, GL_TEXTURE_MAG_FILTER), row.mag);
+        EXPECT_EQ(hasMipmaps(*row.texture), row.mipmaps);
+        EXPECT_GT(row.texture->width, 0u);
+        if (row.anisotropic) {
+            EXPECT_EQ(textureAnisotropy(*row.texture), Game::maxAnisotropy());
+        }
+    }
+    EXPECT_TRUE(hasMipmaps(*resources.gridTexture));
     EXPECT_EQ(textureParameter(*resources.skyboxTexture, GL_TEXTURE_WRAP_S), GL_CLAMP_TO_EDGE);
     EXPECT_EQ(textureParameter(*resources.skyboxTexture, GL_TEXTURE_WRAP_T), GL_CLAMP_TO_EDGE);
-    EXPECT_EQ(textureParameter(*resources.skyboxTexture, GL_TEXTURE_MIN_FILTER), GL_LINEAR);
-    EXPECT_EQ(textureAnisotropy(*resources.skyboxTexture), Game::maxAnisotropy());
-    EXPECT_EQ(levelWidth(*resources.skyboxTexture, 1), 0);
 }
 
-TEST_F(ResourcesGLTest, CrosshairStaysSharp)
+TEST_F(ResourcesGLTest, FloorSamplerIsTrilinearRepeatingAnisotropicAndEdgeSamplerNearestClamped)
 {
-    EXPECT_EQ(textureParameter(*resources.crosshairTexture, GL_TEXTURE_MIN_FILTER), GL_NEAREST);
-    EXPECT_EQ(textureParameter(*resources.crosshairTexture, GL_TEXTURE_MAG_FILTER), GL_NEAREST);
-}
-
-TEST_F(ResourcesGLTest, FloorSamplerIsTrilinearRepeatingAndMostAnisotropic)
-{
-    const Game::Sampler& floor = *resources.floorSampler;
-    EXPECT_EQ(samplerParameter(floor, GL_TEXTURE_MIN_FILTER), GL_LINEAR_MIPMAP_LINEAR);
-    EXPECT_EQ(samplerParameter(floor, GL_TEXTURE_MAG_FILTER), GL_LINEAR);
-    EXPECT_EQ(samplerParameter(floor, GL_TEXTURE_WRAP_S), GL_REPEAT);
-    EXPECT_EQ(samplerParameter(floor, GL_TEXTURE_WRAP_T), GL_REPEAT);
+    const struct { const Game::Sampler* sampler; GLint min, mag, wrap; } rows[] = {
+        {resources.floorSampler.get(), GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR, GL_REPEAT},
+        {resources.edgeSampler.get(), GL_NEAREST, GL_NEAREST, GL_CLAMP_TO_EDGE},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "sampler " << row.sampler->name);
+        EXPECT_EQ(samplerParameter(*row.sampler, GL_TEXTURE_MIN_FILTER), row.min);
+        EXPECT_EQ(samplerParameter(*row.sampler, GL_TEXTURE_MAG_FILTER), row.mag);
+        EXPECT_EQ(samplerParameter(*row.sampler, GL_TEXTURE_WRAP_S), row.wrap);
+        EXPECT_EQ(samplerParameter(*row.sampler, GL_TEXTURE_WRAP_T), row.wrap);
+    }
     GLfloat anisotropy = 0.0f;
-    glGetSamplerParameterfv(floor.name, GL_TEXTURE_MAX_ANISOTROPY_EXT, &anisotropy);
+    glGetSamplerParameterfv(resources.floorSampler->name, GL_TEXTURE_MAX_ANISOTROPY_EXT, &anisotropy);
     EXPECT_EQ(anisotropy, Game::maxAnisotropy());
     EXPECT_GT(anisotropy, 1.0f);
-}
-
-TEST_F(ResourcesGLTest, EdgeSamplerIsNearestAndClamped)
-{
-    const Game::Sampler& edge = *resources.edgeSampler;
-    EXPECT_EQ(samplerParameter(edge, GL_TEXTURE_MIN_FILTER), GL_NEAREST);
-    EXPECT_EQ(samplerParameter(edge, GL_TEXTURE_MAG_FILTER), GL_NEAREST);
-    EXPECT_EQ(samplerParameter(edge, GL_TEXTURE_WRAP_S), GL_CLAMP_TO_EDGE);
-    EXPECT_EQ(samplerParameter(edge, GL_TEXTURE_WRAP_T), GL_CLAMP_TO_EDGE);
 }
 
 TEST_F(ResourcesGLTest, FramebuffersHaveTheWindowSizeAndTheirTargets)
@@ -197,54 +185,35 @@ TEST_F(ResourcesGLTest, FramebuffersHaveTheWindowSizeAndTheirTargets)
         EXPECT_EQ(target->colour(0).width, static_cast<uint32_t>(width));
     }
     EXPECT_EQ(resources.sceneFBO->colours.size(), 2u);
-    ASSERT_NE(resources.sceneFBO->depthTexture, nullptr);
+    EXPECT_NE(resources.sceneFBO->depthTexture, nullptr);
     EXPECT_EQ(resources.sceneFBO->framebuffer.drawBuffers.size(), 2u);
-    EXPECT_EQ(resources.edgeFBO->colours.size(), 1u);
     EXPECT_EQ(resources.edgeFBO->depthTexture, nullptr);
-    EXPECT_EQ(resources.pickingFBO->colours.size(), 1u);
-    EXPECT_NE(resources.pickingFBO->depthRenderbuffer, 0u);
-}
 
-TEST_F(ResourcesGLTest, PickingTargetKeepsDepthForItsOwnPass)
-{
+    // The picking pass keeps a depth buffer of its own.
     glBindFramebuffer(GL_FRAMEBUFFER, resources.pickingFBO->framebuffer.name);
     GLint depthType = GL_NONE;
     glGetFramebufferAttachmentParameteriv(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT,
                                           GL_FRAMEBUFFER_ATTACHMENT_OBJECT_TYPE, &depthType);
     EXPECT_EQ(depthType, GL_RENDERBUFFER);
     EXPECT_EQ(glCheckFramebufferStatus(GL_FRAMEBUFFER), static_cast<GLenum>(GL_FRAMEBUFFER_COMPLETE));
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
 }
 
 TEST_F(ResourcesGLTest, CharacterHasOneIdentityBoneMatrixPerBone)
 {
     ASSERT_FALSE(resources.animatedModel->bones.empty());
     ASSERT_EQ(resources.boneMatrices.size(), resources.animatedModel->bones.size());
-    for (const glm::mat4& matrix : resources.boneMatrices) {
-        EXPECT_EQ(matrix, glm::mat4(1.0f));
-    }
+    for (const glm::mat4& matrix : resources.boneMatrices) EXPECT_EQ(matrix, glm::mat4(1.0f));
     EXPECT_FALSE(resources.skeleton->nodes.empty());
     EXPECT_GT(resources.runningClip->duration, 0.0f);
 }
 
 TEST_F(ResourcesGLTest, TextMeshesAreBuiltWithTheirFirstTexts)
 {
-    EXPECT_EQ(resources.speedText->text, "OpenGL Game Engine\nFont Rendering Test");
-    EXPECT_EQ(resources.fpsText->text, "FPS");
     EXPECT_TRUE(resources.speedText->hasGeometry);
     EXPECT_TRUE(resources.fpsText->hasGeometry);
     // Two lines are taller than one.
     EXPECT_GT(resources.speedText->height, resources.fpsText->height);
-    EXPECT_EQ(resources.speedText->font, resources.font.get());
-}
-
-TEST_F(ResourcesGLTest, CameraRecordsFollowTheWindowSize)
-{
-    EXPECT_FLOAT_EQ(resources.defaultCamera.width, static_cast<float>(width));
-    EXPECT_FLOAT_EQ(resources.defaultCamera.height, static_cast<float>(height));
-    const glm::vec4 corner = resources.uiCamera.projection * resources.uiCamera.view *
-                             glm::vec4(static_cast<float>(width), static_cast<float>(height), 0.0f, 1.0f);
-    EXPECT_NEAR(corner.x, 1.0f, 1e-5f);
-    EXPECT_NEAR(corner.y, 1.0f, 1e-5f);
 }
 
 TEST_F(ResourcesGLTest, GeneratedMeshesHaveTheirShapesVertexCounts)
@@ -273,9 +242,7 @@ TEST_F(ResourcesGLTest, FloorQuadFacesUpAndRepeatsItsTextureOncePerMetre)
     const auto positions = attribute<3>(*resources.floorQuad, 0);
     const auto normals = attribute<3>(*resources.floorQuad, 1);
     const auto texcoords = attribute<2>(*resources.floorQuad, 3);
-    for (const glm::vec3& normal : normals) {
-        EXPECT_EQ(normal, glm::vec3(0.0f, 0.0f, 1.0f));
-    }
+    for (const glm::vec3& normal : normals) EXPECT_EQ(normal, glm::vec3(0.0f, 0.0f, 1.0f));
     for (size_t i = 0; i < positions.size(); ++i) {
         EXPECT_EQ(std::abs(positions[i].x), 80.0f);
         EXPECT_EQ(std::abs(positions[i].y), 80.0f);
@@ -299,9 +266,8 @@ TEST_F(ResourcesGLTest, RopeCylinderSpansOneUnitUpwards)
 
 TEST_F(ResourcesGLTest, EditorAxisMeshHasThePartsTheGizmoDraws)
 {
-    for (const char* part : {"center", "center_sphere", "x_axis_transform", "y_axis_transform", "z_axis_transform"}) {
+    for (const char* part : {"center", "center_sphere", "x_axis_transform", "y_axis_transform", "z_axis_transform"})
         EXPECT_EQ(resources.editorAxisMesh->nameToIndex.count(part), 1u) << part;
-    }
 }
 
 } // namespace
