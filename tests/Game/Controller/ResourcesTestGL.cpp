@@ -77,19 +77,12 @@ GLint samplerParameter(const Game::Sampler& sampler, GLenum parameter)
     return value;
 }
 
-GLint programLinked(const Shader& shader)
-{
-    GLint linked = GL_FALSE;
-    glGetProgramiv(shader.program, GL_LINK_STATUS, &linked);
-    return linked;
-}
-
 GLint vertexCount(const Engine::GFX::VAO& model)
 {
     return static_cast<GLint>(model.elementCounts.at(0) / model.componentCounts.at(0));
 }
 
-TEST_F(ResourcesGLTest, LoadingLogsItsStagesInOrderWithoutAGLError)
+TEST_F(ResourcesGLTest, LoadingLogsItsStagesInOrderWithoutAGLErrorAndEveryProgramLinks)
 {
     EXPECT_EQ(loaded().firstError, static_cast<GLenum>(GL_NO_ERROR));
     const std::string& output = loaded().output;
@@ -102,10 +95,7 @@ TEST_F(ResourcesGLTest, LoadingLogsItsStagesInOrderWithoutAGLError)
     EXPECT_LT(shaders, shadersDone);
     EXPECT_LT(shadersDone, meshes);
     EXPECT_EQ(output.find("MISSING FILE"), std::string::npos) << output;
-}
 
-TEST_F(ResourcesGLTest, EveryShaderProgramLinks)
-{
     const Shader* programs[] = {
         resources.defaultShader.get(), resources.skeletalShader.get(), resources.shaderDefaultWithColorID.get(),
         resources.shaderSceneMapMRT.get(), resources.shaderEntity.get(), resources.shaderSkybox.get(),
@@ -117,7 +107,9 @@ TEST_F(ResourcesGLTest, EveryShaderProgramLinks)
         resources.shaderEditorAxis.get(), resources.shaderEditorAxisID.get()};
     for (const Shader* program : programs) {
         ASSERT_NE(program, nullptr);
-        EXPECT_EQ(programLinked(*program), GL_TRUE);
+        GLint linked = GL_FALSE;
+        glGetProgramiv(program->program, GL_LINK_STATUS, &linked);
+        EXPECT_EQ(linked, GL_TRUE);
     }
     EXPECT_TRUE(resources.shaderUiBackground->hasUniform("uBackgroundColor"));
     EXPECT_TRUE(resources.skeletalShader->hasUniform("uBones"));
@@ -199,21 +191,18 @@ TEST_F(ResourcesGLTest, FramebuffersHaveTheWindowSizeAndTheirTargets)
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
 }
 
-TEST_F(ResourcesGLTest, CharacterHasOneIdentityBoneMatrixPerBone)
+TEST_F(ResourcesGLTest, CharacterTextsAndEditorAxisAreReadyToDraw)
 {
     ASSERT_FALSE(resources.animatedModel->bones.empty());
     ASSERT_EQ(resources.boneMatrices.size(), resources.animatedModel->bones.size());
     for (const glm::mat4& matrix : resources.boneMatrices) EXPECT_EQ(matrix, glm::mat4(1.0f));
     EXPECT_FALSE(resources.skeleton->nodes.empty());
     EXPECT_GT(resources.runningClip->duration, 0.0f);
-}
-
-TEST_F(ResourcesGLTest, TextMeshesAreBuiltWithTheirFirstTexts)
-{
-    EXPECT_TRUE(resources.speedText->hasGeometry);
     EXPECT_TRUE(resources.fpsText->hasGeometry);
     // Two lines are taller than one.
     EXPECT_GT(resources.speedText->height, resources.fpsText->height);
+    for (const char* part : {"center", "center_sphere", "x_axis_transform", "y_axis_transform", "z_axis_transform"})
+        EXPECT_EQ(resources.editorAxisMesh->nameToIndex.count(part), 1u) << part;
 }
 
 TEST_F(ResourcesGLTest, GeneratedMeshesHaveTheirShapesVertexCounts)
@@ -237,37 +226,30 @@ std::vector<glm::vec<N, float>> attribute(const Engine::GFX::VAO& model, uint32_
     return std::vector<glm::vec<N, float>>(data, data + model.elementCounts.at(index) / N);
 }
 
-TEST_F(ResourcesGLTest, FloorQuadFacesUpAndRepeatsItsTextureOncePerMetre)
+TEST_F(ResourcesGLTest, FloorQuadRepeatsOncePerMetreAndRopeSpansOneUnitUp)
 {
     const auto positions = attribute<3>(*resources.floorQuad, 0);
     const auto normals = attribute<3>(*resources.floorQuad, 1);
     const auto texcoords = attribute<2>(*resources.floorQuad, 3);
     for (const glm::vec3& normal : normals) EXPECT_EQ(normal, glm::vec3(0.0f, 0.0f, 1.0f));
     for (size_t i = 0; i < positions.size(); ++i) {
+        SCOPED_TRACE(testing::Message() << "corner " << i);
         EXPECT_EQ(std::abs(positions[i].x), 80.0f);
         EXPECT_EQ(std::abs(positions[i].y), 80.0f);
         // 160 repeats over 160 metres: the texture coordinate changes as fast as the position.
         EXPECT_FLOAT_EQ(std::abs(texcoords[i].x - texcoords[0].x), std::abs(positions[i].x - positions[0].x));
     }
-}
 
-TEST_F(ResourcesGLTest, RopeCylinderSpansOneUnitUpwards)
-{
+    // The rope cylinder spans one unit upwards.
     float lowest = 1e9f;
     float highest = -1e9f;
     for (const glm::vec3& position : attribute<3>(*resources.ropeCylinder, 0)) {
         lowest = std::min(lowest, position.z);
         highest = std::max(highest, position.z);
-        EXPECT_LE(glm::length(glm::vec2(position)), 0.025f + 1e-6f);
+        EXPECT_LE(glm::length(glm::vec2(position)), 0.025f + 1e-6f) << position.z;
     }
     EXPECT_EQ(lowest, 0.0f);
     EXPECT_EQ(highest, 1.0f);
-}
-
-TEST_F(ResourcesGLTest, EditorAxisMeshHasThePartsTheGizmoDraws)
-{
-    for (const char* part : {"center", "center_sphere", "x_axis_transform", "y_axis_transform", "z_axis_transform"})
-        EXPECT_EQ(resources.editorAxisMesh->nameToIndex.count(part), 1u) << part;
 }
 
 } // namespace
