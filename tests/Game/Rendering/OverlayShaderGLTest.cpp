@@ -4,8 +4,6 @@
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
 
-#include <set>
-#include <tuple>
 
 #include "ShaderGLFixture.h"
 
@@ -87,31 +85,20 @@ protected:
     static constexpr uint8_t pickId = 3;
 };
 
-TEST_F(GizmoTest, PickingWritesTheHandleIdExactlyOverItsWholeShape)
+TEST_F(GizmoTest, PickingWritesTheIdExactlyOverTheShapeGrownByABorderInWorldUnits)
 {
-    const size_t exact = pickedPixels(handleAt(1.0f), 0.4f, 0.0f);
+    const size_t exact = pickedPixels(handleAt(1.0f), 0.25f, 0.0f);
     size_t touched = 0;
     for (const Rgba& pixel : target.pixels(0)) {
         touched += pixel != Rgba(0, 0, 0, 0) ? 1 : 0;
     }
     EXPECT_GT(exact, 0u);
     EXPECT_EQ(exact, touched);
-}
 
-TEST_F(GizmoTest, PickingShapesGrowAlongTheirNormalsByTheBorderScale)
-{
-    const size_t plain = pickedPixels(handleAt(1.0f), 0.25f, 0.0f);
     const size_t grown = pickedPixels(handleAt(1.0f), 0.25f, borderScale);
-    const size_t sameSizeWithoutBorder = pickedPixels(handleAt(1.0f), 0.25f + borderScale, 0.0f);
-    EXPECT_GT(grown, plain);
-    EXPECT_EQ(grown, sameSizeWithoutBorder);
-}
-
-TEST_F(GizmoTest, BorderIsMeasuredInWorldUnitsUnderAScaledModel)
-{
-    const size_t unscaled = pickedPixels(handleAt(1.0f), 0.25f, borderScale);
-    const size_t scaled = pickedPixels(handleAt(2.0f), 0.125f, borderScale);
-    EXPECT_EQ(scaled, unscaled);
+    EXPECT_GT(grown, exact);
+    EXPECT_EQ(grown, pickedPixels(handleAt(1.0f), 0.25f + borderScale, 0.0f));
+    EXPECT_EQ(grown, pickedPixels(handleAt(2.0f), 0.125f, borderScale));
 }
 
 TEST_F(GizmoTest, VisibleHandleIsFlatColoured)
@@ -122,13 +109,14 @@ TEST_F(GizmoTest, VisibleHandleIsFlatColoured)
     glUniform4f(uniform("shaderEditorAxis", "uColor"), 0.2f, 0.6f, 1.0f, 1.0f);
     makeSphere(0.5f)->draw();
 
-    std::set<std::tuple<int, int, int, int>> colours;
+    size_t drawn = 0;
     for (const Rgba& pixel : scene.pixels(0)) {
         if (pixel != Rgba(0, 0, 0, 0)) {
-            colours.insert({pixel.r, pixel.g, pixel.b, pixel.a});
+            EXPECT_EQ(pixel, Rgba(51, 153, 255, 255));
+            ++drawn;
         }
     }
-    EXPECT_EQ(colours, (std::set<std::tuple<int, int, int, int>>{{51, 153, 255, 255}}));
+    EXPECT_GT(drawn, 0u);
 }
 
 } // namespace

@@ -81,21 +81,11 @@ protected:
         return count;
     }
 
-    // Scene drawing for the edge pass's input, into a two-target scene framebuffer.
-    void drawSceneQuad(const std::string& name, glm::vec2 lowerLeft, glm::vec2 upperRight, const glm::mat4& model)
+    void drawSceneQuad(const std::string& name, glm::vec2 lowerLeft, glm::vec2 upperRight, float depth)
     {
         scene.bind();
-        use(name, model);
+        use(name, glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, 0.0f, -depth)));
         makeStandardQuad(lowerLeft, upperRight)->draw();
-    }
-
-    static std::vector<Rgba> halves(Rgba left, Rgba right)
-    {
-        std::vector<Rgba> pixels(size * size, left);
-        for (uint32_t y = 0; y < size; ++y) {
-            std::fill(pixels.begin() + y * size + middle, pixels.begin() + (y + 1) * size, right);
-        }
-        return pixels;
     }
 
     GLuint edgeSampler = 0;
@@ -105,19 +95,32 @@ protected:
     RenderTarget edges{1};
 };
 
-glm::mat4 orthographicScene()
+std::vector<Rgba> halves(Rgba left, Rgba right)
 {
-    return glm::ortho(-1.0f, 1.0f, -1.0f, 1.0f, 0.1f, 1000.0f);
+    std::vector<Rgba> pixels(size * size, left);
+    for (uint32_t y = 0; y < size; ++y) {
+        std::fill(pixels.begin() + y * size + middle, pixels.begin() + (y + 1) * size, right);
+    }
+    return pixels;
 }
 
-glm::mat4 atDepth(float depth)
+TEST_F(ScreenPassTest, OutlinesFollowNormalTurnsAndTheRopeMarkerButNotAUniformSurface)
 {
-    return glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, 0.0f, -depth));
-}
-
-TEST_F(ScreenPassTest, UniformSurfaceHasNoOutline)
-{
-    runEdgePass(std::vector<Rgba>(size * size, facingEye));
+    const Rgba facingRight{255, 128, 128, facingEye.a};
+    std::vector<Rgba> ropeMarked(size * size, facingEye);
+    for (uint32_t y = 0; y < size; ++y) {
+        ropeMarked[y * size + middle].a = 0;
+    }
+    const std::vector<std::pair<std::vector<Rgba>, std::vector<uint32_t>>> rows{
+        {std::vector<Rgba>(size * size, facingEye), {}},
+        {halves(facingEye, facingRight), {middle - 1, middle}},
+        {ropeMarked, {middle - 1, middle + 1}},
+    };
+    for (const auto& [outlineData, columns] : rows) {
+        runEdgePass(outlineData);
+        EXPECT_EQ(outlinedColumns(), columns);
+    }
+    runEdgePass(rows.front().first);
     EXPECT_EQ(outlinedPixels(0, size - 1), 0u);
 }
 
@@ -126,56 +129,33 @@ TEST_F(ScreenPassTest, GroundSeenAtAGrazingAngleHasNoOutline)
     bindTexture(0, *white);
     matrices.view = glm::mat4(1.0f);
     matrices.projection = glm::perspective(glm::radians(60.0f), 1.0f, 0.1f, 1000.0f);
-    // Ground one unit below the eye: its depth changes fast from row to row
-    // in the lower half, but steadily, as on any plane.
+    // Depth changes fast from row to row in the lower half, but steadily, as on any plane.
     const glm::mat4 ground = glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, -1.0f, 0.0f)) *
                              glm::rotate(glm::mat4(1.0f), glm::radians(-90.0f), glm::vec3(1.0f, 0.0f, 0.0f));
-    drawSceneQuad("defaultShader", {-100.0f, -100.0f}, {100.0f, 100.0f}, ground);
+    scene.bind();
+    use("defaultShader", ground);
+    makeStandardQuad({-100.0f, -100.0f}, {100.0f, 100.0f})->draw();
     runEdgePass(scene.texture(outlineTarget).name);
 
     EXPECT_EQ(outlinedPixels(1, size / 4), 0u);
 }
 
-TEST_F(ScreenPassTest, DepthStepIsOutlinedOnTheFartherSurfaceOnly)
+TEST_F(ScreenPassTest, DepthStepsAreOutlinedOnTheFartherSideIncludingTheSky)
 {
-    bindTexture(0, *white);
-    matrices.view = glm::mat4(1.0f);
-    matrices.projection = orthographicScene();
-    drawSceneQuad("defaultShader", {-1.0f, -1.0f}, {0.0f, 1.0f}, atDepth(4.0f));
-    drawSceneQuad("defaultShader", {0.0f, -1.0f}, {1.0f, 1.0f}, atDepth(12.0f));
-    runEdgePass(scene.texture(outlineTarget).name);
-
-    EXPECT_EQ(outlinedColumns(), (std::vector<uint32_t>{middle}));
-}
-
-TEST_F(ScreenPassTest, SurfaceAgainstTheSkyIsOutlinedOnTheSkySide)
-{
-    matrices.view = glm::mat4(1.0f);
-    matrices.projection = orthographicScene();
-    bindTexture(0, *white);
-    drawSceneQuad("shaderSkybox", {-1.0f, -1.0f}, {1.0f, 1.0f}, atDepth(500.0f));
-    drawSceneQuad("defaultShader", {-1.0f, -1.0f}, {0.0f, 1.0f}, atDepth(10.0f));
-    runEdgePass(scene.texture(outlineTarget).name);
-
-    EXPECT_EQ(outlinedColumns(), (std::vector<uint32_t>{middle}));
-}
-
-TEST_F(ScreenPassTest, NormalTurningAtEqualDepthIsOutlinedOnBothSides)
-{
-    const Rgba facingRight{255, 128, 128, facingEye.a};
-    runEdgePass(halves(facingEye, facingRight));
-    EXPECT_EQ(outlinedColumns(), (std::vector<uint32_t>{middle - 1, middle}));
-}
-
-TEST_F(ScreenPassTest, RopeMarkedAtTheEyeKeepsItsColourAndIsRimmedOnBothSides)
-{
-    // The rope's second draw zeroes the alpha of target 1 and nothing else.
-    std::vector<Rgba> pixels(size * size, facingEye);
-    for (uint32_t y = 0; y < size; ++y) {
-        pixels[y * size + middle].a = 0;
+    const std::vector<std::pair<std::string, float>> rows{{"defaultShader", 12.0f}, {"shaderSkybox", 500.0f}};
+    for (const auto& [farther, fartherDepth] : rows) {
+        SCOPED_TRACE(farther);
+        matrices.view = glm::mat4(1.0f);
+        matrices.projection = glm::ortho(-1.0f, 1.0f, -1.0f, 1.0f, 0.1f, 1000.0f);
+        bindTexture(0, *white);
+        scene.bind();
+        glEnable(GL_DEPTH_TEST);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        drawSceneQuad(farther, {-1.0f, -1.0f}, {1.0f, 1.0f}, fartherDepth);
+        drawSceneQuad("defaultShader", {-1.0f, -1.0f}, {0.0f, 1.0f}, 4.0f);
+        runEdgePass(scene.texture(outlineTarget).name);
+        EXPECT_EQ(outlinedColumns(), (std::vector<uint32_t>{middle}));
     }
-    runEdgePass(pixels);
-    EXPECT_EQ(outlinedColumns(), (std::vector<uint32_t>{middle - 1, middle + 1}));
 }
 
 TEST_F(ScreenPassTest, CompositeMultipliesSceneColourFromUnitZeroByOutlineFactorFromUnitOne)

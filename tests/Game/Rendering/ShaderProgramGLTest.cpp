@@ -1,7 +1,5 @@
-// The contract between the shipped shader programs and the code that feeds
-// them: attribute i of a program is attribute i of the vertex layout its pass
-// draws with, sampler i reads the texture the pass binds to unit i, and the
-// uniforms a pass sets exist with the type it uploads.
+// Attribute i of a program is attribute i of the layout its pass draws with,
+// sampler i reads unit i, and the uniforms a pass sets exist with its type.
 
 #include <map>
 
@@ -82,36 +80,25 @@ struct ActiveVariable {
     GLint location;
 };
 
-// Active vertex inputs by name, with the location the engine bound them to.
-std::map<std::string, ActiveVariable> activeAttributes(GLuint programName)
+// Active vertex inputs or uniforms by name (arrays under their bare name).
+std::map<std::string, ActiveVariable> activeVariables(GLuint programName, bool attributes)
 {
     std::map<std::string, ActiveVariable> found;
     GLint count = 0;
-    glGetProgramiv(programName, GL_ACTIVE_ATTRIBUTES, &count);
+    glGetProgramiv(programName, attributes ? GL_ACTIVE_ATTRIBUTES : GL_ACTIVE_UNIFORMS, &count);
     for (GLint i = 0; i < count; ++i) {
         char name[128];
         GLint size = 0;
         GLenum type = 0;
-        glGetActiveAttrib(programName, static_cast<GLuint>(i), sizeof(name), nullptr, &size, &type, name);
-        found[name] = {type, glGetAttribLocation(programName, name)};
-    }
-    return found;
-}
-
-// Active uniforms by name; arrays are listed under their bare name.
-std::map<std::string, ActiveVariable> activeUniforms(GLuint programName)
-{
-    std::map<std::string, ActiveVariable> found;
-    GLint count = 0;
-    glGetProgramiv(programName, GL_ACTIVE_UNIFORMS, &count);
-    for (GLint i = 0; i < count; ++i) {
-        char name[128];
-        GLint size = 0;
-        GLenum type = 0;
-        glGetActiveUniform(programName, static_cast<GLuint>(i), sizeof(name), nullptr, &size, &type, name);
-        std::string bare(name);
-        bare = bare.substr(0, bare.find('['));
-        found[bare] = {type, glGetUniformLocation(programName, name)};
+        const auto index = static_cast<GLuint>(i);
+        if (attributes) {
+            glGetActiveAttrib(programName, index, sizeof(name), nullptr, &size, &type, name);
+            found[name] = {type, glGetAttribLocation(programName, name)};
+        } else {
+            glGetActiveUniform(programName, index, sizeof(name), nullptr, &size, &type, name);
+            const std::string bare(name);
+            found[bare.substr(0, bare.find('['))] = {type, glGetUniformLocation(programName, name)};
+        }
     }
     return found;
 }
@@ -126,74 +113,46 @@ TEST_F(ShaderProgramTest, EveryProgramOfTheListCompilesAndLinksSilently)
     for (const std::string& name : programNames) {
         built.push_back(collection.load(name));
     }
-    const std::string printed = testing::internal::GetCapturedStdout();
-
-    EXPECT_EQ(printed, "") << "compile or link messages were printed";
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "") << "compile or link messages were printed";
     for (size_t i = 0; i < built.size(); ++i) {
         GLint status = GL_FALSE;
         glGetProgramiv(built[i]->program, GL_LINK_STATUS, &status);
         EXPECT_EQ(status, GL_TRUE) << programNames[i];
+        EXPECT_EQ(contracts().at(i).name, programNames[i]);
     }
-}
-
-TEST_F(ShaderProgramTest, ContractsCoverEveryProgramOfTheGame)
-{
-    std::vector<std::string> covered;
-    for (const ProgramContract& contract : contracts()) {
-        covered.push_back(contract.name);
-    }
-    EXPECT_EQ(covered, programNames);
-}
-
-TEST_F(ShaderProgramTest, VertexInputsSitAtTheirLayoutLocationsWithTheLayoutTypes)
-{
-    for (const ProgramContract& contract : contracts()) {
-        const Shader& shader = program(contract.name);
-        const std::map<std::string, ActiveVariable> inputs = activeAttributes(shader.program);
-        ASSERT_FALSE(inputs.empty()) << contract.name;
-        bool positionFed = false;
-        for (const auto& [name, input] : inputs) {
-            ASSERT_GE(input.location, 0) << contract.name << " " << name;
-            const size_t location = static_cast<size_t>(input.location);
-            ASSERT_LT(location, contract.layout.size()) << contract.name << " " << name << " has no buffer";
-            EXPECT_EQ(shader.attributes.at(location), name) << contract.name;
-            EXPECT_EQ(input.type, glTypeOf(contract.layout[location])) << contract.name << " " << name;
-            positionFed = positionFed || location == 0;
-        }
-        EXPECT_TRUE(positionFed) << contract.name << " does not read the position";
-    }
-}
-
-TEST_F(ShaderProgramTest, UniformsSetByEachPassAreActiveWithTheUploadedType)
-{
-    for (const ProgramContract& contract : contracts()) {
-        const Shader& shader = program(contract.name);
-        const std::map<std::string, ActiveVariable> active = activeUniforms(shader.program);
-        for (const UniformNeed& need : contract.uniforms) {
-            ASSERT_TRUE(shader.hasUniform(need.name)) << contract.name << " " << need.name;
-            EXPECT_NE(shader.getUniformLocation(need.name), -1) << contract.name << " " << need.name;
-            ASSERT_EQ(active.count(need.name), 1u) << contract.name << " " << need.name;
-            EXPECT_EQ(active.at(need.name).type, need.type) << contract.name << " " << need.name;
-        }
-    }
-}
-
-TEST_F(ShaderProgramTest, SkyProgramAcceptsTheColourItsPassSets)
-{
+    EXPECT_EQ(contracts().size(), programNames.size());
     EXPECT_TRUE(program("shaderSkybox").hasUniform("uColor"));
 }
 
-TEST_F(ShaderProgramTest, SamplersMatchTheTextureUnitsEachPassBinds)
+TEST_F(ShaderProgramTest, InputsUniformsAndSamplersMatchWhatEachPassFeeds)
 {
     for (const ProgramContract& contract : contracts()) {
+        SCOPED_TRACE(contract.name);
         const Shader& shader = program(contract.name);
-        const std::map<std::string, ActiveVariable> active = activeUniforms(shader.program);
-        EXPECT_EQ(shader.samplers.size(), contract.textureUnits) << contract.name;
-        ASSERT_EQ(shader.samplerLocations.size(), contract.textureUnits) << contract.name;
+        const std::map<std::string, ActiveVariable> inputs = activeVariables(shader.program, true);
+        ASSERT_FALSE(inputs.empty());
+        bool positionFed = false;
+        for (const auto& [name, input] : inputs) {
+            const auto location = static_cast<size_t>(input.location);
+            ASSERT_LT(location, contract.layout.size()) << name << " has no buffer";
+            EXPECT_EQ(shader.attributes.at(location), name);
+            EXPECT_EQ(input.type, glTypeOf(contract.layout[location])) << name;
+            positionFed = positionFed || location == 0;
+        }
+        EXPECT_TRUE(positionFed) << "the position is not read";
+
+        const std::map<std::string, ActiveVariable> uniforms = activeVariables(shader.program, false);
+        for (const UniformNeed& need : contract.uniforms) {
+            EXPECT_NE(shader.getUniformLocation(need.name), -1) << need.name;
+            ASSERT_EQ(uniforms.count(need.name), 1u) << need.name;
+            EXPECT_EQ(uniforms.at(need.name).type, need.type) << need.name;
+        }
+        ASSERT_EQ(shader.samplers.size(), contract.textureUnits);
+        EXPECT_EQ(shader.samplerLocations.size(), contract.textureUnits);
         for (const auto& [name, location] : shader.samplers) {
-            EXPECT_NE(location, -1) << contract.name << " " << name;
-            ASSERT_EQ(active.count(name), 1u) << contract.name << " " << name;
-            EXPECT_EQ(active.at(name).type, static_cast<GLenum>(GL_SAMPLER_2D)) << contract.name << " " << name;
+            EXPECT_NE(location, -1) << name;
+            ASSERT_EQ(uniforms.count(name), 1u) << name;
+            EXPECT_EQ(uniforms.at(name).type, static_cast<GLenum>(GL_SAMPLER_2D)) << name;
         }
     }
 }
