@@ -18,22 +18,14 @@ using UI::Component::UIclickableComponent;
 using UI::Component::UItextComponent;
 using UI::Component::UITransformComponent;
 
-// What the menus asked of the window.
-struct WindowRecord {
-    glm::ivec2 size{1280, 720};
+// Records what the menus asked of a 1280 x 720 window; the test keeps a pointer to it.
+struct RecordingPlatform final : UI::MenuPlatform {
+    glm::ivec2 windowSize() const override { return glm::ivec2(1280, 720); }
+    void setRelativeMouseMode(bool enabled) override { relativeMouse = enabled; }
+    void centreMouse() override { ++centred; }
+
     bool relativeMouse = false;
     int centred = 0;
-};
-
-class RecordingPlatform final : public UI::MenuPlatform {
-public:
-    explicit RecordingPlatform(WindowRecord* record) : record(record) {}
-    glm::ivec2 windowSize() const override { return record->size; }
-    void setRelativeMouseMode(bool enabled) override { record->relativeMouse = enabled; }
-    void centreMouse() override { ++record->centred; }
-
-private:
-    WindowRecord* record;
 };
 
 class MenuControllerTest : public UiTesting::UiWorldTest {
@@ -54,9 +46,10 @@ protected:
         world->addComponent(editorCamera, FreeCamMovementComponent(false));
         world->addComponent(editorCamera, CameraMouseZoomMoveComponent(false));
         menu = std::make_unique<UI::Menu>(world.get());
+        auto platform = std::make_unique<RecordingPlatform>();
+        window = platform.get();
         controller = std::make_unique<UI::MenuController>(&engine, world.get(), resources, menu.get(), &state, player,
-                                                          editorCamera, 0u,
-                                                          std::make_unique<RecordingPlatform>(&window));
+                                                          editorCamera, 0u, std::move(platform));
         world->refresh();
     }
 
@@ -93,7 +86,7 @@ protected:
     uint32_t player = 0;
     uint32_t editorCamera = 0;
     GameState state;
-    WindowRecord window;
+    RecordingPlatform* window = nullptr;
     std::unique_ptr<UI::Menu> menu;
     std::unique_ptr<UI::MenuController> controller;
 };
@@ -138,7 +131,7 @@ TEST_F(MenuControllerTest, SingleplayerButtonStartsTheGameWithAStillPlayer)
 
     EXPECT_EQ(state.mode, GameState::modeSingleplayer);
     EXPECT_FALSE(state.uiVisible);
-    EXPECT_TRUE(window.relativeMouse);
+    EXPECT_TRUE(window->relativeMouse);
     EXPECT_TRUE(engine.mouse->resetPending);
     EXPECT_TRUE(menu->guiElements.empty());
     EXPECT_TRUE(playerInput());
@@ -160,7 +153,7 @@ TEST_F(MenuControllerTest, MapEditorButtonShowsTheToolBarAlongTheTop)
     const UITransformComponent& bar = placeOf("background");
     EXPECT_EQ(glm::vec4(bar.x, bar.y, bar.width, bar.height), glm::vec4(0.0f, 720.0f - 64.0f, 1280.0f, 64.0f));
     EXPECT_TRUE(editorInput());
-    EXPECT_FALSE(window.relativeMouse);
+    EXPECT_FALSE(window->relativeMouse);
 }
 
 TEST_F(MenuControllerTest, PauseResumeAndBackToMenuFromTheGame)
@@ -170,8 +163,8 @@ TEST_F(MenuControllerTest, PauseResumeAndBackToMenuFromTheGame)
     world->refresh();
     EXPECT_TRUE(state.paused);
     EXPECT_TRUE(state.uiVisible);
-    EXPECT_FALSE(window.relativeMouse);
-    EXPECT_EQ(window.centred, 1);
+    EXPECT_FALSE(window->relativeMouse);
+    EXPECT_EQ(window->centred, 1);
     EXPECT_FALSE(playerInput());
     EXPECT_EQ(menu->guiElements.size(), 2u);
     EXPECT_FLOAT_EQ(placeOf("Resume_Game").y, 328.0f);
@@ -180,7 +173,7 @@ TEST_F(MenuControllerTest, PauseResumeAndBackToMenuFromTheGame)
     clickOn("Resume_Game");
     EXPECT_FALSE(state.paused);
     EXPECT_FALSE(state.uiVisible);
-    EXPECT_TRUE(window.relativeMouse);
+    EXPECT_TRUE(window->relativeMouse);
     EXPECT_TRUE(playerInput());
     EXPECT_TRUE(menu->guiElements.empty());
 
@@ -190,7 +183,7 @@ TEST_F(MenuControllerTest, PauseResumeAndBackToMenuFromTheGame)
     EXPECT_EQ(state.mode, GameState::modeMainMenu);
     EXPECT_FALSE(state.paused);
     EXPECT_TRUE(state.uiVisible);
-    EXPECT_FALSE(window.relativeMouse);
+    EXPECT_FALSE(window->relativeMouse);
     EXPECT_FALSE(playerInput());
     EXPECT_EQ(menu->count("Singleplayer"), 1u);
     EXPECT_EQ(menu->guiElements.size(), 4u);
