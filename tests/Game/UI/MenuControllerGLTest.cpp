@@ -141,21 +141,6 @@ TEST_F(MenuControllerTest, SingleplayerButtonStartsTheGameWithAStillPlayer)
     EXPECT_EQ(character.controller->getVerticalVelocity(), 0.0f);
 }
 
-TEST_F(MenuControllerTest, MapEditorButtonShowsTheToolBarAlongTheTop)
-{
-    controller->showMainMenu();
-    world->refresh();
-    clickOn("Map-Editor");
-
-    EXPECT_EQ(state.mode, GameState::modeMapEditor);
-    EXPECT_TRUE(state.uiVisible);
-    ASSERT_EQ(menu->guiElements.size(), 1u);
-    const UITransformComponent& bar = placeOf("background");
-    EXPECT_EQ(glm::vec4(bar.x, bar.y, bar.width, bar.height), glm::vec4(0.0f, 720.0f - 64.0f, 1280.0f, 64.0f));
-    EXPECT_TRUE(editorInput());
-    EXPECT_FALSE(window->relativeMouse);
-}
-
 TEST_F(MenuControllerTest, PauseResumeAndBackToMenuFromTheGame)
 {
     controller->startGame();
@@ -189,9 +174,19 @@ TEST_F(MenuControllerTest, PauseResumeAndBackToMenuFromTheGame)
     EXPECT_EQ(menu->guiElements.size(), 4u);
 }
 
-TEST_F(MenuControllerTest, EditorPauseMenuHidesAloneThenBackToMenuRemovesTheToolBar)
+TEST_F(MenuControllerTest, EditorShowsTheToolBarItsPauseMenuHidesAloneAndBackToMenuRemovesTheBar)
 {
-    controller->startEditor();
+    controller->showMainMenu();
+    world->refresh();
+    clickOn("Map-Editor");
+    EXPECT_EQ(state.mode, GameState::modeMapEditor);
+    EXPECT_TRUE(state.uiVisible);
+    ASSERT_EQ(menu->guiElements.size(), 1u);
+    const UITransformComponent& bar = placeOf("background");
+    EXPECT_EQ(glm::vec4(bar.x, bar.y, bar.width, bar.height), glm::vec4(0.0f, 720.0f - 64.0f, 1280.0f, 64.0f));
+    EXPECT_TRUE(editorInput());
+    EXPECT_FALSE(window->relativeMouse);
+
     controller->showEditorPauseMenu();
     world->refresh();
     controller->hidePauseMenu();
@@ -213,13 +208,13 @@ TEST_F(MenuControllerTest, EditorPauseMenuHidesAloneThenBackToMenuRemovesTheTool
     state.paused = true;
     controller->showEditorPauseMenu();
     world->refresh();
-    const uint32_t bar = menu->guiElements.at("background");
+    const uint32_t barEntity = menu->guiElements.at("background");
     clickOn("Back_to_menu");
     EXPECT_EQ(state.mode, GameState::modeMainMenu);
     EXPECT_FALSE(state.paused);
     EXPECT_FALSE(editorInput());
     EXPECT_FALSE(playerInput());
-    EXPECT_FALSE(world->isAlive(bar));
+    EXPECT_FALSE(world->isAlive(barEntity));
     EXPECT_EQ(menu->guiElements.size(), 4u);
 }
 
