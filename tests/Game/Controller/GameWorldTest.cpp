@@ -49,7 +49,7 @@ protected:
     std::vector<SystemRegistration> registrations;
 };
 
-TEST_F(GameWorldRegistration, TwentySystemsInTheGameOrderEachTheFirstOfItsClass)
+TEST_F(GameWorldRegistration, TwentySystemsInTheGameOrderEachTheFirstOfItsClassAndComponentTypesUpTo19)
 {
     const std::vector<std::string> expected = {
         "TestSystem",
@@ -76,10 +76,7 @@ TEST_F(GameWorldRegistration, TwentySystemsInTheGameOrderEachTheFirstOfItsClass)
     EXPECT_EQ(namesOf(registrations), expected);
     for (const SystemRegistration& registration : registrations)
         EXPECT_EQ(registration.instance, 0u) << registration.name;
-}
-
-TEST_F(GameWorldRegistration, ComponentTypesOneToNineteenAreTakenAndTheInterfacesAreFree)
-{
+    // Component types 1 to 19 are the game's; the interface's from 20 on are still free.
     EXPECT_THROW(world.registerComponent<Nineteenth>(), std::runtime_error);
     EXPECT_TRUE(world.registerComponent<TwentyFourth>());
 }
