@@ -47,54 +47,39 @@ protected:
     std::unique_ptr<Engine::GFX::Texture2D> texture;
 };
 
-TEST_F(MeshRenderSystemTest, AnOrdinaryMeshIsDrawnOnceWithItsTextureAndModelMatrix)
+TEST_F(MeshRenderSystemTest, OrdinaryMeshesAreDrawnWithTheirTextureAndSelectedOnesWithout)
 {
     const glm::mat4 model = glm::translate(glm::mat4(1.0f), glm::vec3(1.0f, 2.0f, 3.0f));
     addMesh(MeshComponent::ordinaryGroup, model);
     glActiveTexture(GL_TEXTURE3);
-    runBoth();
+    world.getSystem<DefaultMeshRenderSystem>().run(0.0f);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    const glm::mat4 selectedModel = glm::scale(glm::mat4(1.0f), glm::vec3(2.0f));
+    addMesh(MeshComponent::selectedGroup, selectedModel);
+    world.getSystem<SelectedEntityRenderSystem>().run(0.0f);
 
-    ASSERT_EQ(drawable.draws.size(), 1u);
+    ASSERT_EQ(drawable.draws.size(), 2u);
     EXPECT_EQ(drawable.draws[0].textureOnUnit0, static_cast<GLint>(texture->name));
     EXPECT_EQ(drawable.draws[0].model, model);
+    EXPECT_EQ(drawable.draws[1].textureOnUnit0, 0);
+    EXPECT_EQ(drawable.draws[1].model, selectedModel);
     GLint activeUnit = 0;
     glGetIntegerv(GL_ACTIVE_TEXTURE, &activeUnit);
     EXPECT_EQ(activeUnit, GL_TEXTURE0);
 }
 
-TEST_F(MeshRenderSystemTest, ASelectedMeshIsDrawnOnceWithoutBindingItsTexture)
-{
-    const glm::mat4 model = glm::scale(glm::mat4(1.0f), glm::vec3(2.0f));
-    addMesh(MeshComponent::selectedGroup, model);
-    glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    runBoth();
-
-    ASSERT_EQ(drawable.draws.size(), 1u);
-    EXPECT_EQ(drawable.draws[0].textureOnUnit0, 0);
-    EXPECT_EQ(drawable.draws[0].model, model);
-}
-
-TEST_F(MeshRenderSystemTest, AMeshOfAnyOtherGroupIsDrawnByNeitherSystem)
+TEST_F(MeshRenderSystemTest, MeshesOfOtherGroupsOrWithoutADrawableAreNotDrawn)
 {
     addMesh(1);
     addMesh(7);
-    runBoth();
-
-    EXPECT_TRUE(drawable.draws.empty());
-    EXPECT_TRUE(world.getSystem<DefaultMeshRenderSystem>().entities.empty());
-    EXPECT_TRUE(world.getSystem<SelectedEntityRenderSystem>().entities.empty());
-}
-
-TEST_F(MeshRenderSystemTest, AMeshWithoutADrawableIsSkipped)
-{
     const uint32_t entity = world.createEntity();
     world.addComponent(entity, TransformComponent());
     world.addComponent(entity, MeshComponent(MeshComponent::ordinaryGroup, nullptr, texture.get()));
     world.refresh();
-    addMesh(MeshComponent::ordinaryGroup);
     runBoth();
-    EXPECT_EQ(drawable.draws.size(), 1u);
+
+    EXPECT_TRUE(drawable.draws.empty());
+    EXPECT_TRUE(world.getSystem<SelectedEntityRenderSystem>().entities.empty());
 }
 
 } // namespace
