@@ -1,15 +1,14 @@
 #include "ShaderGLFixture.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <map>
 
-#include <SDL.h>
+#include <glm/gtx/string_cast.hpp>
 
 #include "Engine/Graphics/ShaderCollection.h"
 #include "Engine/Graphics/VertexLayout.h"
 #include "Engine/Mesh/MeshBuilder.h"
+#include "tests/Engine/Graphics/GLTestContext.h"
 
 namespace ShaderTesting {
 
@@ -23,54 +22,7 @@ const std::vector<std::string> programNames{
 
 namespace {
 
-constexpr int contextMajor = 3;
-constexpr int contextMinor = 3;
-constexpr int windowSize = 64;
 constexpr float byteScale = 255.0f;
-
-struct Context {
-    SDL_Window* window = nullptr;
-    SDL_GLContext gl = nullptr;
-
-    Context()
-    {
-        if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-            fail("SDL_Init");
-        }
-        SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
-        SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, contextMajor);
-        SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, contextMinor);
-        window = SDL_CreateWindow("Shader test", 0, 0, windowSize, windowSize,
-                                  SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
-        if (window == nullptr) {
-            fail("SDL_CreateWindow");
-        }
-        gl = SDL_GL_CreateContext(window);
-        if (gl == nullptr) {
-            fail("SDL_GL_CreateContext");
-        }
-        glewExperimental = GL_TRUE;
-        if (glewInit() != GLEW_OK) {
-            fail("glewInit");
-        }
-        // glewInit asks for an enum the core profile lacks.
-        while (glGetError() != GL_NO_ERROR) {
-        }
-    }
-
-    ~Context()
-    {
-        SDL_GL_DeleteContext(gl);
-        SDL_DestroyWindow(window);
-        SDL_Quit();
-    }
-
-    [[noreturn]] static void fail(const char* step)
-    {
-        std::fprintf(stderr, "Shader test context: %s failed: %s\n", step, SDL_GetError());
-        std::exit(EXIT_FAILURE);
-    }
-};
 
 std::unique_ptr<float[]> flatten(const std::vector<float>& values)
 {
@@ -105,11 +57,6 @@ std::unique_ptr<Engine::GFX::VAO> standardModel(const Engine::GFX::Mesh::MeshBui
 
 } // namespace
 
-void ensureContext()
-{
-    static Context context;
-}
-
 const Shader& program(const std::string& name)
 {
     static std::map<std::string, std::unique_ptr<Shader>> programs;
@@ -124,7 +71,7 @@ const Shader& program(const std::string& name)
 
 ShaderGLTest::ShaderGLTest()
 {
-    ensureContext();
+    GLTesting::ensureContext();
 }
 
 void ShaderGLTest::TearDown()
@@ -272,15 +219,12 @@ std::unique_ptr<Engine::GFX::VAO> makeSphere(float radius)
 
 testing::AssertionResult nearRgba(Rgba actual, Rgba expected, int slack)
 {
-    for (int i = 0; i < 4; ++i) {
-        if (std::abs(int(actual[i]) - int(expected[i])) > slack) {
-            return testing::AssertionFailure()
-                   << "got (" << int(actual.r) << ", " << int(actual.g) << ", " << int(actual.b) << ", "
-                   << int(actual.a) << "), expected (" << int(expected.r) << ", " << int(expected.g) << ", "
-                   << int(expected.b) << ", " << int(expected.a) << ") within " << slack;
-        }
+    const glm::ivec4 difference = glm::abs(glm::ivec4(actual) - glm::ivec4(expected));
+    if (glm::all(glm::lessThanEqual(difference, glm::ivec4(slack)))) {
+        return testing::AssertionSuccess();
     }
-    return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "got " << glm::to_string(glm::ivec4(actual)) << ", expected "
+                                       << glm::to_string(glm::ivec4(expected)) << " within " << slack;
 }
 
 } // namespace ShaderTesting

@@ -22,9 +22,6 @@ using Rgba = glm::u8vec4;
 // The programs the game loads, in its field order.
 extern const std::vector<std::string> programNames;
 
-// A hidden SDL window with an OpenGL 3.3 core context, made once per process.
-void ensureContext();
-
 // The program of that name from the shipped shader list, built once per
 // process through the engine's ShaderCollection.
 const Shader& program(const std::string& name);
