@@ -40,6 +40,8 @@ WindowSettings readWindowSettings(const IniData& ini)
         log("DONE");
     }
     readWholeNumber(section, "resolution_height", settings.resolutionHeight);
+    if (section.hasFloat("max_anisotropy") && std::isfinite(section.getFloat("max_anisotropy")))
+        settings.maxAnisotropy = section.getFloat("max_anisotropy");
     return settings;
 }
 

@@ -78,14 +78,14 @@ void FrameRenderer::render(float alpha)
     mark("clear");
     beginScene();
     const Camera& camera = useActiveCamera();
-    mark("sky");
-    drawSkybox(camera);
     mark("character");
     drawCharacter();
     mark("entities");
     drawEntities(alpha);
     mark("level");
     drawLevel();
+    mark("sky");
+    drawSkybox(camera);
     mark("floor");
     drawFloor();
     mark("selection");
@@ -136,15 +136,20 @@ const Camera& FrameRenderer::useActiveCamera()
     return camera;
 }
 
+// The sky lies on the far plane and is drawn after the opaque scene, so only
+// the pixels nothing covers pay for it; the floor, which fades into the sky,
+// blends over it afterwards.
 void FrameRenderer::drawSkybox(const Camera& camera)
 {
     GameResources& resources = *sources.resources;
     glDepthMask(GL_FALSE);
+    glDepthFunc(GL_LEQUAL);
     use(resources.shaderSkybox.get());
     bindTexture(GL_TEXTURE0, resources.skyboxTexture->name);
     setUniform(*resources.shaderSkybox, "uColor", skyboxTint);
     sources.matrices->setModel(glm::scale(glm::translate(identity, camera.position), glm::vec3(skyboxScale)));
     sources.skybox->model->draw();
+    glDepthFunc(GL_LESS);
     glDepthMask(GL_TRUE);
 }
 

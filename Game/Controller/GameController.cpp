@@ -83,7 +83,8 @@ bool GameController::init()
     contacts.clear();
     GameEngine::log("GC INIT");
 
-    resources = std::make_unique<GameResources>(windowSettings.resolutionWidth, windowSettings.resolutionHeight);
+    resources = std::make_unique<GameResources>(windowSettings.resolutionWidth, windowSettings.resolutionHeight,
+                                                windowSettings.maxAnisotropy);
     createWorld();
     gameMap = std::make_unique<GameMap>();
     debugDrawer = std::make_unique<DebugDraw::BulletDebugDrawer_OpenGL>(debugDrawOff);

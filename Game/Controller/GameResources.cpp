@@ -196,7 +196,7 @@ std::unique_ptr<Model3D> makeFlatQuad(glm::vec2 lowerLeft, glm::vec2 upperRight)
 
 } // namespace
 
-GameResources::GameResources(int32_t width, int32_t height)
+GameResources::GameResources(int32_t width, int32_t height, float requestedAnisotropy)
 {
     unitQuad = makeFlatQuad(glm::vec2(0.0f), glm::vec2(1.0f));
     loadCharacter();
@@ -204,7 +204,7 @@ GameResources::GameResources(int32_t width, int32_t height)
     createCameras(static_cast<float>(width), static_cast<float>(height));
     createFramebuffers(static_cast<uint32_t>(width), static_cast<uint32_t>(height));
     loadShaders();
-    const float anisotropy = maxAnisotropy();
+    const float anisotropy = chooseAnisotropy(requestedAnisotropy, maxAnisotropy());
     createSamplers(anisotropy);
     loadTextures(anisotropy);
     generateMeshes();

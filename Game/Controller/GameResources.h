@@ -31,8 +31,9 @@ class GameResources {
 public:
     // Loads everything in a fixed order, logging "SHADERGEN", "SHADER END"
     // and "Mesh Loading" on the way. The size fixes the framebuffers and the
-    // 2D camera.
-    GameResources(int32_t width, int32_t height);
+    // 2D camera. Textures and the floor sampler filter with the requested
+    // anisotropy (see chooseAnisotropy); by default the driver's largest.
+    GameResources(int32_t width, int32_t height, float requestedAnisotropy = 0.0f);
     GameResources(const GameResources&) = delete;
     GameResources& operator=(const GameResources&) = delete;
 

@@ -2,6 +2,8 @@
 
 #include <GL/glew.h>
 
+#include <algorithm>
+
 namespace Game {
 
 Sampler::Sampler()
@@ -36,6 +38,12 @@ float maxAnisotropy()
     GLfloat largest = 1.0f;
     glGetFloatv(GL_MAX_TEXTURE_MAX_ANISOTROPY_EXT, &largest);
     return largest;
+}
+
+float chooseAnisotropy(float requested, float largest)
+{
+    if (requested < 1.0f) return largest;
+    return std::max(1.0f, std::min(requested, largest));
 }
 
 } // namespace Game

@@ -24,4 +24,8 @@ public:
 // The largest anisotropy the driver offers (GL_MAX_TEXTURE_MAX_ANISOTROPY_EXT).
 float maxAnisotropy();
 
+// The anisotropy to set up textures with: what the user asked for, within
+// what the driver offers; a request below 1 asks for the driver's largest.
+float chooseAnisotropy(float requested, float largest);
+
 } // namespace Game

@@ -1,8 +1,10 @@
 #version 330 core
 
-// Outlines from the scene's target 1 (normal in RGB, packed depth in alpha),
-// read through a nearest, clamped sampler: five reads, the pixel and its four
-// neighbours. The result is the factor the composite multiplies the colour by.
+// Outlines from the scene's target 1 (normal in RGB, packed depth in alpha):
+// five texel reads, the pixel and its four neighbours, clamped to the edges.
+// Plain fetches skip the sampler's filtering work, which a software
+// renderer pays for on every read. The result is the factor the composite
+// multiplies the colour by.
 //
 // Where the depth bends (a silhouette), the line goes on the farther side
 // only, so thin things in front (the rope, the gizmo's handles) keep their
@@ -12,6 +14,7 @@
 // at about equal depth (a crease), both sides darken.
 
 uniform sampler2D uEdgeData;
+// The size of one pixel of the target, in texture coordinates.
 uniform vec2 uPixelSize;
 
 out vec4 outEdge;
@@ -39,16 +42,20 @@ float depthBend(float centre, float first, float second)
     return max(2.0 * centre - first - second, 0.0);
 }
 
+vec4 neighbour(ivec2 pixel, ivec2 offset)
+{
+    ivec2 last = ivec2(1.0 / uPixelSize + 0.5) - 1;
+    return texelFetch(uEdgeData, clamp(pixel + offset, ivec2(0), last), 0);
+}
+
 void main()
 {
-    vec2 uv = gl_FragCoord.xy * uPixelSize;
-    vec2 stepX = vec2(uPixelSize.x, 0.0);
-    vec2 stepY = vec2(0.0, uPixelSize.y);
-    vec4 centre = texture(uEdgeData, uv);
-    vec4 left = texture(uEdgeData, uv - stepX);
-    vec4 right = texture(uEdgeData, uv + stepX);
-    vec4 below = texture(uEdgeData, uv - stepY);
-    vec4 above = texture(uEdgeData, uv + stepY);
+    ivec2 pixel = ivec2(gl_FragCoord.xy);
+    vec4 centre = texelFetch(uEdgeData, pixel, 0);
+    vec4 left = neighbour(pixel, ivec2(-1, 0));
+    vec4 right = neighbour(pixel, ivec2(1, 0));
+    vec4 below = neighbour(pixel, ivec2(0, -1));
+    vec4 above = neighbour(pixel, ivec2(0, 1));
 
     float normalEdge = max(max(normalJump(centre, left), normalJump(centre, right)),
                            max(normalJump(centre, below), normalJump(centre, above)));

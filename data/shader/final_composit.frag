@@ -10,8 +10,8 @@ out vec4 outColor;
 
 void main()
 {
-    vec2 uv = gl_FragCoord.xy / vec2(textureSize(uSceneColor, 0));
-    vec3 color = texture(uSceneColor, uv).rgb;
-    float edge = texture(uEdgeFactor, uv).r;
+    ivec2 pixel = ivec2(gl_FragCoord.xy);
+    vec3 color = texelFetch(uSceneColor, pixel, 0).rgb;
+    float edge = texelFetch(uEdgeFactor, pixel, 0).r;
     outColor = vec4(color * edge, 1.0);
 }

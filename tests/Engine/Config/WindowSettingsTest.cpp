@@ -8,7 +8,7 @@ namespace {
 
 auto fields(const Engine::WindowSettings& s)
 {
-    return std::make_tuple(s.fullscreen, s.vsync, s.resolutionWidth, s.resolutionHeight);
+    return std::make_tuple(s.fullscreen, s.vsync, s.resolutionWidth, s.resolutionHeight, s.maxAnisotropy);
 }
 
 } // namespace
@@ -34,6 +34,9 @@ TEST(WindowSettings, ReadsTheUnnamedSectionAndLogsDoneAfterTheWidth)
         {{"vsync = 1", "vsync = true"}, {false, 1, 1280, 720}, ""},
         {{"resolution_width = 800", "resolution_width = 1024"}, {false, 0, 1024, 720}, "DONE\n"},
         {{"resolution_width = 99999999999", "resolution_height = " + hugeNumber}, {}, "DONE\n"},
+        {{"max_anisotropy = 2.5"}, {false, 0, 1280, 720, 2.5f}, ""},
+        {{"max_anisotropy = " + hugeNumber}, {}, ""},
+        {{"max_anisotropy = off"}, {}, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.lines));
@@ -44,15 +47,22 @@ TEST(WindowSettings, ReadsTheUnnamedSectionAndLogsDoneAfterTheWidth)
     }
 }
 
-TEST(WindowSettings, MissingFileAndShippedProfileGiveTheDefaults)
+// The shipped profile keeps the default window and turns anisotropic
+// filtering off, which software renderers pay for on every pixel.
+TEST(WindowSettings, MissingFileGivesTheDefaultsAndTheShippedProfileTurnsAnisotropyOff)
 {
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"./no/profile/config.cfg", "MISSING FILE: ./no/profile/config.cfg\n"}, {GAME_SOURCE_PROFILE, "DONE\n"}};
-    for (const auto& [path, output] : cases) {
-        SCOPED_TRACE(path);
+    Engine::WindowSettings shipped;
+    shipped.maxAnisotropy = 1.0f;
+    const struct {
+        std::string path, output;
+        Engine::WindowSettings expected;
+    } cases[] = {{"./no/profile/config.cfg", "MISSING FILE: ./no/profile/config.cfg\n", {}},
+                 {GAME_SOURCE_PROFILE, "DONE\n", shipped}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
         testing::internal::CaptureStdout();
-        const Engine::WindowSettings settings = Engine::loadWindowSettings(path);
-        EXPECT_EQ(testing::internal::GetCapturedStdout(), output);
-        EXPECT_EQ(fields(settings), fields({}));
+        const Engine::WindowSettings settings = Engine::loadWindowSettings(c.path);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), c.output);
+        EXPECT_EQ(fields(settings), fields(c.expected));
     }
 }

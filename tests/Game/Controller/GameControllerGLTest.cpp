@@ -125,6 +125,10 @@ TEST_F(GameControllerGL, StartUpLogsItsStagesAndBuildsPlayerLevelFloorAndMainMen
     EXPECT_EQ(state().mode, GameState::modeMainMenu);
     EXPECT_FALSE(state().paused);
     EXPECT_TRUE(state().uiVisible);
+
+    GLfloat floorAnisotropy = 0.0f;
+    glGetSamplerParameterfv(game().resources->floorSampler->name, GL_TEXTURE_MAX_ANISOTROPY_EXT, &floorAnisotropy);
+    EXPECT_EQ(floorAnisotropy, 1.0f) << "the profile's max_anisotropy";
 }
 
 TEST_F(GameControllerGL, LevelIsMergedOnTheSecondStepAndTheFrameLeavesItsGLState)

@@ -167,6 +167,16 @@ TEST_F(ResourcesGLTest, FloorSamplerIsTrilinearRepeatingAnisotropicAndEdgeSample
     EXPECT_GT(anisotropy, 1.0f);
 }
 
+TEST(ResourcesAnisotropy, RequestIsKeptWithinTheDriversRangeAndBelowOneAsksForItsLargest)
+{
+    const struct { float requested, expected; } rows[] = {
+        {0.0f, 16.0f}, {-2.0f, 16.0f}, {0.5f, 16.0f}, {1.0f, 1.0f}, {2.5f, 2.5f}, {16.0f, 16.0f}, {64.0f, 16.0f},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(Game::chooseAnisotropy(row.requested, 16.0f), row.expected) << row.requested;
+    }
+}
+
 TEST_F(ResourcesGLTest, FramebuffersHaveTheWindowSizeAndTheirTargets)
 {
     const Game::RenderTarget* targets[] = {resources.sceneFBO.get(), resources.edgeFBO.get(),

@@ -121,10 +121,15 @@ TEST_F(SceneShaderTest, PackedDepthGrowsWithDistanceFromTheEye)
     }
 }
 
-TEST_F(SceneShaderTest, SkyShowsItsTextureUnlitFilteredAndClampedAsTheFarthestOutlineBackground)
+TEST_F(SceneShaderTest, SkyShowsItsTextureUnlitAsTheFarthestOutlineBackground)
 {
+    // Set up as the game sets up the sky's texture.
     auto blackToWhite = makeTexture({{0, 0, 0, 255}, {255, 255, 255, 255}}, 2, 1);
     bindTexture(0, *blackToWhite);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     use("shaderSkybox", atDepth(500.0f));
     glUniform3f(uniform("shaderSkybox", "uColor"), 0.0f, 1.0f, 0.0f);
     screenQuad->draw();
@@ -138,6 +143,20 @@ TEST_F(SceneShaderTest, SkyShowsItsTextureUnlitFilteredAndClampedAsTheFarthestOu
     EXPECT_NEAR(row[centre], 128, 8);
     EXPECT_TRUE(std::is_sorted(row.begin(), row.end()));
     EXPECT_EQ(outlineAtCentre().a, 255);
+}
+
+// The sky is drawn after the opaque scene, on the far plane: it fills only
+// the pixels left uncovered, even where a block lies beyond the sky box.
+TEST_F(SceneShaderTest, SkyFillsOnlyWhatTheSceneLeftUncoveredHoweverFarItLies)
+{
+    auto black = makeSolidTexture({0, 0, 0, 255});
+    use("defaultShader", atDepth(500.0f));
+    makeStandardQuad({-1.0f, -1.0f}, {0.0f, 1.0f})->draw();
+    const Rgba block = scene.pixel(colourTarget, leftSide, centre);
+    bindTexture(0, *black);
+    drawFacingQuad("shaderSkybox", 50.0f);
+    EXPECT_EQ(scene.pixel(colourTarget, leftSide, centre), block);
+    EXPECT_EQ(scene.pixel(colourTarget, rightSide, centre), Rgba(0, 0, 0, 255));
 }
 
 TEST_F(SceneShaderTest, FloorFadesWithDistanceAndLeavesTheSkyBackgroundAsOutlineData)
@@ -180,27 +199,35 @@ TEST_F(SceneShaderTest, SelectionOverlayIsATranslucentRimmedFillKeepingTheOutlin
     EXPECT_NE(glm::u8vec3(colourAtCentre()), glm::u8vec3(overNothing));
 }
 
-TEST_F(SceneShaderTest, LevelTakesItsPatternFromUnitZeroAndOnlyItsOwnShadingFromUnitOne)
+TEST_F(SceneShaderTest, LevelTakesItsColourFromThePatternOnUnitZero)
 {
     auto redPattern = makeSolidTexture({255, 0, 0, 255});
-    auto blueDetail = makeSolidTexture({0, 0, 255, 255});
-    auto grey = makeSolidTexture({90, 90, 90, 255});
+    auto blueElsewhere = makeSolidTexture({0, 0, 255, 255});
     bindTexture(0, *redPattern);
-    bindTexture(1, *blueDetail);
+    bindTexture(1, *blueElsewhere);
     drawFacingQuad("shaderMapGeometry", 10.0f);
     const Rgba colour = colourAtCentre();
     EXPECT_GT(colour.r, 0);
     EXPECT_EQ(glm::u8vec2(colour.g, colour.b), glm::u8vec2(0));
+}
 
-    bindTexture(0, *white);
-    bindTexture(1, *white);
+// Texture coordinates are metres: eight across the target make four
+// two-metre squares of eight pixels each.
+TEST_F(SceneShaderTest, LevelCheckerAlternatesTwoMetreSquaresAndFadesWhereAPixelSpansMany)
+{
+    auto grey = makeSolidTexture({100, 100, 100, 255});
+    bindTexture(0, *grey);
+    use("shaderMapGeometry", atDepth(10.0f));
+    makeMapQuad({-1.0f, -1.0f}, {1.0f, 1.0f}, glm::vec2(8.0f))->draw();
+    const int light = scene.pixel(colourTarget, 4, 4).r;
+    const int dark = scene.pixel(colourTarget, 12, 4).r;
+    EXPECT_GE(light - dark, 8);
+    EXPECT_EQ(scene.pixel(colourTarget, 12, 12).r, light);
+
     clear();
-    drawFacingQuad("shaderMapGeometry", 10.0f);
-    const Rgba underWhite = colourAtCentre();
-    bindTexture(1, *grey);
-    clear();
-    drawFacingQuad("shaderMapGeometry", 10.0f);
-    EXPECT_EQ(colourAtCentre(), underWhite);
+    use("shaderMapGeometry", atDepth(10.0f));
+    makeMapQuad({-1.0f, -1.0f}, {1.0f, 1.0f}, glm::vec2(400.0f))->draw();
+    EXPECT_NEAR(scene.pixel(colourTarget, 4, 4).r, scene.pixel(colourTarget, 12, 4).r, 1);
 }
 
 TEST_F(SceneShaderTest, LevelPatternHasNoHolesWhereItsMipLevelChanges)

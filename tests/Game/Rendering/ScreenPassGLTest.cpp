@@ -151,8 +151,9 @@ TEST_F(ScreenPassTest, DepthStepsAreOutlinedOnTheFartherSideIncludingTheSky)
         scene.bind();
         glEnable(GL_DEPTH_TEST);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        drawSceneQuad(farther, {-1.0f, -1.0f}, {1.0f, 1.0f}, fartherDepth);
+        // Nearer first, as the frame draws the sky after the opaque scene.
         drawSceneQuad("defaultShader", {-1.0f, -1.0f}, {0.0f, 1.0f}, 4.0f);
+        drawSceneQuad(farther, {-1.0f, -1.0f}, {1.0f, 1.0f}, fartherDepth);
         runEdgePass(scene.texture(outlineTarget).name);
         EXPECT_EQ(outlinedColumns(), (std::vector<uint32_t>{middle}));
     }

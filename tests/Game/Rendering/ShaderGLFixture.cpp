@@ -87,6 +87,8 @@ void ShaderGLTest::use(const std::string& name, const glm::mat4& model)
 {
     matrices.use(program(name));
     matrices.setModel(model);
+    // As in the frame: the sky lies on the far plane, where the cleared depth is.
+    glDepthFunc(name == "shaderSkybox" ? GL_LEQUAL : GL_LESS);
 }
 
 int32_t ShaderGLTest::uniform(const std::string& programName, const std::string& uniformName) const

@@ -34,7 +34,8 @@ protected:
     void TearDown() override;
 
     // Makes the program current through the engine's matrix state, which also
-    // points sampler i at texture unit i, and sets its model matrix.
+    // points sampler i at texture unit i, and sets its model matrix and the
+    // depth test the frame draws it with.
     void use(const std::string& name, const glm::mat4& model = glm::mat4(1.0f));
     int32_t uniform(const std::string& program, const std::string& uniformName) const;
 

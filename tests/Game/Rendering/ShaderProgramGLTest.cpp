@@ -47,7 +47,7 @@ const std::vector<ProgramContract>& contracts()
         {"shaderEntity", standardLayout, withMatrices({}), 0},
         {"shaderSkybox", standardLayout, withMatrices({}), 1},
         {"shaderRope", standardLayout, withMatrices({}), 1},
-        {"shaderMapGeometry", mapLayout, withMatrices({}), 2},
+        {"shaderMapGeometry", mapLayout, withMatrices({}), 1},
         {"shaderDepthVisualisation", standardLayout, withMatrices({}), 1},
         {"shaderFinalComposit", standardLayout, withMatrices({}), 2},
         {"shaderMaxDepthWrite", standardLayout, withMatrices({}), 0},
