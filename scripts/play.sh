@@ -10,14 +10,18 @@ cd "$root/build/run"
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   exec "$root/build/game"
 fi
-shot="$root/build/screenshots/headless-start.png"
-mkdir -p "$(dirname "$shot")"
+shots="$root/build/screenshots"
+mkdir -p "$shots"
 echo "No display found: running the game for a few seconds under Xvfb."
 "$root/tests/with_display.sh" bash -c '
   "$1" & pid=$!
   sleep 5
-  import -window root "$2"
+  import -window root "$2/headless-start.png"
+  # Into singleplayer: the button at the centre, held for a few game steps.
+  xdotool mousemove 640 360 sleep 0.3 mousedown 1 sleep 0.3 mouseup 1 sleep 4
+  import -window root "$2/headless-singleplayer.png"
   kill -TERM "$pid"
   wait "$pid"
-' _ "$root/build/game" "$shot"
-echo "Screenshot of the running game: $shot"
+' _ "$root/build/game" "$shots"
+echo "Screenshots of the running game: $shots/headless-start.png (main menu)" \
+  "and $shots/headless-singleplayer.png (playing)"

@@ -34,7 +34,6 @@ measure() {
   xdotool mousemove 640 360 sleep 0.3 mousedown 1 sleep 0.3 mouseup 1
   sleep 10
   printf 'singleplayer after 10 s:  '; resident
-  [ -z "${GAME_MEMORY_SHOT:-}" ] || import -window root "$GAME_MEMORY_SHOT"
   kill -TERM "$game"
   wait "$game"
 }
