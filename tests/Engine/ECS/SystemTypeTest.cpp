@@ -31,19 +31,4 @@ TEST(SystemType, NameDropsNamespacesAndEnclosingScopesButKeepsTemplateArguments)
     EXPECT_EQ(Engine::ECS::unqualifiedTypeName("a::b(int, c::d)::Local"), "Local");
 }
 
-TEST(SystemType, OrderIsByteOrderOfTheNameThenOfTheQualifiedName)
-{
-    using Engine::ECS::SystemType;
-    const SystemType click{"UIclickSystem", "UI::System::UIclickSystem"};
-    const SystemType background{"UiBackgroundDrawSystem", "UI::System::UiBackgroundDrawSystem"};
-    const SystemType camera{"CameraDeltaSystem", "World::CameraDeltaSystem"};
-    const SystemType character{"CharacterControllerSystem", "CharacterControllerSystem"};
-    const SystemType otherCamera{"CameraDeltaSystem", "Other::CameraDeltaSystem"};
-    EXPECT_TRUE(click < background);
-    EXPECT_FALSE(background < click);
-    EXPECT_TRUE(camera < character);
-    EXPECT_TRUE(otherCamera < camera);
-    EXPECT_FALSE(camera < otherCamera);
-}
-
 } // namespace

@@ -55,20 +55,14 @@ TEST(FontParse, SplitsAtEverySpaceWithCaseSensitiveTagsKeysAndStoiNumbers)
     EXPECT_EQ(0, font.lineHeight);
 }
 
-TEST(FontParse, QuotesAroundPageFilesAreRemovedEvenWhenLone)
+TEST(FontParse, MissingKeysCountAsZeroButEntriesNeedTheirIdFileOrAmountAndPageQuotesGoEvenWhenLone)
 {
-    const FontData font =
-        FontReader::parseLines({"page id=0 file=\"a.png\"", "page id=1 file=\"b.png", "page id=2 file=c.png\""});
-    EXPECT_EQ("a.png", font.pages.at(0));
-    EXPECT_EQ("b.png", font.pages.at(1));
-    EXPECT_EQ("c.png", font.pages.at(2));
-}
-
-TEST(FontParse, MissingKeysCountAsZeroButEntriesNeedTheirIdFileOrAmount)
-{
-    const FontData font = FontReader::parseLines({"char id=70 width=5", "kerning second=70 amount=3"});
+    const FontData font = FontReader::parseLines({"char id=70 width=5", "kerning second=70 amount=3",
+                                                  "page id=1 file=\"b.png", "page id=2 file=c.png\""});
     EXPECT_EQ((std::vector<int32_t>{0, 0, 5, 0, 0, 0, 0, 0}), fields(font.glyphs.at(70)));
     EXPECT_EQ(3, font.kerning.at({0, 70}));
+    EXPECT_EQ("b.png", font.pages.at(1));
+    EXPECT_EQ("c.png", font.pages.at(2));
 
     const FontData dropped = FontReader::parseLines(
         {"char x=4 width=5", "kerning first=1 second=2", "page file=\"x.png\"", "page id=3 file=\"\"", "page id=4"});

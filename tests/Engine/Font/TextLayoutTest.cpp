@@ -51,12 +51,19 @@ TEST(TextLayout, KerningPairMovesTheSecondGlyphAndThePen)
     EXPECT_EQ(plain.width - 2, kerned.width);
 }
 
-TEST(TextLayout, ByteWithoutGlyphKeepsTheKerningPair)
+TEST(TextLayout, ByteWithoutGlyphKeepsTheKerningPairAndBytesAbove127FindNoGlyph)
 {
     const TextLayout direct = layoutText(makeFont(-2), "AB");
     const TextLayout interrupted = layoutText(makeFont(-2), "A~B");
     ASSERT_EQ(2u, interrupted.quads.size());
     EXPECT_EQ(direct.quads[1].lowerLeft, interrupted.quads[1].lowerLeft);
+
+    FontData font = makeFont();
+    font.glyphs[200] = Glyph{0, 0, 5, 5, 0, 0, 5, 0};
+    font.glyphs[-56] = Glyph{0, 0, 7, 7, 0, 0, 7, 0}; // 200 read as a signed byte
+    const TextLayout high = layoutText(font, std::string(1, static_cast<char>(200)));
+    ASSERT_EQ(1u, high.quads.size());
+    EXPECT_EQ(7.0f, high.quads[0].upperRight.x);
 }
 
 TEST(TextLayout, LineFeedStartsALineOneLineHeightLowerAndKeepsKerning)
@@ -85,19 +92,9 @@ TEST(TextLayout, SpacesTakeALineWithoutQuadsAndTheEmptyStringNone)
     EXPECT_EQ(0, empty.height);
 }
 
-TEST(TextLayout, BytesAbove127FindNoGlyph)
-{
-    FontData font = makeFont();
-    font.glyphs[200] = Glyph{0, 0, 5, 5, 0, 0, 5, 0};
-    font.glyphs[-56] = Glyph{0, 0, 7, 7, 0, 0, 7, 0}; // 200 read as a signed byte
-    const TextLayout layout = layoutText(font, std::string(1, static_cast<char>(200)));
-    ASSERT_EQ(1u, layout.quads.size());
-    EXPECT_EQ(7.0f, layout.quads[0].upperRight.x);
-}
-
 // A font file may hold any 32-bit metrics: the layout's sums and products of
 // them must neither wrap around nor overflow.
-TEST(TextLayout, ExtremeMetricsAddUpWithoutWrappingAround)
+TEST(TextLayout, ExtremeMetricsAndLineHeightsAddUpWithoutWrappingAround)
 {
     constexpr int32_t maxMetric = std::numeric_limits<int32_t>::max();
     FontData font = makeFont(5);
@@ -111,27 +108,17 @@ TEST(TextLayout, ExtremeMetricsAddUpWithoutWrappingAround)
     // The second A: the pen advanced by B's xadvance plus the kerning, then A's xoffset 1.
     EXPECT_FLOAT_EQ(12.0f + kernedMax + 1.0f, layout.quads[2].lowerLeft.x);
     EXPECT_EQ(maxMetric, layout.width) << "the right edge lies past the 32-bit range";
-}
 
-TEST(TextLayout, HugeLineHeightSaturatesTheHeight)
-{
-    FontData font = makeFont();
-    font.lineHeight = std::numeric_limits<int32_t>::max();
-    EXPECT_EQ(font.lineHeight, layoutText(font, "A").height);
-    EXPECT_EQ(font.lineHeight, layoutText(font, "A\nB").height);
+    font.lineHeight = maxMetric;
+    EXPECT_EQ(maxMetric, layoutText(font, "A").height);
+    EXPECT_EQ(maxMetric, layoutText(font, "A\nB").height) << "two huge lines saturate";
     font.lineHeight = std::numeric_limits<int32_t>::min();
     EXPECT_EQ(font.lineHeight, layoutText(font, "A\nB").height);
-}
 
-TEST(TextLayout, TextureCoordinatesOfExtremeGlyphRectanglesKeepTheirSign)
-{
-    FontData font = makeFont();
-    const int32_t farRight = std::numeric_limits<int32_t>::max();
-    const int32_t farAbove = std::numeric_limits<int32_t>::min();
-    font.glyphs[65] = Glyph{farRight, farAbove, 1, 1, 0, 0, 1, 0};
-    const TextLayout layout = layoutText(font, "A");
-    ASSERT_EQ(1u, layout.quads.size());
-    EXPECT_GT(layout.quads[0].texUpperRight.x, 0.0f);
-    EXPECT_GT(layout.quads[0].texLowerLeft.y, 0.0f);
-    EXPECT_GT(layout.quads[0].texUpperRight.y, 0.0f);
+    // Texture coordinates of a glyph rectangle at the far corner keep their sign.
+    font.glyphs[65] = Glyph{maxMetric, std::numeric_limits<int32_t>::min(), 1, 1, 0, 0, 1, 0};
+    const TextQuad corner = layoutText(font, "A").quads.at(0);
+    EXPECT_GT(corner.texUpperRight.x, 0.0f);
+    EXPECT_GT(corner.texLowerLeft.y, 0.0f);
+    EXPECT_GT(corner.texUpperRight.y, 0.0f);
 }

@@ -32,18 +32,11 @@ const char* const fontDescription = "common lineHeight=16 base=12 scaleW=32 scal
                                     "char id=32 x=30 y=0 width=0 height=0 xoffset=0 yoffset=0 xadvance=4 page=0\n";
 
 // The attributes in the order of the engine's vertex layout.
-const char* const vertexSource = "#version 330 core\n"
-                                 "in vec3 aPosition;\n"
-                                 "in vec3 aNormal;\n"
-                                 "in vec4 aColour;\n"
-                                 "in vec2 aTexcoord;\n"
-                                 "uniform mat4 uMatrix;\n"
-                                 "out vec2 vTexcoord;\n"
-                                 "void main() { vTexcoord = aTexcoord; gl_Position = uMatrix * vec4(aPosition, 1.0); }\n";
-const char* const fragmentSource = "#version 330 core\n"
-                                   "in vec2 vTexcoord;\n"
-                                   "uniform sampler2D uPage;\n"
-                                   "out vec4 colour;\n"
+const char* const vertexSource =
+    "#version 330 core\nin vec3 aPosition;\nin vec3 aNormal;\nin vec4 aColour;\nin vec2 aTexcoord;\n"
+    "uniform mat4 uMatrix;\nout vec2 vTexcoord;\n"
+    "void main() { vTexcoord = aTexcoord; gl_Position = uMatrix * vec4(aPosition, 1.0); }\n";
+const char* const fragmentSource = "#version 330 core\nin vec2 vTexcoord;\nuniform sampler2D uPage;\nout vec4 colour;\n"
                                    "void main() { colour = texture(uPage, vTexcoord); }\n";
 
 std::string writeFontFolder()

@@ -50,13 +50,6 @@ void drawSquare(const std::string& fragment, float z)
     square.draw();
 }
 
-GLint boundFramebuffer()
-{
-    GLint bound = -1;
-    glGetIntegerv(GL_FRAMEBUFFER_BINDING, &bound);
-    return bound;
-}
-
 using FBOGLTest = GLTesting::GLTest;
 
 TEST_F(FBOGLTest, TwoColourTargetsAndDepthDrawToBoth)
@@ -69,7 +62,9 @@ TEST_F(FBOGLTest, TwoColourTargetsAndDepthDrawToBoth)
     fbo.attachTexture(second);
     Texture2D depth(TextureFormat::Depth24, size, size);
     fbo.finish();
-    EXPECT_EQ(boundFramebuffer(), 0);
+    GLint bound = -1;
+    glGetIntegerv(GL_FRAMEBUFFER_BINDING, &bound);
+    EXPECT_EQ(bound, 0);
     EXPECT_EQ(fbo.drawBuffers, (std::vector<uint32_t>{GL_COLOR_ATTACHMENT0, GL_COLOR_ATTACHMENT1}));
 
     glBindFramebuffer(GL_FRAMEBUFFER, fbo.name);
@@ -88,7 +83,6 @@ TEST_F(FBOGLTest, DepthOnlyTargetKeepsDefaultDrawBufferAndTakesDepth)
     Texture2D depth(TextureFormat::Depth24, size, size);
     fbo.finish();
     EXPECT_TRUE(fbo.drawBuffers.empty());
-
     glBindFramebuffer(GL_FRAMEBUFFER, fbo.name);
     EXPECT_EQ(drawBuffer(0), GL_COLOR_ATTACHMENT0);
     glViewport(0, 0, size, size);

@@ -100,17 +100,11 @@ TEST_F(ShaderCollectionGLTest, DirectoryIsPrefixedWithoutSeparator)
     EXPECT_EQ(collection.load("red")->vertexStage->source, marked);
 }
 
-class ShaderCollectionGLDeathTest : public ShaderCollectionGLTest {
-protected:
-    void SetUp() override
-    {
-        GTEST_FLAG_SET(death_test_style, "threadsafe");
-        ShaderCollectionGLTest::SetUp();
-    }
-};
+using ShaderCollectionGLDeathTest = ShaderCollectionGLTest;
 
 TEST_F(ShaderCollectionGLDeathTest, UnknownShaderNameIsAProgrammingError)
 {
+    GTEST_FLAG_SET(death_test_style, "threadsafe"); // GL state does not survive a fork
     ShaderCollection collection;
     EXPECT_DEATH(collection.load("glow"),
                  "Assertion failed: this->iniData->hasSection\\(shaderName\\) == true ");

@@ -58,10 +58,10 @@ std::string dataErrorOf(const std::function<void()>& action)
 
 } // namespace
 
-TEST(MeshFileRoundTrip, StaticAndSkinnedMeshesComeBackBitExactUnderTheirMagic)
+TEST(MeshFileRoundTrip, EmptyStaticAndSkinnedMeshesComeBackBitExactUnderTheirMagic)
 {
-    const std::vector<std::tuple<MeshData, std::string>> cases = {{staticSample(), staticMeshMagic},
-                                                                  {skinnedSample(), skinnedMeshMagic}};
+    const std::vector<std::tuple<MeshData, std::string>> cases = {
+        {MeshData{}, staticMeshMagic}, {staticSample(), staticMeshMagic}, {skinnedSample(), skinnedMeshMagic}};
     for (const auto& [original, magic] : cases) {
         SCOPED_TRACE(magic);
         const std::string path = tempPath(magic);
@@ -76,16 +76,6 @@ TEST(MeshFileRoundTrip, StaticAndSkinnedMeshesComeBackBitExactUnderTheirMagic)
         writeMeshFile(rewritten, *read);
         EXPECT_EQ(readBytes(rewritten), bytes);
     }
-}
-
-TEST(MeshFileRoundTrip, EmptyStaticMeshIsSixteenBytesAndReadsBack)
-{
-    const std::string path = tempPath("empty.cmesh");
-    writeMeshFile(path, MeshData{});
-    EXPECT_EQ(readBytes(path).size(), 6u + 1u + 4u + 4u + 1u);
-    const auto read = readMeshFile(path);
-    EXPECT_EQ(read->vertexCount, 0u);
-    EXPECT_TRUE(read->parts.empty());
 }
 
 TEST(MeshFileRoundTrip, CaniskReadsAsSkinnedAndAnyOtherMagicAsStatic)
@@ -118,14 +108,7 @@ TEST(MeshFileReader, AcceptsUnusedIndicesBeyondTheVerticesAndBoneZeroPaddingWith
     EXPECT_TRUE(read->bones.empty());
 }
 
-TEST(MeshFileReader, MissingFileNamesThePath)
-{
-    const std::string path = tempPath("does_not_exist.cmesh");
-    std::remove(path.c_str());
-    EXPECT_EQ(dataErrorOf([&] { readMeshFile(path); }), path + ": cannot open the file");
-}
-
-TEST(MeshFileWriter, RefusesMeshesItCannotWriteFaithfully)
+TEST(MeshFile, WriterRefusesMeshesItCannotWriteFaithfullyAndMissingOrUnwritablePathsAreNamed)
 {
     const std::string path = tempPath("refused.cmesh");
     const std::vector<std::pair<std::function<void(MeshData&)>, std::string>> cases = {
@@ -143,6 +126,9 @@ TEST(MeshFileWriter, RefusesMeshesItCannotWriteFaithfully)
         EXPECT_EQ(message.rfind(path + ": ", 0), 0u) << message;
         EXPECT_NE(message.find(problem), std::string::npos) << message;
     }
+    const std::string missing = tempPath("does_not_exist.cmesh");
+    std::remove(missing.c_str());
+    EXPECT_EQ(dataErrorOf([&] { readMeshFile(missing); }), missing + ": cannot open the file");
     const std::string unwritable = tempPath("no_such_dir") + "/mesh.cmesh";
     EXPECT_EQ(dataErrorOf([&] { writeMeshFile(unwritable, staticSample()); }),
               unwritable + ": cannot open the file for writing");

@@ -160,17 +160,13 @@ TEST_F(WriteArt, ButtonHoverIsBrighterPressedDarkerCursorTipUpperLeftAndWhiteIsW
     EXPECT_EQ(brightness(meanOf(white.get(), 0, 0, 1, 1)), 3.0f);
 }
 
-TEST_F(WriteArt, GizmoMeshReadsBackWithItsFiveParts)
+TEST_F(WriteArt, GizmoMeshReadsBackAndASecondRunWritesIdenticalFiles)
 {
     const auto mesh = Engine::GFX::Mesh::readMeshFile((dataDir() / "models/axisEditorMesh.cmesh").string());
-    ASSERT_EQ(mesh->parts.size(), 5u);
-    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(mesh->parts[i].name, DataGen::gizmoPartNames[i]);
+    EXPECT_EQ(mesh->parts.size(), DataGen::gizmoPartNames.size());
     EXPECT_FALSE(mesh->isSkinned());
     EXPECT_EQ(mesh->positions, DataGen::makeAxisGizmoMesh().positions);
-}
 
-TEST_F(WriteArt, SecondRunWritesIdenticalFiles)
-{
     const fs::path again = fs::path(::testing::TempDir()) / "datagen_art_again" / "data";
     fs::remove_all(again);
     DataGen::writeArt(again.string());
