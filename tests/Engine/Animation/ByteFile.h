@@ -43,9 +43,7 @@ struct ByteFile {
     ByteFile& matrix(const glm::mat4& value)
     {
         for (int column = 0; column < 4; ++column) {
-            for (int row = 0; row < 4; ++row) {
-                f32(value[column][row]);
-            }
+            for (int row = 0; row < 4; ++row) f32(value[column][row]);
         }
         return *this;
     }

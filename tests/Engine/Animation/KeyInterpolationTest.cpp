@@ -21,9 +21,7 @@ TEST(KeySearch, FindsThePairAroundTheTimeAndTheOuterPairsOutside)
         {-3.0f, 0}, {1.0f, 0}, {1.9f, 0}, {2.0f, 1} /* a key time starts the next pair */, {8.0f, 2}, {9.0f, 2},
         {40.0f, 2},
     };
-    for (const auto& [time, expected] : rows) {
-        EXPECT_EQ(expected, findKeyIndex(times, time)) << "at " << time;
-    }
+    for (const auto& [time, expected] : rows) EXPECT_EQ(expected, findKeyIndex(times, time)) << "at " << time;
 }
 
 TEST(KeyFactor, IsNotClampedOutsideThePairAndTwoKeysAtOneTimeGiveTheLaterKey)

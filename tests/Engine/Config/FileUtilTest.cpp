@@ -41,16 +41,6 @@ TEST(FileUtilReadFile, EndsEveryLineWithOneLineFeedAndIgnoresMissingFiles)
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
 }
 
-TEST(FileUtilSplit, KeepsOnlyNonEmptyPieces)
-{
-    EXPECT_EQ(FileUtil::split("==a=", '='), (Lines{"a"}));
-    EXPECT_EQ(FileUtil::split("a==b", '='), (Lines{"a", "b"}));
-    EXPECT_EQ(FileUtil::split(" x  y ", ' '), (Lines{"x", "y"}));
-    EXPECT_EQ(FileUtil::split("abc", '='), (Lines{"abc"}));
-    EXPECT_TRUE(FileUtil::split("", '=').empty());
-    EXPECT_TRUE(FileUtil::split("===", '=').empty());
-}
-
 TEST(FileUtilTrim, RemovesEveryKindOfWhiteSpaceOnItsSideOnly)
 {
     const std::string text = " \t\v\f\r\n a b \n\r\f\v\t ";

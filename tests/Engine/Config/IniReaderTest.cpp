@@ -1,7 +1,5 @@
 #include "Engine/Config/IniReader.h"
 
-#include "tests/Engine/Config/TempFile.h"
-
 #include <gtest/gtest.h>
 
 using Keys = std::set<std::string>;
@@ -71,12 +69,4 @@ TEST(IniReaderPrecedence, RepeatedKeyKeepsItsFirstTypeAndItsLastValue)
     EXPECT_FALSE(section.hasBool("vsync"));
     EXPECT_FALSE(section.hasString("vsync"));
     EXPECT_EQ(section.getString("name"), "b");
-}
-
-TEST(IniReaderFile, ReadsWindowsLineEnds)
-{
-    TempFile file("[shader]\r\nshaderVert = \"a.vert\"\r\nscale = 2\r\n");
-    const IniData ini = loadIniFile(file.path());
-    EXPECT_EQ(ini.getSection("shader").getString("shaderVert"), "a.vert");
-    EXPECT_FLOAT_EQ(ini.getSection("shader").getFloat("scale"), 2.0f);
 }

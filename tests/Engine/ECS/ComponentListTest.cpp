@@ -47,17 +47,6 @@ TEST(ComponentList, RemovalSwapsTheLastComponentIntoTheGap)
     }
 }
 
-TEST(ComponentList, TypeErasedAddQueuesACopyAndIdentifiersFrom2048HaveNoComponent)
-{
-    ComponentList<Position> list;
-    Engine::ECS::ComponentListAbstract& erased = list;
-    erased.add(2047, Position(12.5f));
-    erased.flushAdds();
-    EXPECT_FLOAT_EQ(list.get(2047).x, 12.5f);
-    EXPECT_FALSE(erased.hasComponent(2048));
-    EXPECT_FALSE(erased.hasComponent(100000));
-}
-
 TEST(ComponentListDeathTest, AddingACommittedTypeAgainAndIdentifiersFrom2048Assert)
 {
     ComponentList<Position> list;

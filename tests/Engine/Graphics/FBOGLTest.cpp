@@ -103,9 +103,7 @@ TEST_F(FBOGLDeathTest, FiveColourTargetsFitASixthDoesNotAndNoAttachmentIsIncompl
     glBindFramebuffer(GL_FRAMEBUFFER, fbo.name);
     EXPECT_DEATH(fbo.finish(), "Assertion failed: status == GL_FRAMEBUFFER_COMPLETE ");
     Texture2D texture(TextureFormat::RGBA8, size, size);
-    for (int i = 0; i < 5; ++i) {
-        fbo.attachTexture(texture);
-    }
+    for (int i = 0; i < 5; ++i) fbo.attachTexture(texture);
     fbo.finish();
     ASSERT_EQ(fbo.drawBuffers.size(), 5u);
     EXPECT_EQ(fbo.drawBuffers.back(), static_cast<uint32_t>(GL_COLOR_ATTACHMENT4));

@@ -1,5 +1,7 @@
 #include "GLTestContext.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 
 #include <SDL.h>
@@ -18,25 +20,16 @@ struct Context {
 
     Context()
     {
-        if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-            fail("SDL_Init");
-        }
+        check(SDL_Init(SDL_INIT_VIDEO) == 0, "SDL_Init");
         SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
         SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, contextMajor);
         SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, contextMinor);
-        window = SDL_CreateWindow("GL test", 0, 0, windowSize, windowSize,
-                                  SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
-        if (window == nullptr) {
-            fail("SDL_CreateWindow");
-        }
+        window = SDL_CreateWindow("GL test", 0, 0, windowSize, windowSize, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+        check(window != nullptr, "SDL_CreateWindow");
         gl = SDL_GL_CreateContext(window);
-        if (gl == nullptr) {
-            fail("SDL_GL_CreateContext");
-        }
+        check(gl != nullptr, "SDL_GL_CreateContext");
         glewExperimental = GL_TRUE;
-        if (glewInit() != GLEW_OK) {
-            fail("glewInit");
-        }
+        check(glewInit() == GLEW_OK, "glewInit");
         // glewInit queries an enum the core profile lacks.
         while (glGetError() != GL_NO_ERROR) {
         }
@@ -49,10 +42,12 @@ struct Context {
         SDL_Quit();
     }
 
-    [[noreturn]] static void fail(const char* step)
+    static void check(bool succeeded, const char* step)
     {
-        std::fprintf(stderr, "GL test context: %s failed: %s\n", step, SDL_GetError());
-        std::exit(EXIT_FAILURE);
+        if (!succeeded) {
+            std::fprintf(stderr, "GL test context: %s failed: %s\n", step, SDL_GetError());
+            std::exit(EXIT_FAILURE);
+        }
     }
 };
 
@@ -120,11 +115,8 @@ Rgba RenderTarget::pixel(uint32_t x, uint32_t y) const
 
 size_t RenderTarget::countPixels(Rgba colour) const
 {
-    size_t count = 0;
-    for (const Rgba& p : pixels()) {
-        count += p == colour ? 1 : 0;
-    }
-    return count;
+    const std::vector<Rgba> all = pixels();
+    return static_cast<size_t>(std::count(all.begin(), all.end(), colour));
 }
 
 std::string standardVertexSource()

@@ -11,66 +11,46 @@ namespace {
 
 using Engine::GFX::readImageFile;
 
-std::string tempPath(const std::string& name)
-{
-    return testing::TempDir() + "image_file_test_" + name;
-}
+// A 3 x 2 image in FreeImage's order: the first three colours are the bottom row.
+const RGBQUAD colours[6] = {{0, 0, 255, 0},     {0, 255, 0, 0}, {255, 0, 0, 0},
+                            {255, 255, 255, 0}, {0, 0, 0, 0},   {128, 128, 128, 0}};
 
-// A 3 x 2 image: FreeImage's scan line 0 is the bottom row.
-const RGBQUAD rows[2][3] = {{{0, 0, 255, 0}, {0, 255, 0, 0}, {255, 0, 0, 0}},
-                            {{255, 255, 255, 0}, {0, 0, 0, 0}, {128, 128, 128, 0}}};
-
-FIBITMAP* paletteImage()
+std::string writeImage(unsigned bitsPerPixel, FREE_IMAGE_FORMAT format)
 {
-    FIBITMAP* bitmap = FreeImage_Allocate(3, 2, 8);
-    RGBQUAD* palette = FreeImage_GetPalette(bitmap);
-    for (int row = 0; row < 2; ++row) {
-        for (int x = 0; x < 3; ++x) {
-            palette[row * 3 + x] = rows[row][x];
-            FreeImage_GetScanLine(bitmap, row)[x] = static_cast<BYTE>(row * 3 + x);
+    FIBITMAP* bitmap = FreeImage_Allocate(3, 2, static_cast<int>(bitsPerPixel));
+    for (BYTE i = 0; i < 6; ++i) {
+        RGBQUAD colour = colours[i];
+        if (bitsPerPixel == 8) {
+            FreeImage_GetPalette(bitmap)[i] = colour;
+            FreeImage_SetPixelIndex(bitmap, i % 3, i / 3, &i);
+        } else {
+            FreeImage_SetPixelColor(bitmap, i % 3, i / 3, &colour);
         }
     }
-    return bitmap;
-}
-
-FIBITMAP* trueColourImage()
-{
-    FIBITMAP* bitmap = FreeImage_Allocate(3, 2, 24);
-    for (unsigned row = 0; row < 2; ++row) {
-        for (unsigned x = 0; x < 3; ++x) {
-            RGBQUAD colour = rows[row][x];
-            FreeImage_SetPixelColor(bitmap, x, row, &colour);
-        }
-    }
-    return bitmap;
+    const std::string path = testing::TempDir() + "image_file_test_" + std::to_string(bitsPerPixel);
+    EXPECT_TRUE(FreeImage_Save(format, bitmap, path.c_str(), 0));
+    FreeImage_Unload(bitmap);
+    return path;
 }
 
 TEST(ImageFile, PaletteAnd24BitImagesBecomeOpaqueBgraBottomRowFirst)
 {
     std::vector<uint8_t> expected;
-    for (const auto& row : rows) {
-        for (const RGBQUAD& c : row) {
-            expected.insert(expected.end(), {c.rgbBlue, c.rgbGreen, c.rgbRed, 255});
-        }
-    }
-    const std::pair<FIBITMAP*, FREE_IMAGE_FORMAT> images[] = {{paletteImage(), FIF_PNG}, {trueColourImage(), FIF_BMP}};
-    for (const auto& [bitmap, format] : images) {
-        const std::string path = tempPath(std::to_string(format));
-        ASSERT_TRUE(FreeImage_Save(format, bitmap, path.c_str(), 0));
-        FreeImage_Unload(bitmap);
+    for (const RGBQUAD& c : colours) expected.insert(expected.end(), {c.rgbBlue, c.rgbGreen, c.rgbRed, 255});
+    for (const std::string& path : {writeImage(8, FIF_PNG), writeImage(24, FIF_BMP)}) {
         const Engine::GFX::ImagePixels image = readImageFile(path);
         std::remove(path.c_str());
         EXPECT_EQ(image.width, 3u);
         EXPECT_EQ(image.height, 2u);
-        EXPECT_EQ(image.bgra, expected) << "format " << format;
+        EXPECT_EQ(image.bgra, expected) << path;
     }
 }
 
 TEST(ImageFile, MissingOrUnidentifiableFileGivesAnEmptyImage)
 {
-    const std::string text = tempPath("not_an_image.png");
+    const std::string text = testing::TempDir() + "image_file_test_text.png";
     std::ofstream(text) << "this is text, not pixels";
-    for (const std::string& path : {tempPath("does_not_exist.png"), text}) {
+    for (const std::string& path : {testing::TempDir() + "image_file_test_missing.png", text}) {
         const Engine::GFX::ImagePixels image = readImageFile(path);
         EXPECT_EQ(image.width, 0u);
         EXPECT_EQ(image.height, 0u);

@@ -9,8 +9,6 @@ using GLTesting::colourFragmentSource;
 
 const std::string brokenVertex = "#version 330 core\nvoid main() { gl_Position = undeclaredThing; }\n";
 
-const std::string whiteFragment = "#version 330 core\nout vec4 fragColor;\nvoid main() { fragColor = vec4(1.0); }\n";
-
 using ShaderGLTest = GLTesting::GLTest;
 
 TEST_F(ShaderGLTest, CompileFailurePrintsFramedSourceThenLogThenTheLinkFailure)
@@ -61,25 +59,22 @@ TEST_F(ShaderGLTest, WorkingShaderBindsAttributesInDeclarationOrderAndPrintsNoth
     EXPECT_EQ(shader->attributes, (std::vector<std::string>{"aUnused", "aUv", "aPos", "vUv"}));
 }
 
-TEST_F(ShaderGLTest, ArrayUniformIsFoundUnderItsBareNameAndAnUnusedOneAtMinusOne)
+// The array is declared by its bare name; uIgnored is declared but optimised
+// away; the sampler is declared in both stages.
+TEST_F(ShaderGLTest, ArrayUniformsGoByTheirBareNameUnusedOnesSitAtMinusOneAndSharedSamplersCountOnce)
 {
     const std::string vertex = "#version 330 core\nin vec3 aPos;\nuniform mat4 uBones[64];\nuniform vec4 uIgnored;\n"
-                               "void main() { gl_Position = uBones[63] * vec4(aPos, 1.0); }\n";
-    Shader shader(vertex, whiteFragment);
+                               "uniform sampler2D uTex;\nout vec4 vColor;\nvoid main() {\n"
+                               "    vColor = texture(uTex, aPos.xy);\n"
+                               "    gl_Position = uBones[63] * vec4(aPos, 1.0);\n}\n";
+    const std::string fragment = "#version 330 core\nin vec4 vColor;\nuniform sampler2D uTex;\nout vec4 fragColor;\n"
+                                 "void main() { fragColor = vColor + texture(uTex, vec2(0.5)); }\n";
+    Shader shader(vertex, fragment);
     ASSERT_TRUE(shader.hasUniform("uBones"));
     EXPECT_GE(shader.getUniformLocation("uBones"), 0);
     EXPECT_EQ(shader.getUniformLocation("uBones"), glGetUniformLocation(shader.program, "uBones"));
     ASSERT_TRUE(shader.hasUniform("uIgnored"));
     EXPECT_EQ(shader.getUniformLocation("uIgnored"), -1);
-}
-
-TEST_F(ShaderGLTest, SamplerInBothStagesIsOneSamplerWithTwoLocations)
-{
-    const std::string vertex = "#version 330 core\nin vec3 aPos;\nuniform sampler2D uTex;\nout vec4 vColor;\n"
-                               "void main() { vColor = texture(uTex, aPos.xy); gl_Position = vec4(aPos, 1.0); }\n";
-    const std::string fragment = "#version 330 core\nin vec4 vColor;\nuniform sampler2D uTex;\nout vec4 fragColor;\n"
-                                 "void main() { fragColor = vColor + texture(uTex, vec2(0.5)); }\n";
-    Shader shader(vertex, fragment);
     EXPECT_EQ(shader.samplers.size(), 1u);
     ASSERT_EQ(shader.samplerLocations.size(), 2u);
     EXPECT_EQ(shader.samplerLocations[0], shader.samplerLocations[1]);
@@ -91,7 +86,7 @@ using ShaderGLDeathTest = GLTesting::GLDeathTest;
 
 TEST_F(ShaderGLDeathTest, LocationOfUndeclaredUniformIsAProgrammingError)
 {
-    Shader shader(GLTesting::standardVertexSource(), whiteFragment);
+    Shader shader(GLTesting::standardVertexSource(), colourFragmentSource());
     EXPECT_DEATH(shader.getUniformLocation("uNotThere"), "Assertion failed: hasUniform\\(uniform\\) == true ");
 }
 

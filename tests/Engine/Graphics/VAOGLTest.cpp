@@ -65,9 +65,7 @@ TEST_F(VAOGLTest, SkinnedBoneIdsReachTheShaderAsIntegers)
     vao.setBuffer(1, std::vector<glm::vec3>(3, glm::vec3(0, 0, 1)));
     vao.setBuffer(2, std::make_unique<float[]>(6), 6);
     auto ids = std::make_unique<uint32_t[]>(12);
-    for (int i = 0; i < 12; ++i) {
-        ids[i] = 10 * (i % 4 + 1);
-    }
+    for (int i = 0; i < 12; ++i) ids[i] = 10 * (i % 4 + 1);
     vao.setBuffer(3, std::move(ids), 12);
     vao.setBuffer(4, std::make_unique<float[]>(12), 12);
     vao.upload();

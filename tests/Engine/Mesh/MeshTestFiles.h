@@ -68,9 +68,7 @@ inline MeshData skinnedSample()
     for (int b = 0; b < 3; ++b) {
         Engine::GFX::Mesh::MeshFileBone bone;
         bone.name = names[b];
-        for (int i = 0; i < 16; ++i) {
-            bone.offset[i / 4][i % 4] = static_cast<float>(b * 16 + i) * 0.5f - 3.0f;
-        }
+        for (int i = 0; i < 16; ++i) bone.offset[i / 4][i % 4] = static_cast<float>(b * 16 + i) * 0.5f - 3.0f;
         mesh.bones.push_back(bone);
     }
     return mesh;
