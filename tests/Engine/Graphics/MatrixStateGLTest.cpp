@@ -43,31 +43,25 @@ protected:
     const glm::mat4 model = glm::translate(glm::mat4(1.0f), glm::vec3(4.0f, 5.0f, 6.0f));
 };
 
-TEST_F(MatrixStateGLTest, UseMakesTheProgramCurrentAndSetModelUploadsTheMatrices)
-{
-    Shader shader(allMatricesVertex, worldFragment);
-    matrices.use(&shader);
-    GLint current = 0;
-    glGetIntegerv(GL_CURRENT_PROGRAM, &current);
-    EXPECT_EQ(static_cast<GLuint>(current), shader.program);
-    EXPECT_EQ(readMatrix(shader, "uProjectionMatrix"), glm::mat4(0.0f));
-    EXPECT_EQ(readMatrix(shader, "uModelViewMatrix"), glm::mat4(0.0f));
-
-    matrices.setModel(model);
-    EXPECT_EQ(matrices.modelView, matrices.view * model);
-    EXPECT_EQ(readMatrix(shader, "uModelViewMatrix"), matrices.view * model);
-    EXPECT_EQ(readMatrix(shader, "uProjectionMatrix"), matrices.projection);
-    EXPECT_EQ(readMatrix(shader, "uModelMatrix"), model);
-}
-
-TEST_F(MatrixStateGLTest, ProgramWithoutModelMatrixGetsOnlyTheOtherTwo)
+TEST_F(MatrixStateGLTest, UseMakesTheProgramCurrentAndSetModelUploadsWhatTheCurrentProgramDeclares)
 {
     Shader withModel(allMatricesVertex, worldFragment);
     Shader withoutModel(noModelVertex, worldFragment);
-    matrices.use(withModel);
+    matrices.use(&withModel);
+    GLint current = 0;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &current);
+    EXPECT_EQ(static_cast<GLuint>(current), withModel.program);
+    EXPECT_EQ(readMatrix(withModel, "uProjectionMatrix"), glm::mat4(0.0f));
+    EXPECT_EQ(readMatrix(withModel, "uModelViewMatrix"), glm::mat4(0.0f));
+
+    matrices.setModel(model);
+    EXPECT_EQ(matrices.modelView, matrices.view * model);
+    EXPECT_EQ(readMatrix(withModel, "uModelViewMatrix"), matrices.view * model);
+    EXPECT_EQ(readMatrix(withModel, "uProjectionMatrix"), matrices.projection);
+    EXPECT_EQ(readMatrix(withModel, "uModelMatrix"), model);
+
     matrices.use(withoutModel);
     matrices.setModel(model);
-
     EXPECT_FALSE(matrices.hasModel);
     EXPECT_EQ(readMatrix(withoutModel, "uModelViewMatrix"), matrices.view * model);
     EXPECT_EQ(readMatrix(withoutModel, "uProjectionMatrix"), matrices.projection);
