@@ -11,7 +11,7 @@
 
 #include "Engine/Core/DataFileError.h"
 #include "Engine/Mesh/MeshFile.h"
-#include "tests/Game/UI/GLContext.h"
+#include "tests/Engine/Graphics/GLTestContext.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 
 // Runs each test in a fresh copy of the run folder's data, so a test can
 // remove or spoil one file and load the whole set from there.
-class ResourcesDataTest : public GameGLTesting::GLTest {
+class ResourcesDataTest : public GLTesting::GLTest {
 protected:
     void SetUp() override
     {
@@ -60,7 +60,8 @@ protected:
         }
         testing::internal::GetCapturedStdout();
         // A load stopped half-way may leave the GL state of its last step behind.
-        GameGLTesting::drainGLErrors();
+        while (glGetError() != GL_NO_ERROR) {
+        }
         return message;
     }
 

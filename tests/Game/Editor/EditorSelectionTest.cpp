@@ -32,15 +32,20 @@ protected:
     uint32_t c = 0;
 };
 
-TEST_F(EditorSelectionTest, APlainClickOnABlockSelectsItWithAnOverlayOverIt)
+TEST_F(EditorSelectionTest, APlainClickSelectsExactlyThatBlockWithAnOverlayOverIt)
 {
     clickAt(positionOf(a));
+    clickAt(positionOf(b), true);
+    const std::vector<uint32_t> oldOverlays{overlayOf(a), overlayOf(b)};
+    clickAt(positionOf(c));
 
-    ASSERT_EQ(selectedBlocks(), std::vector<uint32_t>{a});
-    const uint32_t overlay = overlayOf(a);
-    EXPECT_EQ(editor.selectionProxies.at(overlay), a);
+    ASSERT_EQ(selectedBlocks(), std::vector<uint32_t>{c});
+    for (const uint32_t old : oldOverlays) EXPECT_FALSE(world.isAlive(old));
+    const uint32_t overlay = overlayOf(c);
+    ASSERT_EQ(editor.selectionProxies.size(), 1u);
+    EXPECT_EQ(editor.selectionProxies.at(overlay), c);
     ASSERT_TRUE(world.isAlive(overlay));
-    const TransformComponent& blockTransform = world.getComponent<TransformComponent>(a);
+    const TransformComponent& blockTransform = world.getComponent<TransformComponent>(c);
     const TransformComponent& overlayTransform = world.getComponent<TransformComponent>(overlay);
     EXPECT_EQ(overlayTransform.position, blockTransform.position);
     EXPECT_EQ(overlayTransform.scale, blockTransform.scale);
@@ -52,37 +57,15 @@ TEST_F(EditorSelectionTest, APlainClickOnABlockSelectsItWithAnOverlayOverIt)
     EXPECT_FALSE(world.hasComponent<PhysicsRigidBodyComponent>(overlay));
 }
 
-TEST_F(EditorSelectionTest, ClickingEmptySpaceClearsTheSelectionOnlyWithoutShift)
-{
-    clickAt(positionOf(a));
-    clickAt(positionOf(b), true);
-    const uint32_t overlayA = overlayOf(a);
-    const uint32_t overlayB = overlayOf(b);
-
-    clickAt(emptySpace, true);
-    EXPECT_EQ(selectedBlocks(), (std::vector<uint32_t>{a, b}));
-    EXPECT_EQ(overlayOf(a), overlayA);
-    EXPECT_TRUE(world.isAlive(overlayA));
-
-    clickAt(emptySpace);
-    EXPECT_TRUE(editor.selection.empty());
-    EXPECT_TRUE(editor.selectionProxies.empty());
-    EXPECT_FALSE(world.isAlive(overlayA));
-    EXPECT_FALSE(world.isAlive(overlayB));
-    EXPECT_EQ(editor.gizmoPosition, (positionOf(a) + positionOf(b)) / 2.0f);
-}
-
-TEST_F(EditorSelectionTest, ShiftClickTogglesABlockAndMovesTheGizmoToTheMeanPosition)
+TEST_F(EditorSelectionTest, ShiftClickTogglesABlockMovingTheGizmoToTheMeanAndOnlyAPlainClickInEmptySpaceClears)
 {
     clickAt(positionOf(a));
     const uint32_t overlayA = overlayOf(a);
     EXPECT_EQ(editor.gizmoPosition, positionOf(a));
-
     clickAt(positionOf(b), true);
     clickAt(positionOf(c), true);
     EXPECT_EQ(selectedBlocks(), (std::vector<uint32_t>{a, b, c}));
     EXPECT_EQ(overlayOf(a), overlayA);
-    EXPECT_EQ(editor.selectionProxies.size(), 3u);
     EXPECT_EQ(editor.gizmoPosition, (positionOf(a) + positionOf(b) + positionOf(c)) / 3.0f);
 
     const uint32_t overlayB = overlayOf(b);
@@ -92,22 +75,15 @@ TEST_F(EditorSelectionTest, ShiftClickTogglesABlockAndMovesTheGizmoToTheMeanPosi
     EXPECT_FALSE(world.isAlive(overlayA));
     EXPECT_TRUE(world.isAlive(overlayB));
     EXPECT_EQ(editor.gizmoPosition, (positionOf(b) + positionOf(c)) / 2.0f);
-}
 
-TEST_F(EditorSelectionTest, APlainClickOnABlockLeavesExactlyThatBlockSelected)
-{
-    clickAt(positionOf(a));
-    clickAt(positionOf(b), true);
-    clickAt(positionOf(c), true);
-    const std::vector<uint32_t> oldOverlays{overlayOf(a), overlayOf(b), overlayOf(c)};
-
-    clickAt(positionOf(b));
-
-    EXPECT_EQ(selectedBlocks(), std::vector<uint32_t>{b});
-    ASSERT_EQ(editor.selectionProxies.size(), 1u);
-    EXPECT_EQ(editor.selectionProxies.begin()->second, b);
-    EXPECT_TRUE(world.isAlive(overlayOf(b)));
-    for (const uint32_t overlay : oldOverlays) EXPECT_FALSE(world.isAlive(overlay));
+    clickAt(emptySpace, true);
+    EXPECT_EQ(selectedBlocks(), (std::vector<uint32_t>{b, c}));
+    EXPECT_EQ(overlayOf(b), overlayB);
+    clickAt(emptySpace);
+    EXPECT_TRUE(editor.selection.empty());
+    EXPECT_TRUE(editor.selectionProxies.empty());
+    EXPECT_FALSE(world.isAlive(overlayB));
+    EXPECT_EQ(editor.gizmoPosition, (positionOf(b) + positionOf(c)) / 2.0f) << "the gizmo stays where it was";
 }
 
 TEST_F(EditorSelectionTest, HoldingTheButtonPicksOnlyWhenItGoesDown)

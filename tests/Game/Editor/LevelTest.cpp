@@ -57,9 +57,10 @@ TEST(LevelLayout, OneHundredFiftyRandomBlocksThenTheSixFixedOnes)
     }
 }
 
-TEST(LevelLayout, RandomBlocksStayWithinTheirRanges)
+TEST(LevelLayout, RandomBlocksStayWithinTheirRangesAndRepeatOnEveryRun)
 {
     const std::vector<BlockPlacement> blocks = levelBlockPlacements();
+    const std::vector<BlockPlacement> again = levelBlockPlacements();
     const glm::vec3 lowest(-30.0f, -30.0f, 0.0f);
     const glm::vec3 highest(30.0f);
     for (size_t i = 0; i < randomBlocks; ++i) {
@@ -68,6 +69,8 @@ TEST(LevelLayout, RandomBlocksStayWithinTheirRanges)
         EXPECT_TRUE(glm::all(glm::lessThanEqual(block.size, glm::vec3(10.0f)))) << i;
         EXPECT_TRUE(glm::all(glm::greaterThanEqual(block.position, lowest))) << i;
         EXPECT_TRUE(glm::all(glm::lessThanEqual(block.position, highest))) << i;
+        EXPECT_EQ(block.position, again[i].position) << i;
+        EXPECT_EQ(block.size, again[i].size) << i;
     }
 }
 

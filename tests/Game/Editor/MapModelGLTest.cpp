@@ -65,16 +65,6 @@ TEST_F(MapModelTest, ARebuildHoldsEveryBlockLeftWithATransformAndNoModelWithoutO
     EXPECT_EQ(map.mergedModel, nullptr);
 }
 
-TEST_F(MapModelTest, TheStepRebuildsOnTheSecondStepAfterTheRequest)
-{
-    addBlock(glm::vec3(0.0f));
-    Game::requestMapRebuild(map);
-    Game::stepMapRebuild(map, world, pool);
-    EXPECT_EQ(map.mergedModel, nullptr);
-    Game::stepMapRebuild(map, world, pool);
-    EXPECT_NE(map.mergedModel, nullptr);
-}
-
 TEST_F(MapModelTest, EachTopFaceShowsItsOwnColourIdToThePickingProgram)
 {
     addBlock(glm::vec3(-0.5f, 0.0f, 0.0f));

@@ -1,9 +1,10 @@
 // The 2D overlay programs, blended with premultiplied alpha, and the editor
 // gizmo's visible and picking programs.
 
+#include <algorithm>
+
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
-
 
 #include "ShaderGLFixture.h"
 
@@ -109,14 +110,10 @@ TEST_F(GizmoTest, VisibleHandleIsFlatColoured)
     glUniform4f(uniform("shaderEditorAxis", "uColor"), 0.2f, 0.6f, 1.0f, 1.0f);
     makeSphere(0.5f)->draw();
 
-    size_t drawn = 0;
-    for (const Rgba& pixel : scene.pixels(0)) {
-        if (pixel != Rgba(0, 0, 0, 0)) {
-            EXPECT_EQ(pixel, Rgba(51, 153, 255, 255));
-            ++drawn;
-        }
-    }
-    EXPECT_GT(drawn, 0u);
+    const std::vector<Rgba> pixels = scene.pixels(0);
+    const auto drawn = std::count_if(pixels.begin(), pixels.end(), [](Rgba p) { return p != Rgba(0, 0, 0, 0); });
+    EXPECT_GT(drawn, 0);
+    EXPECT_EQ(std::count(pixels.begin(), pixels.end(), Rgba(51, 153, 255, 255)), drawn);
 }
 
 } // namespace

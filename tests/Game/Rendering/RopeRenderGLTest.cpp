@@ -16,6 +16,16 @@ constexpr Mask allOn{GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE};
 constexpr Mask allOff{GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE};
 constexpr Mask alphaOnly{GL_FALSE, GL_FALSE, GL_FALSE, GL_TRUE};
 
+// Masks of both colour targets, depth writes and the blend factors (blending on).
+void expectState(const DrawState& state, Mask colour, Mask outline, GLboolean depth, GLint source, GLint destination)
+{
+    EXPECT_EQ(state.colourMask0, colour);
+    EXPECT_EQ(state.colourMask1, outline);
+    EXPECT_EQ(state.depthMask, depth);
+    EXPECT_EQ(state.blendSource, source);
+    EXPECT_EQ(state.blendDestination, destination);
+}
+
 class RopeRenderTest : public GLTesting::GLTest {
 protected:
     void SetUp() override
@@ -72,24 +82,13 @@ TEST_F(RopeRenderTest, TheRopeFromTheBlendedPositionIsDrawnInColourThenIntoTheOu
 
     ASSERT_EQ(rope.draws.size(), 2u);
     const glm::mat4 expected = *RopeGeometry::ropeModelMatrix(glm::vec3(1.0f, 0.0f, 0.0f), hookPoint);
-    const DrawState& first = rope.draws[0];
-    EXPECT_EQ(first.model, expected);
-    EXPECT_EQ(first.colourMask0, allOn);
-    EXPECT_EQ(first.colourMask1, allOff);
-    EXPECT_EQ(first.depthMask, GL_FALSE);
-    EXPECT_EQ(first.blend, GL_TRUE);
-    EXPECT_EQ(first.blendSource, GL_SRC_ALPHA);
-    EXPECT_EQ(first.blendDestination, GL_ONE_MINUS_SRC_ALPHA);
-    EXPECT_EQ(first.cullMode, GL_FRONT);
-
-    const DrawState& second = rope.draws[1];
-    EXPECT_EQ(second.model, expected);
-    EXPECT_EQ(second.colourMask0, allOff);
-    EXPECT_EQ(second.colourMask1, alphaOnly);
-    EXPECT_EQ(second.depthMask, GL_TRUE);
-    EXPECT_EQ(second.blend, GL_TRUE);
-    EXPECT_EQ(second.blendSource, GL_ZERO);
-    EXPECT_EQ(second.blendDestination, GL_ZERO);
+    for (const DrawState& draw : rope.draws) {
+        EXPECT_EQ(draw.model, expected);
+        EXPECT_EQ(draw.blend, GL_TRUE);
+    }
+    expectState(rope.draws[0], allOn, allOff, GL_FALSE, GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    EXPECT_EQ(rope.draws[0].cullMode, GL_FRONT);
+    expectState(rope.draws[1], allOff, alphaOnly, GL_TRUE, GL_ZERO, GL_ZERO);
 }
 
 TEST_F(RopeRenderTest, DrawingTheRopeRestoresMasksCullingAndBlending)
@@ -102,14 +101,10 @@ TEST_F(RopeRenderTest, DrawingTheRopeRestoresMasksCullingAndBlending)
 
     ASSERT_EQ(rope.draws.size(), 2u);
     const DrawState after = DrawState::current(matrices);
-    EXPECT_EQ(after.colourMask0, allOn);
-    EXPECT_EQ(after.colourMask1, allOn);
-    EXPECT_EQ(after.depthMask, GL_TRUE);
+    expectState(after, allOn, allOn, GL_TRUE, GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     EXPECT_EQ(after.cullFace, GL_TRUE);
     EXPECT_EQ(after.cullMode, GL_BACK);
     EXPECT_EQ(after.blend, GL_FALSE);
-    EXPECT_EQ(after.blendSource, GL_SRC_ALPHA);
-    EXPECT_EQ(after.blendDestination, GL_ONE_MINUS_SRC_ALPHA);
 }
 
 } // namespace

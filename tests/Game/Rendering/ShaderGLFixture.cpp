@@ -24,18 +24,6 @@ namespace {
 
 constexpr float byteScale = 255.0f;
 
-std::unique_ptr<float[]> flatten(const std::vector<float>& values)
-{
-    auto data = std::make_unique<float[]>(values.size());
-    std::copy(values.begin(), values.end(), data.get());
-    return data;
-}
-
-void setFloats(Engine::GFX::VAO& vao, uint32_t index, const std::vector<float>& values)
-{
-    vao.setBuffer(index, flatten(values), static_cast<uint32_t>(values.size()));
-}
-
 Engine::GFX::Mesh::MeshBuilder quadBuilder(glm::vec2 lowerLeft, glm::vec2 upperRight,
                                            glm::vec2 repeat = glm::vec2(1.0f))
 {
@@ -187,23 +175,22 @@ std::unique_ptr<Engine::GFX::VAO> makeSkinnedQuad(glm::vec2 lowerLeft, glm::vec2
                                                   float boneWeight)
 {
     const Engine::GFX::Mesh::MeshBuilder builder = quadBuilder(lowerLeft, upperRight);
-    const size_t count = builder.vertexCount();
-    std::vector<float> texcoords;
-    std::vector<float> weights;
+    const auto count = static_cast<uint32_t>(builder.vertexCount());
+    auto texcoords = std::make_unique<float[]>(count * 2);
+    auto weights = std::make_unique<float[]>(count * 4);
     auto boneIds = std::make_unique<uint32_t[]>(count * 4);
-    for (size_t i = 0; i < count; ++i) {
-        texcoords.insert(texcoords.end(), {builder.texcoords[i].x, builder.texcoords[i].y});
-        weights.insert(weights.end(), {boneWeight, 0.0f, 0.0f, 0.0f});
-        for (size_t k = 0; k < 4; ++k) {
-            boneIds[i * 4 + k] = boneId;
-        }
+    for (uint32_t i = 0; i < count; ++i) {
+        texcoords[i * 2] = builder.texcoords[i].x;
+        texcoords[i * 2 + 1] = builder.texcoords[i].y;
+        weights[i * 4] = boneWeight;
+        std::fill_n(&boneIds[i * 4], 4, boneId);
     }
     auto vao = std::make_unique<Engine::GFX::VAO>(Engine::GFX::skinnedLayout);
     vao->setBuffer(0, builder.positions);
     vao->setBuffer(1, builder.normals);
-    setFloats(*vao, 2, texcoords);
-    vao->setBuffer(3, std::move(boneIds), static_cast<uint32_t>(count * 4));
-    setFloats(*vao, 4, weights);
+    vao->setBuffer(2, std::move(texcoords), count * 2);
+    vao->setBuffer(3, std::move(boneIds), count * 4);
+    vao->setBuffer(4, std::move(weights), count * 4);
     vao->upload();
     return vao;
 }

@@ -63,7 +63,7 @@ TEST(CameraSetUpDeathTest, PerspectiveRejectsAnEmptyViewport)
     EXPECT_DEATH(camera.setPerspective(60.0f, 0.0f, 480.0f, 0.1f, 100.0f), "width > 0\\.0f");
 }
 
-TEST(CameraCopy, DirectionCopyStoresTheUnitViewingDirectionInCenter)
+TEST(CameraCopy, DirectionCopyStoresTheUnitViewingDirectionInCenterAsTheComponentsCamerasDo)
 {
     const Camera source = lookingCamera(glm::vec3(1.0f, 1.0f, 5.0f), glm::vec3(4.0f, 5.0f, 5.0f));
     const Camera copy = Camera::directionCopy(source);
@@ -74,11 +74,9 @@ TEST(CameraCopy, DirectionCopyStoresTheUnitViewingDirectionInCenter)
 
     // A camera whose eye is its look-at point has no direction: zero, not NaN.
     EXPECT_TRUE(vectorsNear(glm::vec3(0.0f), Camera::directionCopy(lookingCamera(glm::vec3(2.0f), glm::vec3(2.0f))).center));
-}
 
-TEST(CameraComponentConstruction, AllThreeCamerasHoldTheViewingDirection)
-{
-    // From the origin the direction copy of a direction is that direction again.
+    // A camera component holds the direction in all three of its cameras;
+    // from the origin the direction copy of a direction is that direction again.
     const CameraComponent component(lookingCamera(glm::vec3(0.0f), glm::vec3(0.0f, 3.0f, 4.0f)));
     for (const Camera* camera : {&component.camera, &component.previousCamera, &component.initialCamera}) {
         EXPECT_TRUE(vectorsNear(glm::vec3(0.0f, 0.6f, 0.8f), camera->center));

@@ -65,8 +65,8 @@ protected:
 
     const Camera& drawnAt(uint32_t entity, float alpha)
     {
-        system<CameraDeltaSystem>().run(alpha);
-        system<CameraModificationDeltaSystem>().run(alpha);
+        world.getSystem<CameraDeltaSystem>().run(alpha);
+        world.getSystem<CameraModificationDeltaSystem>().run(alpha);
         return world.getComponent<CameraComponent>(entity).camera;
     }
 

@@ -9,10 +9,10 @@
 
 #include <glm/glm.hpp>
 #include <glm/gtc/quaternion.hpp>
+#include <glm/gtx/string_cast.hpp>
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdint>
 
 // A world with the scene's component types registered, for driving the scene
@@ -31,30 +31,22 @@ protected:
         world.registerComponent<CameraComponent>();
     }
 
-    template <class S>
-    S& system()
-    {
-        return world.getSystem<S>();
-    }
-
     Engine::ECS::EntityManager world;
 };
 
-inline ::testing::AssertionResult vectorsNear(const glm::vec3& expected, const glm::vec3& actual, float tolerance = 1e-5f)
+inline ::testing::AssertionResult vectorsNear(const glm::vec3& expected, const glm::vec3& actual)
 {
-    if (glm::length(expected - actual) <= tolerance) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "expected (" << expected.x << ", " << expected.y << ", " << expected.z
-                                         << ") but got (" << actual.x << ", " << actual.y << ", " << actual.z << ")";
+    if (glm::length(expected - actual) <= 1e-5f) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "expected " << glm::to_string(expected) << " but got "
+                                         << glm::to_string(actual);
 }
 
-inline ::testing::AssertionResult matricesNear(const glm::mat4& expected, const glm::mat4& actual, float tolerance = 1e-5f)
+inline ::testing::AssertionResult matricesNear(const glm::mat4& expected, const glm::mat4& actual)
 {
     for (int column = 0; column < 4; ++column) {
-        for (int row = 0; row < 4; ++row) {
-            if (std::abs(expected[column][row] - actual[column][row]) > tolerance) {
-                return ::testing::AssertionFailure() << "element [" << column << "][" << row << "] expected "
-                                                     << expected[column][row] << " but got " << actual[column][row];
-            }
+        if (glm::length(expected[column] - actual[column]) > 1e-5f) {
+            return ::testing::AssertionFailure() << "expected " << glm::to_string(expected) << " but got "
+                                                 << glm::to_string(actual);
         }
     }
     return ::testing::AssertionSuccess();

@@ -42,38 +42,33 @@ protected:
         camera.up = glm::vec3(0.0f, 0.0f, 1.0f);
         camera.view = glm::lookAt(camera.position, camera.center, camera.up);
 
-        system<TransformStateCopySystem>().run(0.0f);
-        system<CameraModificationStateCopySystem>().run(0.0f);
-        system<CameraStateCopySystem>().run(0.0f);
+        world.getSystem<TransformStateCopySystem>().run(0.0f);
+        world.getSystem<CameraModificationStateCopySystem>().run(0.0f);
+        world.getSystem<CameraStateCopySystem>().run(0.0f);
     }
 
     const uint32_t entity = world.createEntity();
 };
 
-TEST_F(StateCopy, TheCopiedTransformIsDrawnAtFactorZeroWhateverTheStepDoesNext)
+// The copy is the start of the step: drawing at factor zero shows it, and the
+// previous camera holds the viewing direction, not the look-at point.
+TEST_F(StateCopy, TransformAnglesAndCameraBecomeTheStartOfStep)
 {
     TransformComponent& transform = world.getComponent<TransformComponent>(entity);
     const glm::mat4 atCopy = glm::translate(glm::mat4(1.0f), transform.position) * glm::mat4_cast(transform.rotation) *
                              glm::scale(glm::mat4(1.0f), transform.scale);
     transform.position = glm::vec3(9.0f);
-    system<TransformMatrixRefreshSystem>().run(0.0f);
+    world.getSystem<TransformMatrixRefreshSystem>().run(0.0f);
     EXPECT_TRUE(matricesNear(atCopy, transform.modelMatrix));
-}
 
-TEST_F(StateCopy, CameraAnglesAndOffsetBecomeTheStartOfStep)
-{
     const CameraModificationComponent& copied = world.getComponent<CameraModificationComponent>(entity);
     EXPECT_TRUE(vectorsNear(glm::vec3(0.0f, 0.0f, 1.7f), copied.previousOffset));
     EXPECT_EQ(glm::vec3(30.0f, -10.0f, 5.0f), glm::vec3(copied.previousYaw, copied.previousPitch, copied.previousRoll));
-}
 
-TEST_F(StateCopy, PreviousCameraHoldsTheViewingDirectionNotTheLookAtPoint)
-{
     const CameraComponent& cameras = world.getComponent<CameraComponent>(entity);
     EXPECT_TRUE(vectorsNear(glm::vec3(0.0f, 1.0f, 0.0f), cameras.previousCamera.center));
     EXPECT_TRUE(vectorsNear(cameras.camera.position, cameras.previousCamera.position));
     EXPECT_TRUE(matricesNear(cameras.camera.view, cameras.previousCamera.view));
-    EXPECT_TRUE(matricesNear(cameras.camera.projection, cameras.previousCamera.projection));
     EXPECT_TRUE(vectorsNear(glm::vec3(10.0f, 5.0f, 2.0f), cameras.camera.center)) << "the current camera keeps its point";
 }
 

@@ -32,24 +32,21 @@ protected:
 
     glm::mat4 drawnAt(float alpha)
     {
-        system<TransformMatrixRefreshSystem>().run(alpha);
+        world.getSystem<TransformMatrixRefreshSystem>().run(alpha);
         return world.getComponent<TransformComponent>(entity).modelMatrix;
     }
 
     uint32_t entity = 0;
 };
 
-TEST_F(TransformMatrixRefresh, FactorsZeroAndOneDrawThePreviousAndTheCurrentState)
+TEST_F(TransformMatrixRefresh, FactorsZeroAndOneDrawThePreviousAndCurrentStateAndPositionAndScaleBlendLinearly)
 {
     const glm::mat4 previous = glm::scale(glm::translate(glm::mat4(1.0f), glm::vec3(1.0f, 2.0f, 3.0f)), glm::vec3(2.0f));
     EXPECT_TRUE(matricesNear(previous, drawnAt(0.0f)));
     const glm::mat4 current = glm::translate(glm::mat4(1.0f), glm::vec3(5.0f, 6.0f, 7.0f)) *
                               glm::mat4_cast(glm::angleAxis(glm::radians(90.0f), zAxis));
     EXPECT_TRUE(matricesNear(current, drawnAt(1.0f)));
-}
 
-TEST_F(TransformMatrixRefresh, PositionAndScaleBlendLinearly)
-{
     const glm::mat4 model = drawnAt(0.25f);
     EXPECT_TRUE(vectorsNear(glm::vec3(2.0f, 3.0f, 4.0f), glm::vec3(model[3])));
     // Both rotations turn about z, so the z column holds the blended scale

@@ -2,25 +2,14 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-using UI::menuButtonCorner;
-
-const glm::ivec2 window(1280, 720);
-
-TEST(MenuLayout, MainMenuRowsStepDownFromTheCentre)
+// Rows step down from the centre; each half is rounded down on its own
+// (640 - 127 and 360 - 31, not half of the 1025 and 657 free pixels).
+TEST(MenuLayout, MainMenuRowsStepDownFromTheCentreRoundingEachHalfDown)
 {
-    const glm::ivec2 button(256, 64);
-    EXPECT_EQ(menuButtonCorner(window, button, 0), glm::ivec2(512, 328));
-    EXPECT_EQ(menuButtonCorner(window, button, 1), glm::ivec2(512, 264));
-    EXPECT_EQ(menuButtonCorner(window, button, 2), glm::ivec2(512, 200));
-    EXPECT_EQ(menuButtonCorner(window, button, 3), glm::ivec2(512, 136));
+    const struct { glm::ivec2 button; int row; glm::ivec2 corner; } rows[] = {
+        {{256, 64}, 0, {512, 328}}, {{256, 64}, 1, {512, 264}}, {{256, 64}, 3, {512, 136}}, {{255, 63}, 0, {513, 329}},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(UI::menuButtonCorner(glm::ivec2(1280, 720), row.button, row.row), row.corner) << row.row;
+    }
 }
-
-TEST(MenuLayout, EachHalfIsRoundedDownOnItsOwn)
-{
-    // 640 - 127 and 360 - 31, not half of the 1025 and 657 free pixels.
-    EXPECT_EQ(menuButtonCorner(window, glm::ivec2(255, 63), 0), glm::ivec2(513, 329));
-}
-
-} // namespace

@@ -34,13 +34,10 @@ protected:
     int clicks = 0;
 };
 
-TEST_F(UiClickSystemTest, EdgesAreInsideAndAClickFiresOnceOnReleaseInside)
+// Where the pointer counts as inside is the click rule's; here the system
+// applies it over update steps.
+TEST_F(UiClickSystemTest, AClickFiresOnceOnReleaseInsideAfterAPressInside)
 {
-    step(356, 264, false);
-    EXPECT_EQ(state(element), UIclickableComponent::hovered);
-    step(357, 264, false);
-    EXPECT_EQ(state(element), UIclickableComponent::idle);
-
     step(20, 20, true);
     step(150, 230, true);
     EXPECT_EQ(clicks, 0);
@@ -98,7 +95,6 @@ TEST_F(UiClickSystemTest, ElementWithoutAClickBehaviourIsNotClicked)
     step(10, 10, true);
     step(10, 10, false);
     EXPECT_EQ(clicks, 0);
-    EXPECT_FALSE(world->hasComponent<UIclickableComponent>(plain));
 }
 
 TEST_F(UiClickSystemTest, ClickThatDestroysItsOwnElementKeepsItReadableUntilRefresh)

@@ -12,7 +12,7 @@ namespace UiTesting {
 
 Game::GameResources& sharedResources()
 {
-    GameGLTesting::ensureContext();
+    GLTesting::ensureContext();
     static const std::unique_ptr<Game::GameResources> resources = [] {
         testing::internal::CaptureStdout();
         auto loaded = std::make_unique<Game::GameResources>(1280, 720);

@@ -15,7 +15,7 @@
 #include "Game/Controller/RenderTarget.h"
 #include "Game/UI/UIComponents.h"
 #include "Game/UI/UiLayer.h"
-#include "tests/Game/UI/GLContext.h"
+#include "tests/Engine/Graphics/GLTestContext.h"
 
 namespace UiTesting {
 
@@ -29,7 +29,7 @@ std::unique_ptr<Engine::GFX::Texture2D> makeSolidTexture(Rgba colour);
 
 // A world with the interface set up as the game does it, an engine record
 // with a mouse and a matrix state, and the shared resource set.
-class UiWorldTest : public GameGLTesting::GLTest {
+class UiWorldTest : public GLTesting::GLTest {
 protected:
     static constexpr int32_t windowHeight = 720;
 
