@@ -51,13 +51,4 @@ TEST(ResourceCameras, DefaultCameraLooksAtTheOriginWith110DegreesAndItsClipPlane
     EXPECT_NEAR(square.projection[0][0] / camera.projection[0][0], width / height, 1e-4f);
 }
 
-TEST(ResourceCameras, SecondCameraLooksAlongPlusYWithZUp)
-{
-    const Camera camera = Game::makeSecondCamera(width, height);
-    EXPECT_FLOAT_EQ(camera.fov, 45.0f);
-    expectOnScreenAt(project(camera, glm::vec3(0.0f, 10.0f, 0.0f)), glm::vec2(0.0f));
-    EXPECT_GT(project(camera, glm::vec3(0.0f, 10.0f, 1.0f)).y, 0.0f);
-    EXPECT_NEAR(project(camera, glm::vec3(0.0f, 200.0f, 0.0f)).z, 1.0f, 1e-3f);
-}
-
 } // namespace

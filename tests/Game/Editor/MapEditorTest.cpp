@@ -61,7 +61,7 @@ TEST_F(MapEditorTest, ThePickingTargetIsReadUnderTheMouseInWindowCoordinatesFrom
     EXPECT_EQ(pickingReads, std::vector<glm::ivec2>{glm::ivec2(100, windowHeight - 30)});
 }
 
-TEST_F(MapEditorTest, TheHandleUnderTheMouseIsHighlightedAndTheOthersShowTheirOwnColour)
+TEST_F(MapEditorTest, TheHandleUnderTheMouseIsHighlightedAndTheOthersAndAnyOtherRedByteShowTheirOwnColour)
 {
     pickingRed = EditorState::yAxis;
     step();
@@ -74,6 +74,13 @@ TEST_F(MapEditorTest, TheHandleUnderTheMouseIsHighlightedAndTheOthersShowTheirOw
     step();
     EXPECT_EQ(editor.yColours.current, editor.yColours.base);
     EXPECT_EQ(editor.centreColours.current, editor.centreColours.highlight);
+
+    // A red byte that is no handle counts as no handle: a click picks a block.
+    pickingRed = 9;
+    clickAt(glm::vec3(0.0f));
+    EXPECT_EQ(editor.activeAxis, EditorState::noAxis);
+    EXPECT_EQ(editor.centreColours.current, editor.centreColours.base);
+    EXPECT_EQ(selectedBlocks(), std::vector<uint32_t>{block});
 }
 
 TEST_F(MapEditorTest, PressingOnAHandleRecordsItOnlyWhenTheButtonGoesDownAndDoesNotPick)
@@ -86,16 +93,6 @@ TEST_F(MapEditorTest, PressingOnAHandleRecordsItOnlyWhenTheButtonGoesDownAndDoes
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
     EXPECT_EQ(editor.activeAxis, EditorState::xAxis);
     EXPECT_TRUE(editor.selection.empty());
-}
-
-TEST_F(MapEditorTest, ARedByteThatIsNoHandleCountsAsNoHandle)
-{
-    pickingRed = 9;
-    clickAt(glm::vec3(0.0f));
-
-    EXPECT_EQ(editor.activeAxis, EditorState::noAxis);
-    EXPECT_EQ(editor.xColours.current, editor.xColours.base);
-    EXPECT_EQ(selectedBlocks(), std::vector<uint32_t>{block});
 }
 
 } // namespace

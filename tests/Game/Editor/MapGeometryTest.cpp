@@ -66,7 +66,7 @@ TEST_F(MapGeometryTest, EveryBlockGivesThirtySixVerticesAndSixFaceIdsTakenFromTh
     EXPECT_EQ(geometry.colorIds.front(), glm::vec3(0.0f, 0.0f, 1.0f / 255.0f));
 }
 
-TEST_F(MapGeometryTest, TheVerticesAreTheCornersOfTheTurnedScaledBlock)
+TEST_F(MapGeometryTest, TheVerticesAreTheCornersOfTheTurnedScaledBlockAndTheTopTextureSpansItsWidthAndDepth)
 {
     const glm::vec3 position(3.0f, -2.0f, 7.0f);
     const glm::vec3 size(2.0f, 4.0f, 0.5f);
@@ -81,12 +81,7 @@ TEST_F(MapGeometryTest, TheVerticesAreTheCornersOfTheTurnedScaledBlock)
         const glm::vec3 local(toBlock * glm::vec4(vertex, 1.0f));
         for (int axis = 0; axis < 3; ++axis) EXPECT_NEAR(std::abs(local[axis]), 0.5f, 1e-4f);
     }
-}
-
-TEST_F(MapGeometryTest, TheTopFaceTextureSpansTheBlocksWidthAndDepth)
-{
-    addBlock(glm::vec3(0.0f), glm::vec3(3.0f, 5.0f, 2.0f));
-    const MapGeometry geometry = assemble();
+    // The top face's texture spans the block's width and depth.
     const auto top = geometry.mesh.texcoords.begin();
     glm::vec2 lowest = *top;
     glm::vec2 highest = *top;
@@ -95,7 +90,7 @@ TEST_F(MapGeometryTest, TheTopFaceTextureSpansTheBlocksWidthAndDepth)
         highest = glm::max(highest, *texcoord);
     }
     EXPECT_EQ(lowest, glm::vec2(0.0f));
-    EXPECT_EQ(highest, glm::vec2(3.0f, 5.0f));
+    EXPECT_EQ(highest, glm::vec2(size));
 }
 
 TEST_F(MapGeometryTest, BlocksThatLostTheirTransformAreSkippedAndTakeNoIds)

@@ -36,7 +36,7 @@ protected:
     uint32_t far = 0;
 };
 
-TEST_F(RayCastTest, TheMaskDecidesWhichGroupsTheRaySees)
+TEST_F(RayCastTest, TheMaskDecidesWhichGroupsTheRaySeesAndTheRayGroupMustMeetTheirMasks)
 {
     const EcsClosestRayResultCallback unfiltered = castDown(all, all);
     EXPECT_EQ(unfiltered.hitEntity(), floor);
@@ -44,19 +44,15 @@ TEST_F(RayCastTest, TheMaskDecidesWhichGroupsTheRaySees)
     EXPECT_NEAR(unfiltered.hitNormal.z(), 1.0f, 1e-5f);
     EXPECT_FALSE(castDown(all, 0x10).hasHit());
     EXPECT_EQ(castDown(all, 0x10).hitEntity(), 0u);
-}
 
-TEST_F(RayCastTest, TheEditorRayPassesThroughTheFloorToTheFirstBlockBehindIt)
-{
+    // The editor's ray passes through the floor to the first block behind it.
     const EcsClosestRayResultCallback ray = castDown(all, GamePhysics::CollisionGroup::block);
     EXPECT_EQ(ray.hitEntity(), near);
     // The top face of a block turned 30 degrees about +Y, in world space
     // (Bullet's convex ray cast finds box normals to a few thousandths).
     EXPECT_NEAR(ray.hitNormal.distance(btVector3(0.5f, 0.0f, std::sqrt(3.0f) / 2.0f)), 0.0f, 5e-3f);
-}
 
-TEST_F(RayCastTest, TheRayGroupMustMeetTheObjectsMask)
-{
+    // The ray's group must meet the object's mask too.
     t.world.getComponent<PhysicsRigidBodyComponent>(near).getUserPointer()->mask = 2;
     EXPECT_EQ(castDown(1, GamePhysics::CollisionGroup::block).hitEntity(), far);
     EXPECT_EQ(castDown(2, GamePhysics::CollisionGroup::block).hitEntity(), near);

@@ -51,7 +51,7 @@ TEST_F(DebugDrawerTest, TheModeReadsWireframeWithBoxesWhateverWasSet)
     EXPECT_EQ(drawer.getDebugMode(), btIDebugDraw::DBG_DrawWireframe | btIDebugDraw::DBG_DrawAabb);
 }
 
-TEST_F(DebugDrawerTest, ALineUploadsPositionThenColourForBothEndsInTwentyFourByteVertices)
+TEST_F(DebugDrawerTest, ALineUploadsPositionThenColourForBothEndsInTwentyFourByteVerticesReplacingTheLastLine)
 {
     drawer.drawLine(btVector3(1.0f, 2.0f, 3.0f), btVector3(4.0f, 5.0f, 6.0f), btVector3(0.1f, 0.2f, 0.3f));
     const std::array<float, 12> expected{1.0f, 2.0f, 3.0f, 0.1f, 0.2f, 0.3f, 4.0f, 5.0f, 6.0f, 0.1f, 0.2f, 0.3f};
@@ -69,11 +69,8 @@ TEST_F(DebugDrawerTest, ALineUploadsPositionThenColourForBothEndsInTwentyFourByt
     glGetVertexAttribPointerv(1, GL_VERTEX_ATTRIB_ARRAY_POINTER, &colourOffset);
     EXPECT_EQ(reinterpret_cast<uintptr_t>(colourOffset), 12u);
     glBindVertexArray(0);
-}
 
-TEST_F(DebugDrawerTest, EachLineReplacesTheSharedBufferAndVertexArray)
-{
-    drawer.drawLine(btVector3(0.0f, 0.0f, 0.0f), btVector3(1.0f, 0.0f, 0.0f), red);
+    // The next line replaces the shared buffer and vertex array.
     const size_t buffersAfterOne = liveObjects(glIsBuffer);
     const size_t arraysAfterOne = liveObjects(glIsVertexArray);
     drawer.drawLine(btVector3(0.0f, 0.0f, 0.0f), btVector3(0.0f, 1.0f, 0.0f), red);
