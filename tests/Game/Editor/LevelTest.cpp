@@ -24,16 +24,13 @@ constexpr size_t levelBlocks = 156;
 // state = state * 214013 + 2531011 and value = (state >> 16) & 32767.
 constexpr float firstValues[6] = {41.0f, 18467.0f, 6334.0f, 26500.0f, 19169.0f, 15724.0f};
 
-TEST(LevelRandom, FollowsTheClassicSequenceFromSeedOne)
+TEST(LevelLayout, TheFirstBlockTakesItsSizeThenItsPositionFromZToXFromTheClassicSequence)
 {
     Game::LevelRandom random;
     for (const float value : firstValues) EXPECT_EQ(random.nextValue(), static_cast<uint32_t>(value));
     Game::LevelRandom unitRandom;
     EXPECT_FLOAT_EQ(unitRandom.nextUnit(), firstValues[0] / 32767.0f);
-}
 
-TEST(LevelLayout, TheFirstBlockTakesItsSizeThenItsPositionFromZToX)
-{
     const BlockPlacement first = levelBlockPlacements().front();
     const auto unit = [](int i) { return firstValues[i] / 32767.0f; };
     EXPECT_EQ(first.size, glm::vec3(unit(2), unit(1), unit(0)) * 9.0f + 1.0f);

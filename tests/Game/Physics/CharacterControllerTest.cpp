@@ -19,9 +19,7 @@ protected:
         player = t.addPlayer();
     }
 
-    // Lets the player drop from the spawn point, or from (x, y) just above
-    // the floor, and come to rest.
-    void settleOnFloor() { t.steps(150); }
+    // Lets the player drop from (x, y) just above the floor and come to rest.
     void standAt(float x, float y)
     {
         t.place(player, glm::vec3(x, y, capsuleHalfHeight));
@@ -59,7 +57,7 @@ TEST_F(CharacterControllerTest, FallsFromTheSpawnPointAndRestsOnTheFloor)
 
 TEST_F(CharacterControllerTest, WalksUpToEightMetresPerSecondAndStopsFromThreeWithinSixSteps)
 {
-    settleOnFloor();
+    t.steps(150); // down from the spawn point, at rest
     t.hold(SDL_SCANCODE_W);
     float speed = 0.0f;
     for (int i = 0; i < 30; ++i) {

@@ -12,14 +12,6 @@
 
 namespace ShaderTesting {
 
-const std::vector<std::string> programNames{
-    "defaultShader",       "skeletalShader",      "shaderDefaultWithColorID", "shaderSceneMapMRT",
-    "shaderEntity",        "shaderSkybox",        "shaderRope",               "shaderMapGeometry",
-    "shaderDepthVisualisation",                   "shaderFinalComposit",      "shaderMaxDepthWrite",
-    "shaderEdgeDetection", "shaderFloor",         "shaderFontDefault",        "shaderPhysicsDebug",
-    "shaderUiBackground",  "shaderDefaultPremultipliedAlpha",                 "shaderEntitySelection",
-    "shaderEditorAxis",    "shaderEditorAxisID"};
-
 namespace {
 
 constexpr float byteScale = 255.0f;
@@ -48,13 +40,11 @@ std::unique_ptr<Engine::GFX::VAO> standardModel(const Engine::GFX::Mesh::MeshBui
 const Shader& program(const std::string& name)
 {
     static std::map<std::string, std::unique_ptr<Shader>> programs;
-    if (programs.empty()) {
-        ShaderCollection collection;
-        for (const std::string& programName : programNames) {
-            programs[programName] = collection.load(programName);
-        }
+    std::unique_ptr<Shader>& built = programs[name];
+    if (!built) {
+        built = ShaderCollection().load(name);
     }
-    return *programs.at(name);
+    return *built;
 }
 
 ShaderGLTest::ShaderGLTest()

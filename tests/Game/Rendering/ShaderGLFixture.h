@@ -19,9 +19,6 @@ namespace ShaderTesting {
 
 using Rgba = glm::u8vec4;
 
-// The programs the game loads, in its field order.
-extern const std::vector<std::string> programNames;
-
 // The program of that name from the shipped shader list, built once per
 // process through the engine's ShaderCollection.
 const Shader& program(const std::string& name);
