@@ -171,11 +171,28 @@ void GameEngine::shutDown()
 {
     if (game != nullptr)
         game->shutdown();
-    if (window != nullptr && window->window != nullptr) {
-        SDL_DestroyWindow(window->window);
-        window->window = nullptr;
-    }
+    if (window != nullptr)
+        destroyWindow(*window);
+    if (windowHandle != nullptr)
+        windowHandle->window = nullptr;
     SDL_Quit();
+}
+
+// The GL context goes before its window, and both before SDL closes the X
+// display: a context still alive when the display closes is torn down from
+// inside XCloseDisplay, where llvmpipe can wait forever for its rasteriser
+// threads.
+void destroyWindow(Window& window)
+{
+    if (window.glContext != nullptr) {
+        SDL_GL_MakeCurrent(window.window, nullptr);
+        SDL_GL_DeleteContext(window.glContext);
+        window.glContext = nullptr;
+    }
+    if (window.window != nullptr) {
+        SDL_DestroyWindow(window.window);
+        window.window = nullptr;
+    }
 }
 
 } // namespace Engine

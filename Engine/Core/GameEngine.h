@@ -71,4 +71,8 @@ private:
     bool graphicsUnavailable = false;
 };
 
+// Deletes the window's GL context, then the window, and clears both
+// pointers; call it before SDL_Quit.
+void destroyWindow(Window& window);
+
 } // namespace Engine

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <sstream>
@@ -26,6 +27,7 @@ constexpr const char* fontDescription = "data/fonts/engine_font.fnt";
 // to draw with every resource a few times.
 constexpr Duration runningTime(400);
 constexpr Duration exitTimeout(10000);
+constexpr Duration searchInterval(100);
 constexpr int defaultWidth = 1280;
 constexpr int defaultHeight = 720;
 
@@ -77,16 +79,22 @@ struct GameOutcome {
     }
 };
 
-std::optional<WindowId> windowOf(const GameProcess& game)
+// A search fails outright when a window disappears while xdotool walks the
+// window tree (another game closing at that moment), so it is repeated until
+// the window turns up, the game ends or start-up time is over.
+std::optional<WindowId> windowOf(GameProcess& game)
 {
-    const CommandResult found =
+    const auto deadline = std::chrono::steady_clock::now() + startupTimeout;
+    while (game.running() && std::chrono::steady_clock::now() < deadline) {
         // --all: by default xdotool matches windows meeting any one of the
         // conditions, which finds the other game's window as well.
-        runCommand({"xdotool", "search", "--sync", "--all", "--pid", std::to_string(game.pid()), "--name", "^Engine$"},
-                   startupTimeout);
-    const std::vector<std::string> ids = splitLines(found.output, true);
-    if (!found.succeeded() || ids.empty()) return std::nullopt;
-    return std::stoul(ids.front());
+        const CommandResult found =
+            runCommand({"xdotool", "search", "--all", "--pid", std::to_string(game.pid()), "--name", "^Engine$"});
+        const std::vector<std::string> ids = splitLines(found.output, true);
+        if (found.succeeded() && !ids.empty()) return std::stoul(ids.front());
+        std::this_thread::sleep_for(searchInterval);
+    }
+    return std::nullopt;
 }
 
 // Starts the game in the run folder; when start-up finishes it lets frames

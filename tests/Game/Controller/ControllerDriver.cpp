@@ -28,7 +28,7 @@ ControllerDriver::ControllerDriver() : controller(&engine)
 ControllerDriver::~ControllerDriver()
 {
     controller.shutdown();
-    SDL_DestroyWindow(engine.window->window);
+    Engine::destroyWindow(*engine.window);
     SDL_Quit();
 }
 

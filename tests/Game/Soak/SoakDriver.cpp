@@ -31,7 +31,7 @@ SoakDriver::SoakDriver(int renderEvery) : controller(&engine), renderEvery(rende
 SoakDriver::~SoakDriver()
 {
     controller.shutdown();
-    SDL_DestroyWindow(engine.window->window);
+    Engine::destroyWindow(*engine.window);
     SDL_Quit();
 }
 
