@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "Engine/Animation/FileFields.h"
-#include "Engine/Core/DataFileError.h"
+#include "Engine/Base/DataFileError.h"
 
 namespace Engine::GFX {
 

@@ -4,8 +4,8 @@
 
 #include <glm/glm.hpp>
 
-#include "Engine/Mesh/BinaryReader.h"
-#include "Engine/Mesh/BinaryWriter.h"
+#include "Engine/Base/BinaryReader.h"
+#include "Engine/Base/BinaryWriter.h"
 
 // Fields shared by the skeleton and clip files: 8-bit length-prefixed names and
 // column-major matrices in glm's memory order.

@@ -3,7 +3,7 @@
 #include <cfloat>
 #include <cmath>
 
-#include "Engine/Core/Assert.h"
+#include "Engine/Base/Assert.h"
 
 namespace Engine::GFX::KeyInterpolation {
 

@@ -6,7 +6,7 @@
 #include <glm/gtc/matrix_transform.hpp>
 
 #include "Engine/Animation/KeyInterpolation.h"
-#include "Engine/Core/Assert.h"
+#include "Engine/Base/Assert.h"
 
 namespace Engine::GFX {
 

@@ -10,7 +10,7 @@
 
 #include "Engine/Animation/Animation.h"
 #include "Engine/Animation/BoneMatrixArray.h"
-#include "Engine/Core/Assert.h"
+#include "Engine/Base/Assert.h"
 
 namespace Engine::GFX {
 

@@ -1,6 +1,6 @@
 #include "Engine/Config/FileUtil.h"
 
-#include "Engine/Core/Log.h"
+#include "Engine/Base/Log.h"
 
 #include <algorithm>
 #include <cctype>

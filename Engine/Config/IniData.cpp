@@ -1,6 +1,6 @@
 #include "Engine/Config/IniData.h"
 
-#include "Engine/Core/Assert.h"
+#include "Engine/Base/Assert.h"
 
 bool IniData::hasSection(const std::string& name) const
 {

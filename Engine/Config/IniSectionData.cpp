@@ -1,6 +1,6 @@
 #include "Engine/Config/IniSectionData.h"
 
-#include "Engine/Core/Assert.h"
+#include "Engine/Base/Assert.h"
 
 bool IniSectionData::hasString(const std::string& key) const
 {

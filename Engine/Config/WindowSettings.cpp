@@ -1,7 +1,7 @@
 #include "Engine/Config/WindowSettings.h"
 
 #include "Engine/Config/IniReader.h"
-#include "Engine/Core/Log.h"
+#include "Engine/Base/Log.h"
 
 #include <cmath>
 #include <limits>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Engine/Config/WindowSettings.h"
-#include "Engine/Core/Window.h"
+#include "Engine/Base/Window.h"
 
 namespace Engine {
 

@@ -4,7 +4,7 @@
 #include "Engine/Core/GLContextRequirement.h"
 #include "Engine/Core/GamePrototype.h"
 #include "Engine/Core/KeyboardState.h"
-#include "Engine/Core/Log.h"
+#include "Engine/Base/Log.h"
 #include "Engine/Core/MouseState.h"
 #include "Engine/Core/StepInput.h"
 #include "Engine/Graphics/MatrixState.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Engine/Core/FrameClock.h"
-#include "Engine/Core/Window.h"
+#include "Engine/Base/Window.h"
 
 #include <memory>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Engine/Core/Assert.h"
+#include "Engine/Base/Assert.h"
 #include "Engine/ECS/Component.h"
 #include "Engine/ECS/ComponentList.h"
 #include "Engine/ECS/ComponentListAbstract.h"

@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "Engine/Config/FileUtil.h"
-#include "Engine/Core/DataFileError.h"
+#include "Engine/Base/DataFileError.h"
 
 namespace Engine::GFX::FontReader {
 

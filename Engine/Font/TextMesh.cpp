@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "Engine/Core/Assert.h"
+#include "Engine/Base/Assert.h"
 #include "Engine/Font/TextLayout.h"
 #include "Engine/Graphics/ModelFromBuilder.h"
 #include "Engine/Mesh/MeshBuilder.h"

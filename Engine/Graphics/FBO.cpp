@@ -2,7 +2,7 @@
 
 #include <GL/glew.h>
 
-#include "Engine/Core/Assert.h"
+#include "Engine/Base/Assert.h"
 
 namespace {
 constexpr uint32_t lastColourAttachment = 4;

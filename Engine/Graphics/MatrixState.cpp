@@ -3,7 +3,7 @@
 #include <GL/glew.h>
 #include <glm/gtc/type_ptr.hpp>
 
-#include "Engine/Core/Assert.h"
+#include "Engine/Base/Assert.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <glm/glm.hpp>
 
-#include "Engine/Core/Window.h"
+#include "Engine/Base/Window.h"
 #include "Engine/Graphics/Shader.h"
 
 // The current view, projection and model matrices, uploaded to the program

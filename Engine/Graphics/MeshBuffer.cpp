@@ -2,7 +2,7 @@
 
 #include <GL/glew.h>
 
-#include "Engine/Core/Assert.h"
+#include "Engine/Base/Assert.h"
 #include "Engine/Graphics/VertexLayout.h"
 
 MeshBuffer::Type MeshBuffer::typeFromLayoutCode(uint32_t code)

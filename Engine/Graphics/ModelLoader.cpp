@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Engine/Core/DataFileError.h"
+#include "Engine/Base/DataFileError.h"
 #include "Engine/Graphics/FlatArray.h"
 #include "Engine/Mesh/MeshFile.h"
 

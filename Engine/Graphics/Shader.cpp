@@ -4,7 +4,7 @@
 
 #include <GL/glew.h>
 
-#include "Engine/Core/Assert.h"
+#include "Engine/Base/Assert.h"
 #include "Engine/Graphics/ShaderDeclarations.h"
 
 namespace {

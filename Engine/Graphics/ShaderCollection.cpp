@@ -2,7 +2,7 @@
 
 #include "Engine/Config/FileUtil.h"
 #include "Engine/Config/IniReader.h"
-#include "Engine/Core/Assert.h"
+#include "Engine/Base/Assert.h"
 
 namespace {
 constexpr const char* vertexKey = "shaderVert";

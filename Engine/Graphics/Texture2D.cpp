@@ -50,4 +50,37 @@ std::unique_ptr<Texture2D> Texture2D::loadFromFile(const std::string& path)
     return texture;
 }
 
+void Texture2D::setFilters(int32_t minification, int32_t magnification)
+{
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minification);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magnification);
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+void Texture2D::setWrap(int32_t wrapS, int32_t wrapT)
+{
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrapS);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrapT);
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+void Texture2D::setMaxAnisotropy(float anisotropy)
+{
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAX_ANISOTROPY_EXT, anisotropy);
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+void Texture2D::generateMipmaps()
+{
+    if (width == 0 || height == 0) {
+        return;
+    }
+    glBindTexture(GL_TEXTURE_2D, name);
+    glGenerateMipmap(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
 } // namespace Engine::GFX

@@ -24,6 +24,15 @@ public:
     // An unreadable image gives a texture with a 0 x 0 image.
     static std::unique_ptr<Texture2D> loadFromFile(const std::string& path);
 
+    // Texture parameters (GL enum values). Each binds the texture on the
+    // active unit and unbinds it again.
+    void setFilters(int32_t minification, int32_t magnification);
+    void setWrap(int32_t wrapS, int32_t wrapT);
+    void setMaxAnisotropy(float anisotropy);
+    // An image that could not be read has no level 0 to build mipmaps from,
+    // and GL reports that as an error; such a texture keeps its defaults.
+    void generateMipmaps();
+
     uint32_t name = 0;
     uint32_t width = 0;
     uint32_t height = 0;

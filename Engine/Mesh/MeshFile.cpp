@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "Engine/Core/DataFileError.h"
-#include "Engine/Mesh/BinaryReader.h"
-#include "Engine/Mesh/BinaryWriter.h"
+#include "Engine/Base/DataFileError.h"
+#include "Engine/Base/BinaryReader.h"
+#include "Engine/Base/BinaryWriter.h"
 
 namespace Engine::GFX::Mesh {
 

@@ -1,6 +1,6 @@
 #include "Game/Controller/ActiveCamera.h"
 
-#include "Game/Controller/GameState.h"
+#include "Game/Resources/GameState.h"
 #include "Game/Scene/CameraComponent.h"
 
 namespace Game {

@@ -7,8 +7,8 @@
 #include "Engine/Core/GamePrototype.h"
 #include "Engine/Graphics/Model3D.h"
 #include "Game/Controller/GameContext.h"
-#include "Game/Controller/GameState.h"
-#include "Game/Editor/ColorIdPool.h"
+#include "Game/Resources/GameState.h"
+#include "Game/Level/ColorIdPool.h"
 #include "Game/Physics/ContactDispatch.h"
 #include "Game/Scene/Camera.h"
 

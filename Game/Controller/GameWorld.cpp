@@ -1,7 +1,7 @@
 #include "Game/Controller/GameWorld.h"
 
 #include "Engine/Core/GameEngine.h"
-#include "Game/Controller/GameResources.h"
+#include "Game/Resources/GameResources.h"
 #include "Game/Physics/CharacterControllerComponent.h"
 #include "Game/Physics/CharacterControllerSystem.h"
 #include "Game/Physics/CollisionCallbackComponent.h"
@@ -24,7 +24,7 @@
 #include "Game/Scene/CameraMouseShiftMovementSystem.h"
 #include "Game/Scene/CameraMouseZoomMovementSystem.h"
 #include "Game/Scene/CameraStateCopySystem.h"
-#include "Game/Scene/CharacterControllerStateCopySystem.h"
+#include "Game/Physics/CharacterControllerStateCopySystem.h"
 #include "Game/Scene/FreeCamMovementSystem.h"
 #include "Game/Scene/GameplayComponents.h"
 #include "Game/Scene/MeshComponent.h"
@@ -71,32 +71,29 @@ void registerGameComponents(Engine::ECS::EntityManager& world)
 
 // The order fixes the instance numbers and nothing else: the world keeps its
 // systems ordered by class name, and the game runs each one by type.
-std::vector<SystemRegistration> registerGameSystems(Engine::ECS::EntityManager& world,
-                                                    const GameWorldServices& services)
+void registerGameSystems(Engine::ECS::EntityManager& world, const GameWorldServices& services)
 {
     Engine::ECS::EntityManager* w = &world;
-    SystemRegistrar registrar(world);
-    registrar.add(TestSystem(w));
-    registrar.add(CameraModificationMouseMovementSystem(w, services.mouse));
-    registrar.add(CharacterControllerSystem(w, services.keyboard, services.mouse, services.physicsWorld));
-    registrar.add(DefaultMeshRenderSystem(w, services.matrixState));
-    registrar.add(CameraModificationDeltaSystem(w));
-    registrar.add(FreeCamMovementSystem(w, services.keyboard));
-    registrar.add(RigidBodyColliderSystem(w, services.physicsWorld));
-    registrar.add(TransformToCollissionTransformSystem(w));
-    registrar.add(GrapplingHookMeshRenderSysten(w, services.matrixState, ropeMesh(services)));
-    registrar.add(RotationAnimationSystem(w));
-    registrar.add(CameraDeltaSystem(w));
-    registrar.add(SelectedEntityRenderSystem(w, services.matrixState));
-    registrar.add(CameraMouseShiftMovementSystem(w, services.mouse));
-    registrar.add(CameraMouseZoomMovementSystem(w, services.mouse));
-    registrar.add(PhysicsMotionStateSystem(w));
-    registrar.add(TransformMatrixRefreshSystem(w));
-    registrar.add(CameraStateCopySystem(w));
-    registrar.add(TransformStateCopySystem(w));
-    registrar.add(CameraModificationStateCopySystem(w));
-    registrar.add(CharacterControllerStateCopySystem(w));
-    return registrar.registrations;
+    world.addSystem(TestSystem(w));
+    world.addSystem(CameraModificationMouseMovementSystem(w, services.mouse));
+    world.addSystem(CharacterControllerSystem(w, services.keyboard, services.mouse, services.physicsWorld));
+    world.addSystem(DefaultMeshRenderSystem(w, services.matrixState));
+    world.addSystem(CameraModificationDeltaSystem(w));
+    world.addSystem(FreeCamMovementSystem(w, services.keyboard));
+    world.addSystem(RigidBodyColliderSystem(w, services.physicsWorld));
+    world.addSystem(TransformToCollissionTransformSystem(w));
+    world.addSystem(GrapplingHookMeshRenderSysten(w, services.matrixState, ropeMesh(services)));
+    world.addSystem(RotationAnimationSystem(w));
+    world.addSystem(CameraDeltaSystem(w));
+    world.addSystem(SelectedEntityRenderSystem(w, services.matrixState));
+    world.addSystem(CameraMouseShiftMovementSystem(w, services.mouse));
+    world.addSystem(CameraMouseZoomMovementSystem(w, services.mouse));
+    world.addSystem(PhysicsMotionStateSystem(w));
+    world.addSystem(TransformMatrixRefreshSystem(w));
+    world.addSystem(CameraStateCopySystem(w));
+    world.addSystem(TransformStateCopySystem(w));
+    world.addSystem(CameraModificationStateCopySystem(w));
+    world.addSystem(CharacterControllerStateCopySystem(w));
 }
 
 std::unique_ptr<Engine::ECS::EntityManager> createGameWorld(const GameWorldServices& services)

@@ -31,34 +31,12 @@ struct GameWorldServices {
     GameResources* resources = nullptr;
 };
 
-// One registration as the world numbered it.
-struct SystemRegistration {
-    std::string name;
-    uint32_t instance;
-};
-
-// Adds systems to a world and keeps the list of what it added, in order.
-class SystemRegistrar {
-public:
-    explicit SystemRegistrar(Engine::ECS::EntityManager& world) : world(world) {}
-
-    template <class S>
-    void add(const S& system)
-    {
-        const uint32_t instance = world.addSystem(system);
-        registrations.push_back({Engine::ECS::systemTypeOf<S>().name, instance});
-    }
-
-    Engine::ECS::EntityManager& world;
-    std::vector<SystemRegistration> registrations;
-};
-
 // The 19 component types of the game (identifiers 1 to 19).
 void registerGameComponents(Engine::ECS::EntityManager& world);
 
-// The game's 20 systems in their fixed order; returns what was registered.
+// The game's 20 systems in their fixed order.
 // Register before creating entities: only changed entities join systems.
-std::vector<SystemRegistration> registerGameSystems(Engine::ECS::EntityManager& world,
+void registerGameSystems(Engine::ECS::EntityManager& world,
                                                     const GameWorldServices& services);
 
 // A new world with the game's component types and systems.

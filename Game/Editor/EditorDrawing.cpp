@@ -1,10 +1,10 @@
 #include "Game/Editor/EditorDrawing.h"
 
-#include "Engine/Core/Assert.h"
+#include "Engine/Base/Assert.h"
 #include "Engine/Graphics/MatrixState.h"
 #include "Engine/Graphics/Model3D.h"
 #include "Engine/Graphics/Shader.h"
-#include "Game/Controller/GameResources.h"
+#include "Game/Resources/GameResources.h"
 #include "Game/Editor/EditorState.h"
 
 #include <GL/glew.h>

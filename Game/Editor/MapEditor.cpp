@@ -1,10 +1,10 @@
 #include "Game/Editor/MapEditor.h"
 
 #include "Engine/Core/KeyboardState.h"
-#include "Engine/Core/Log.h"
+#include "Engine/Base/Log.h"
 #include "Engine/Core/MouseState.h"
 #include "Engine/ECS/EntityManager.h"
-#include "Game/Controller/GameState.h"
+#include "Game/Resources/GameState.h"
 #include "Game/Editor/EditorState.h"
 #include "Game/Physics/PhysicsUserPointer.h"
 #include "Game/Physics/RayCast.h"

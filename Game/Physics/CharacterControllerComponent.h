@@ -25,10 +25,11 @@ struct CharacterControllerComponent : Engine::ECS::Component {
     static constexpr float capsuleRadius = 0.305f;
     // The capsule's cylinder is this much shorter than the body height.
     static constexpr float cylinderShortening = 0.6f;
-    static constexpr float characterGravity = 15.0f;
-    static constexpr float walkSlopeAngle = 0.6108652f;  // 35 degrees
-    static constexpr float jumpSlopeAngle = 0.7853982f;  // 45 degrees
-    static constexpr float allowedPenetration = 0.005f;
+    // The player moves with the controller's own tuning.
+    static constexpr float characterGravity = CustomCharacterController::defaultGravity;
+    static constexpr float walkSlopeAngle = CustomCharacterController::defaultWalkSlopeAngle;
+    static constexpr float jumpSlopeAngle = CustomCharacterController::defaultJumpSlopeAngle;
+    static constexpr float allowedPenetration = CustomCharacterController::defaultAllowedPenetration;
 
     // Builds the capsule at the spawn point (0, 0, 10) and puts it into the
     // physics world on behalf of the entity.

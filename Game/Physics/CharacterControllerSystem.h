@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Engine/ECS/System.h"
+#include "Game/Physics/CustomCharacterController.h"
 
 #include <btBulletDynamicsCommon.h>
 #include <glm/glm.hpp>
@@ -29,7 +30,7 @@ public:
     static constexpr float groundAcceleration = 0.6f;
     static constexpr float airFriction = 0.02f;
     static constexpr float airAcceleration = 0.04f;
-    static constexpr float jumpSpeed = 10.0f;
+    static constexpr float jumpSpeed = CustomCharacterController::defaultJumpSpeed;
     static constexpr float ropeRange = 100.0f;
 
     CharacterControllerSystem(Engine::ECS::EntityManager* world, const Engine::KeyboardState* keyboard,

@@ -1,6 +1,6 @@
 #include "Game/Physics/ContactDispatch.h"
 
-#include "Engine/Core/Assert.h"
+#include "Engine/Base/Assert.h"
 #include "Engine/ECS/EntityManager.h"
 #include "Game/Physics/CollisionCallbackComponent.h"
 #include "Game/Physics/PhysicsUserPointer.h"

@@ -1,6 +1,6 @@
 #include "Game/Physics/PhysicsWorldFilterCallback.h"
 
-#include "Engine/Core/Assert.h"
+#include "Engine/Base/Assert.h"
 #include "Game/Physics/PhysicsUserPointer.h"
 
 namespace GamePhysics {

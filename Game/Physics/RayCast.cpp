@@ -1,6 +1,6 @@
 #include "Game/Physics/RayCast.h"
 
-#include "Engine/Core/Assert.h"
+#include "Engine/Base/Assert.h"
 #include "Game/Physics/PhysicsUserPointer.h"
 #include "Game/Physics/PhysicsWorld.h"
 #include "Game/Scene/Camera.h"

@@ -1,6 +1,6 @@
 #include "Game/Physics/TestCallBack.h"
 
-#include "Engine/Core/Log.h"
+#include "Engine/Base/Log.h"
 
 #include <string>
 

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "Engine/Graphics/ColouredLines.h"
+
 namespace DebugDraw {
 
 // Bullet's debug drawing turned into GL line draws. Bullet reduces every
@@ -17,7 +19,7 @@ class BulletDebugDrawer_OpenGL : public btIDebugDraw {
 public:
     // Wireframe together with bounding boxes, whatever mode was set.
     static constexpr int drawnMode = DBG_DrawWireframe | DBG_DrawAabb;
-    static constexpr uint32_t floatsPerVertex = 6;
+    static constexpr uint32_t floatsPerVertex = Engine::GFX::ColouredLines::floatsPerVertex;
     static constexpr uint32_t floatsPerLine = 2 * floatsPerVertex;
 
     explicit BulletDebugDrawer_OpenGL(int debugMode = DBG_NoDebug);
@@ -32,20 +34,19 @@ public:
     int getDebugMode() const override;
 
     // The shared GL names (0 before the first line).
-    static uint32_t sharedVertexBuffer() { return vertexBuffer; }
-    static uint32_t sharedVertexArray() { return vertexArray; }
+    static uint32_t sharedVertexBuffer() { return shared ? shared->vertexBuffer : 0; }
+    static uint32_t sharedVertexArray() { return shared ? shared->vertexArray : 0; }
 
     // Position then colour for each end: 24 bytes per vertex.
     static std::array<float, floatsPerLine> lineVertices(const btVector3& from, const btVector3& to,
                                                          const btVector3& color);
 
 private:
-    static void replaceSharedObjects();
-
     int debugMode;
 
-    static uint32_t vertexBuffer;
-    static uint32_t vertexArray;
+    // Never freed: the objects of the last line stay alive until the next
+    // line, and a static destructor would run after the GL context is gone.
+    static Engine::GFX::ColouredLines* shared;
 };
 
 } // namespace DebugDraw

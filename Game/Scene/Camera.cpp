@@ -1,6 +1,6 @@
 #include "Game/Scene/Camera.h"
 
-#include "Engine/Core/Assert.h"
+#include "Engine/Base/Assert.h"
 
 #include <glm/gtc/matrix_transform.hpp>
 

@@ -1,6 +1,6 @@
 #include "Game/Scene/TransformInterpolation.h"
 
-#include "Engine/Core/Assert.h"
+#include "Engine/Base/Assert.h"
 
 #include <glm/gtc/matrix_transform.hpp>
 

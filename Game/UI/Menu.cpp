@@ -1,6 +1,6 @@
 #include "Game/UI/Menu.h"
 
-#include "Engine/Core/Assert.h"
+#include "Engine/Base/Assert.h"
 
 namespace UI {
 

@@ -8,8 +8,8 @@
 
 #include "Engine/Core/GameEngine.h"
 #include "Engine/ECS/EntityManager.h"
-#include "Game/Controller/GameResources.h"
-#include "Game/Controller/GameState.h"
+#include "Game/Resources/GameResources.h"
+#include "Game/Resources/GameState.h"
 #include "Game/UI/Menu.h"
 #include "Game/UI/MenuPlatform.h"
 

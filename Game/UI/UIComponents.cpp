@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "Engine/Core/Assert.h"
+#include "Engine/Base/Assert.h"
 
 namespace UI::Component {
 

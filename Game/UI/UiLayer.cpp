@@ -1,6 +1,6 @@
 #include "Game/UI/UiLayer.h"
 
-#include "Engine/Core/Assert.h"
+#include "Engine/Base/Assert.h"
 #include "Engine/Graphics/ModelFromBuilder.h"
 #include "Engine/Mesh/MeshBuilder.h"
 #include "Game/UI/UIComponents.h"

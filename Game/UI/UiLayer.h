@@ -5,7 +5,7 @@
 #include "Engine/Core/GameEngine.h"
 #include "Engine/ECS/EntityManager.h"
 #include "Engine/Graphics/Model3D.h"
-#include "Game/Controller/GameResources.h"
+#include "Game/Resources/GameResources.h"
 
 namespace UI {
 

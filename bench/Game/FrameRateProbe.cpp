@@ -14,8 +14,8 @@
 #include "Engine/Mesh/MeshBuilder.h"
 #include "Game/Controller/FrameRenderer.h"
 #include "Game/Controller/GameController.h"
-#include "Game/Controller/GameResources.h"
-#include "Game/Controller/Sampler.h"
+#include "Game/Resources/GameResources.h"
+#include "Engine/Graphics/Sampler.h"
 #include "Game/UI/MenuController.h"
 
 #include <GL/glew.h>
@@ -361,7 +361,7 @@ private:
     // at most, instead of the configured amount.
     void useLargestAnisotropy()
     {
-        const float largest = Game::maxAnisotropy();
+        const float largest = Engine::GFX::maxAnisotropy();
         Game::GameResources& resources = *controller.resources;
         resources.floorSampler->setMaxAnisotropy(largest);
         for (const auto* texture : {resources.skyboxTexture.get(), resources.defaultTexture.get(),

@@ -5,8 +5,8 @@
 #include <type_traits>
 #include <vector>
 
-#include "Engine/Core/Assert.h"
-#include "Engine/Core/DataFileError.h"
+#include "Engine/Base/Assert.h"
+#include "Engine/Base/DataFileError.h"
 
 // Checks shared by the fuzz targets.
 namespace Fuzz {

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "Engine/Core/Assert.h"
+#include "Engine/Base/Assert.h"
 
 namespace Fuzz {
 

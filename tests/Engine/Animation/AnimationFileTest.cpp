@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "Engine/Core/DataFileError.h"
+#include "Engine/Base/DataFileError.h"
 #include "tests/Engine/Animation/ByteFile.h"
 
 using namespace Engine::GFX;

@@ -9,7 +9,7 @@
 #include <glm/glm.hpp>
 #include <gtest/gtest.h>
 
-#include "Engine/Core/DataFileError.h"
+#include "Engine/Base/DataFileError.h"
 
 // Builds binary test files byte by byte, independently of the writers under test.
 struct ByteFile {

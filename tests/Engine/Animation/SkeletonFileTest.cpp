@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 #include <glm/gtc/matrix_transform.hpp>
 
-#include "Engine/Core/DataFileError.h"
+#include "Engine/Base/DataFileError.h"
 #include "tests/Engine/Animation/ByteFile.h"
 
 using namespace Engine::GFX;

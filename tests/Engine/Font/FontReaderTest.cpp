@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "Engine/Core/DataFileError.h"
+#include "Engine/Base/DataFileError.h"
 
 using namespace Engine::GFX;
 

@@ -9,7 +9,7 @@
 #include <glm/gtc/type_ptr.hpp>
 #include <gtest/gtest.h>
 
-#include "Engine/Core/DataFileError.h"
+#include "Engine/Base/DataFileError.h"
 #include "Engine/Graphics/FBO.h"
 #include "Engine/Graphics/Shader.h"
 #include "tests/Engine/Graphics/GLTestContext.h"

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "Engine/Core/DataFileError.h"
+#include "Engine/Base/DataFileError.h"
 #include "Engine/Mesh/MeshFile.h"
 #include "MeshTestFiles.h"
 

@@ -2,9 +2,9 @@
 
 #include "Engine/ECS/EntityManager.h"
 #include "Engine/Font/TextMesh.h"
-#include "Game/Controller/GameResources.h"
+#include "Game/Resources/GameResources.h"
 #include "Game/Editor/EditorState.h"
-#include "Game/Editor/GameMap.h"
+#include "Game/Level/GameMap.h"
 #include "Game/Physics/CharacterControllerComponent.h"
 #include "Game/Scene/MeshComponent.h"
 #include "Game/Scene/TransformComponent.h"

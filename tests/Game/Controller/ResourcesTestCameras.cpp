@@ -1,4 +1,4 @@
-#include "Game/Controller/ResourceCameras.h"
+#include "Game/Resources/ResourceCameras.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "Game/Controller/GameResources.h"
+#include "Game/Resources/GameResources.h"
 
 #include <filesystem>
 #include <fstream>
@@ -9,7 +9,7 @@
 #include <GL/glew.h>
 #include <gtest/gtest.h>
 
-#include "Engine/Core/DataFileError.h"
+#include "Engine/Base/DataFileError.h"
 #include "Engine/Mesh/MeshFile.h"
 #include "tests/Engine/Graphics/GLTestContext.h"
 

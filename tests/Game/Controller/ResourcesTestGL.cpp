@@ -1,4 +1,4 @@
-#include "Game/Controller/GameResources.h"
+#include "Game/Resources/GameResources.h"
 
 #include <algorithm>
 #include <cmath>

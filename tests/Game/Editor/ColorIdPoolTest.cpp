@@ -1,4 +1,4 @@
-#include "Game/Editor/ColorIdPool.h"
+#include "Game/Level/ColorIdPool.h"
 
 #include <gtest/gtest.h>
 

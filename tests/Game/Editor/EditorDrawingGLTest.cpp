@@ -2,7 +2,7 @@
 #include "Engine/Graphics/Model3D.h"
 #include "Engine/Graphics/ShaderCollection.h"
 #include "Engine/Mesh/MeshBuilder.h"
-#include "Game/Controller/RenderTarget.h"
+#include "Engine/Graphics/RenderTarget.h"
 #include "Game/Editor/EditorDrawing.h"
 #include "Game/Editor/EditorPicking.h"
 #include "Game/Editor/EditorState.h"

@@ -1,5 +1,5 @@
-#include "Game/Editor/GameMap.h"
-#include "Game/Editor/Level.h"
+#include "Game/Level/GameMap.h"
+#include "Game/Level/Level.h"
 #include "Game/Physics/PhysicsColliderComponent.h"
 #include "Game/Physics/PhysicsRigidBodyComponent.h"
 #include "Game/Physics/PhysicsUserPointer.h"

@@ -1,7 +1,7 @@
 #include "Engine/ECS/EntityManager.h"
-#include "Game/Editor/ColorIdPool.h"
-#include "Game/Editor/GameMap.h"
-#include "Game/Editor/MapGeometry.h"
+#include "Game/Level/ColorIdPool.h"
+#include "Game/Level/GameMap.h"
+#include "Game/Level/MapGeometry.h"
 #include "Game/Scene/TransformComponent.h"
 
 #include <glm/gtc/matrix_transform.hpp>

@@ -1,7 +1,7 @@
 #include "tests/Game/Soak/SoakDriver.h"
 #include "tests/Game/Soak/SoakUser.h"
 
-#include "Game/Controller/GameState.h"
+#include "Game/Resources/GameState.h"
 #include "Game/Editor/EditorState.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "tests/Game/Soak/SoakUser.h"
 
 #include "Engine/ECS/EntityManager.h"
-#include "Game/Controller/GameState.h"
+#include "Game/Resources/GameState.h"
 #include "Game/UI/Menu.h"
 #include "Game/UI/UIComponents.h"
 

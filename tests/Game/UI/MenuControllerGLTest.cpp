@@ -2,7 +2,7 @@
 #include <string>
 
 #include "Engine/Core/MouseState.h"
-#include "Game/Controller/GameState.h"
+#include "Game/Resources/GameState.h"
 #include "Game/Physics/CharacterControllerComponent.h"
 #include "Game/Physics/PhysicsWorld.h"
 #include "Game/Scene/CameraControlComponents.h"

@@ -4,7 +4,7 @@
 
 #include "Engine/Core/MouseState.h"
 #include "Engine/Core/StepInput.h"
-#include "Game/Controller/ResourceCameras.h"
+#include "Game/Resources/ResourceCameras.h"
 
 #include <SDL_mouse.h>
 

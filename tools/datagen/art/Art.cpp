@@ -12,34 +12,35 @@
 
 namespace DataGen {
 
-void writeArt(const std::string& runDataDir)
+void writeArt(const std::string& runDir)
 {
-    const std::filesystem::path data(runDataDir);
-    const std::filesystem::path textures = data / "textures";
-    const std::filesystem::path ui = textures / "ui";
-    const std::filesystem::path editor = ui / "editor";
-    std::filesystem::create_directories(data / "models");
-    std::filesystem::create_directories(editor);
+    using namespace Game::DataFiles;
+    Engine::GFX::Mesh::writeMeshFile(outputPath(runDir, editorAxisMesh), makeAxisGizmoMesh());
 
-    Engine::GFX::Mesh::writeMeshFile((data / "models" / "axisEditorMesh.cmesh").string(), makeAxisGizmoMesh());
+    savePng(makeGridImage(), outputPath(runDir, grid));
+    savePng(makeDefaultImage(), outputPath(runDir, defaultImage));
+    savePng(makeHexagonImage(), outputPath(runDir, hexagon));
+    savePng(makeSkyBoxImage(), outputPath(runDir, skyBox));
+    savePng(makeCrosshairImage(), outputPath(runDir, crosshair));
 
-    savePng(makeGridImage(), (textures / "grid.png").string());
-    savePng(makeDefaultImage(), (textures / "default.png").string());
-    savePng(makeHexagonImage(), (textures / "hexagon.png").string());
-    savePng(makeSkyBoxImage(), (textures / "skybox.png").string());
-    savePng(makeCrosshairImage(), (textures / "crosshair.png").string());
+    savePng(makeTestBoxImage(), outputPath(runDir, testBox));
+    savePng(makeButtonImage(ButtonLook::normal), outputPath(runDir, button));
+    savePng(makeButtonImage(ButtonLook::pressed), outputPath(runDir, buttonPressed));
+    savePng(makeButtonImage(ButtonLook::hover), outputPath(runDir, buttonHover));
+    savePng(makeWhiteImage(), outputPath(runDir, white));
+    savePng(makeCursorImage(), outputPath(runDir, mouseCursor));
 
-    savePng(makeTestBoxImage(), (ui / "testBox.png").string());
-    savePng(makeButtonImage(ButtonLook::normal), (ui / "button.png").string());
-    savePng(makeButtonImage(ButtonLook::pressed), (ui / "button_down.png").string());
-    savePng(makeButtonImage(ButtonLook::hover), (ui / "button_hover.png").string());
-    savePng(makeWhiteImage(), (ui / "whitetexture.png").string());
-    savePng(makeCursorImage(), (ui / "mouse.png").string());
+    savePng(makeToolIcon(EditorTool::create), outputPath(runDir, createTool));
+    savePng(makeToolIcon(EditorTool::translate), outputPath(runDir, translateTool));
+    savePng(makeToolIcon(EditorTool::scale), outputPath(runDir, scaleTool));
+    savePng(makeToolIcon(EditorTool::rotate), outputPath(runDir, rotateTool));
+}
 
-    savePng(makeToolIcon(EditorTool::create), (editor / "tool_create.png").string());
-    savePng(makeToolIcon(EditorTool::translate), (editor / "tool_translate.png").string());
-    savePng(makeToolIcon(EditorTool::scale), (editor / "tool_scale.png").string());
-    savePng(makeToolIcon(EditorTool::rotate), (editor / "tool_rotate.png").string());
+std::string outputPath(const std::string& runDir, const Game::DataFile& file)
+{
+    const std::filesystem::path path = std::filesystem::path(runDir) / file.path;
+    std::filesystem::create_directories(path.parent_path());
+    return path.string();
 }
 
 } // namespace DataGen

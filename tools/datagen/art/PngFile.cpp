@@ -5,7 +5,7 @@
 
 #include <FreeImage.h>
 
-#include "Engine/Core/DataFileError.h"
+#include "Engine/Base/DataFileError.h"
 
 namespace DataGen {
 

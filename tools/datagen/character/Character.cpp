@@ -7,6 +7,7 @@
 #include "Engine/Animation/AnimationFile.h"
 #include "Engine/Animation/SkeletonFile.h"
 #include "Engine/Mesh/MeshFile.h"
+#include "tools/datagen/art/Art.h"
 #include "tools/datagen/character/CharacterMesh.h"
 #include "tools/datagen/character/FontBaker.h"
 #include "tools/datagen/character/Humanoid.h"
@@ -19,15 +20,6 @@ namespace {
 const std::string fontSource = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 // Texts are drawn one font pixel per screen pixel; 24 px reads well on 1280 x 720.
 constexpr int fontPixelSize = 24;
-const std::string fontName = "engine_font";
-
-std::string makeFolder(const std::string& runDataDir, const std::string& name)
-{
-    const std::filesystem::path folder = std::filesystem::path(runDataDir) / name;
-    std::filesystem::create_directories(folder);
-    return folder.string() + "/";
-}
-
 void writeText(const std::string& path, const std::string& text)
 {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
@@ -40,21 +32,22 @@ void writeText(const std::string& path, const std::string& text)
 
 } // namespace
 
-void writeCharacter(const std::string& runDataDir)
+void writeCharacter(const std::string& runDir)
 {
-    Engine::GFX::Mesh::writeMeshFile(makeFolder(runDataDir, "models") + "animation.camesh", buildCharacterMesh());
-    Engine::GFX::writeSkeletonFile(makeFolder(runDataDir, "skeletons") + "animation.cskel", Humanoid::buildSkeleton());
-    Engine::GFX::writeAnimationFile(makeFolder(runDataDir, "animations") + "animation_running.canim",
-                                    RunningClip::buildRunningClip());
+    using namespace Game::DataFiles;
+    Engine::GFX::Mesh::writeMeshFile(outputPath(runDir, characterMesh), buildCharacterMesh());
+    Engine::GFX::writeSkeletonFile(outputPath(runDir, skeleton), Humanoid::buildSkeleton());
+    Engine::GFX::writeAnimationFile(outputPath(runDir, runningClip), RunningClip::buildRunningClip());
 }
 
-void writeFont(const std::string& runDataDir)
+void writeFont(const std::string& runDir)
 {
-    const std::string folder = makeFolder(runDataDir, "fonts");
+    using namespace Game::DataFiles;
     const FontBaker::BakedFont font = FontBaker::bake(fontSource, fontPixelSize);
-    const std::string pageFile = fontName + ".png";
-    FontBaker::savePage(font, folder + pageFile);
-    writeText(folder + fontName + ".fnt", FontBaker::describe(font, pageFile));
+    // The description names its page relative to its own folder.
+    FontBaker::savePage(font, outputPath(runDir, fontPage));
+    const std::string pageFile = std::filesystem::path(fontPage.path).filename().string();
+    writeText(outputPath(runDir, fontDescription), FontBaker::describe(font, pageFile));
 }
 
 } // namespace DataGen

@@ -4,13 +4,12 @@
 
 namespace DataGen {
 
-// Writes the animated character into the run folder's data directory:
-// "models/animation.camesh", "skeletons/animation.cskel" and
-// "animations/animation_running.canim".
-void writeCharacter(const std::string& runDataDir);
+// Writes the animated character (mesh, skeleton, running clip) into the run
+// folder, at the paths of the game's data file list.
+void writeCharacter(const std::string& runDir);
 
-// Bakes the game's bitmap font from DejaVu Sans into "fonts/engine_font.fnt"
-// and its page image "fonts/engine_font.png".
-void writeFont(const std::string& runDataDir);
+// Bakes the game's bitmap font from DejaVu Sans into its description and
+// page image.
+void writeFont(const std::string& runDir);
 
 } // namespace DataGen

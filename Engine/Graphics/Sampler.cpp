@@ -1,10 +1,10 @@
-#include "Game/Controller/Sampler.h"
+#include "Engine/Graphics/Sampler.h"
 
 #include <GL/glew.h>
 
 #include <algorithm>
 
-namespace Game {
+namespace Engine::GFX {
 
 Sampler::Sampler()
 {
@@ -46,4 +46,4 @@ float chooseAnisotropy(float requested, float largest)
     return std::max(1.0f, std::min(requested, largest));
 }
 
-} // namespace Game
+} // namespace Engine::GFX

@@ -1,9 +1,9 @@
-#include "Engine/Mesh/BinaryWriter.h"
+#include "Engine/Base/BinaryWriter.h"
 
 #include <cstring>
 #include <fstream>
 
-#include "Engine/Core/DataFileError.h"
+#include "Engine/Base/DataFileError.h"
 
 namespace Engine::GFX::Mesh {
 

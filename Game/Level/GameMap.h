@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "Game/Editor/Model3Dmap.h"
+#include "Game/Level/Model3Dmap.h"
 
 namespace Game {
 

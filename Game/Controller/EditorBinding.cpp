@@ -1,9 +1,9 @@
-#include "Game/Editor/EditorBinding.h"
+#include "Game/Controller/EditorBinding.h"
 
-#include "Engine/Core/Assert.h"
+#include "Engine/Base/Assert.h"
 #include "Engine/Core/GameEngine.h"
 #include "Game/Controller/GameContext.h"
-#include "Game/Controller/GameResources.h"
+#include "Game/Resources/GameResources.h"
 #include "Game/Editor/EditorPicking.h"
 #include "Game/UI/MenuController.h"
 

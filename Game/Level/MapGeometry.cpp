@@ -1,8 +1,8 @@
-#include "Game/Editor/MapGeometry.h"
+#include "Game/Level/MapGeometry.h"
 
 #include "Engine/ECS/EntityManager.h"
-#include "Game/Editor/ColorIdPool.h"
-#include "Game/Editor/GameMap.h"
+#include "Game/Level/ColorIdPool.h"
+#include "Game/Level/GameMap.h"
 #include "Game/Scene/TransformComponent.h"
 #include "Game/Scene/TransformInterpolation.h"
 

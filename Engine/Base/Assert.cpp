@@ -1,4 +1,4 @@
-#include "Engine/Core/Assert.h"
+#include "Engine/Base/Assert.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -8,7 +8,7 @@
 #include "Engine/Graphics/FBO.h"
 #include "Engine/Graphics/Texture2D.h"
 
-namespace Game {
+namespace Engine::GFX {
 
 // How a render target keeps depth: as a texture a later pass can sample, or
 // as a renderbuffer that only serves the depth test.
@@ -37,4 +37,4 @@ private:
     void addDepth(DepthStorage depth);
 };
 
-} // namespace Game
+} // namespace Engine::GFX

@@ -1,7 +1,7 @@
-#include "Game/Editor/Level.h"
+#include "Game/Level/Level.h"
 
-#include "Game/Editor/GameMap.h"
-#include "Game/Editor/MapGeometry.h"
+#include "Game/Level/GameMap.h"
+#include "Game/Level/MapGeometry.h"
 #include "Game/Physics/StaticBodies.h"
 
 namespace Game {

@@ -1,4 +1,4 @@
-#include "Engine/Core/Log.h"
+#include "Engine/Base/Log.h"
 
 #include <cstdio>
 

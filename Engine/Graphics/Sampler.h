@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace Game {
+namespace Engine::GFX {
 
 // A GL sampler object: filtering and wrapping that override a texture's own
 // parameters on the unit it is bound to. Needs a current GL context.
@@ -28,4 +28,4 @@ float maxAnisotropy();
 // what the driver offers; a request below 1 asks for the driver's largest.
 float chooseAnisotropy(float requested, float largest);
 
-} // namespace Game
+} // namespace Engine::GFX

@@ -1,18 +1,20 @@
-#include "Game/Controller/GameResources.h"
+#include "Game/Resources/GameResources.h"
 
+#include <filesystem>
 #include <string>
 
 #include <GL/glew.h>
 
 #include "Engine/Animation/AnimationFile.h"
 #include "Engine/Animation/SkeletonFile.h"
-#include "Engine/Core/DataFileError.h"
-#include "Engine/Core/Log.h"
+#include "Engine/Base/DataFileError.h"
+#include "Engine/Base/Log.h"
 #include "Engine/Graphics/ModelFromBuilder.h"
 #include "Engine/Graphics/ModelLoader.h"
 #include "Engine/Graphics/ShaderCollection.h"
 #include "Engine/Mesh/MeshBuilder.h"
-#include "Game/Controller/ResourceCameras.h"
+#include "Game/Resources/DataFiles.h"
+#include "Game/Resources/ResourceCameras.h"
 
 namespace Game {
 
@@ -22,12 +24,7 @@ using Engine::GFX::Texture2D;
 using Engine::GFX::Mesh::MeshBuilder;
 using Engine::GFX::Mesh::Model3D;
 
-constexpr const char* animatedModelPath = "./data/models/animation.camesh";
-constexpr const char* skeletonPath = "./data/skeletons/animation.cskel";
-constexpr const char* runningClipPath = "./data/animations/animation_running.canim";
-constexpr const char* fontDirectory = "./data/fonts/";
-constexpr const char* fontFile = "engine_font.fnt";
-constexpr const char* editorAxisPath = "./data/models/axisEditorMesh.cmesh";
+constexpr const char* editorAxisPath = DataFiles::editorAxisMesh.path;
 
 constexpr const char* speedTextStart = "OpenGL Game Engine\nFont Rendering Test";
 constexpr const char* fpsTextStart = "FPS";
@@ -75,100 +72,67 @@ const ShaderEntry shaderEntries[] = {
 
 // ---- textures -----------------------------------------------------------------
 
-enum class TextureSetup {
-    None,
-    Mipmaps,          // mipmaps with the default filters
-    SkyBox,           // linear, clamped at the edges, most anisotropic
-    PixelatedMipmaps, // mipmaps, nearest magnification, most anisotropic
-    SmoothMipmaps,    // trilinear, most anisotropic
-    Nearest,          // nearest both ways, no mipmaps
-};
-
 using TextureField = std::unique_ptr<Texture2D> GameResources::*;
 
 struct TextureEntry {
-    const char* path;
-    TextureSetup setup;
+    const DataFile& file;
     TextureField field;
 };
 
 // The order in which the images are loaded.
 const TextureEntry textureEntries[] = {
-    {"data/textures/grid.png", TextureSetup::Mipmaps, &GameResources::gridTexture},
-    {"data/textures/skybox.png", TextureSetup::SkyBox, &GameResources::skyboxTexture},
-    {"data/textures/default.png", TextureSetup::PixelatedMipmaps, &GameResources::defaultTexture},
-    {"data/textures/hexagon.png", TextureSetup::SmoothMipmaps, &GameResources::hexagonTexture},
-    {"data/textures/crosshair.png", TextureSetup::Nearest, &GameResources::crosshairTexture},
-    {"data/textures/ui/testBox.png", TextureSetup::None, &GameResources::uiTestBoxTexture},
-    {"data/textures/ui/button.png", TextureSetup::None, &GameResources::buttonTexture},
-    {"data/textures/ui/button_down.png", TextureSetup::None, &GameResources::buttonPressedTexture},
-    {"data/textures/ui/button_hover.png", TextureSetup::None, &GameResources::buttonHoverTexture},
-    {"data/textures/ui/whitetexture.png", TextureSetup::None, &GameResources::whiteTexture},
-    {"data/textures/ui/mouse.png", TextureSetup::None, &GameResources::mouseCursorTexture},
-    {"data/textures/ui/editor/tool_create.png", TextureSetup::None, &GameResources::createToolTexture},
-    {"data/textures/ui/editor/tool_translate.png", TextureSetup::None, &GameResources::translateToolTexture},
-    {"data/textures/ui/editor/tool_scale.png", TextureSetup::None, &GameResources::scaleToolTexture},
-    {"data/textures/ui/editor/tool_rotate.png", TextureSetup::None, &GameResources::rotateToolTexture},
+    {DataFiles::grid, &GameResources::gridTexture},
+    {DataFiles::skyBox, &GameResources::skyboxTexture},
+    {DataFiles::defaultImage, &GameResources::defaultTexture},
+    {DataFiles::hexagon, &GameResources::hexagonTexture},
+    {DataFiles::crosshair, &GameResources::crosshairTexture},
+    {DataFiles::testBox, &GameResources::uiTestBoxTexture},
+    {DataFiles::button, &GameResources::buttonTexture},
+    {DataFiles::buttonPressed, &GameResources::buttonPressedTexture},
+    {DataFiles::buttonHover, &GameResources::buttonHoverTexture},
+    {DataFiles::white, &GameResources::whiteTexture},
+    {DataFiles::mouseCursor, &GameResources::mouseCursorTexture},
+    {DataFiles::createTool, &GameResources::createToolTexture},
+    {DataFiles::translateTool, &GameResources::translateToolTexture},
+    {DataFiles::scaleTool, &GameResources::scaleToolTexture},
+    {DataFiles::rotateTool, &GameResources::rotateToolTexture},
 };
 
-void setFilters(GLint minification, GLint magnification)
-{
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minification);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magnification);
-}
-
-void setAnisotropy(float anisotropy)
-{
-    glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAX_ANISOTROPY_EXT, anisotropy);
-}
-
-// An image that could not be read has no level 0 to build mipmaps from, and
-// GL reports that as an error; such a texture keeps its defaults.
-void generateMipmaps(const Texture2D& texture)
-{
-    if (texture.width > 0 && texture.height > 0) {
-        glGenerateMipmap(GL_TEXTURE_2D);
-    }
-}
-
-// Expects the texture bound to unit 0.
-void applySetup(const Texture2D& texture, TextureSetup setup, float anisotropy)
+// Expects the texture's image loaded.
+void applySetup(Texture2D& texture, TextureSetup setup, float anisotropy)
 {
     switch (setup) {
     case TextureSetup::None:
         break;
     case TextureSetup::Mipmaps:
-        generateMipmaps(texture);
+        texture.generateMipmaps();
         break;
     case TextureSetup::SkyBox:
-        setFilters(GL_LINEAR, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-        setAnisotropy(anisotropy);
+        texture.setFilters(GL_LINEAR, GL_LINEAR);
+        texture.setWrap(GL_CLAMP_TO_EDGE, GL_CLAMP_TO_EDGE);
+        texture.setMaxAnisotropy(anisotropy);
         break;
     case TextureSetup::PixelatedMipmaps:
-        generateMipmaps(texture);
-        setFilters(GL_NEAREST_MIPMAP_LINEAR, GL_NEAREST);
-        setAnisotropy(anisotropy);
+        texture.generateMipmaps();
+        texture.setFilters(GL_NEAREST_MIPMAP_LINEAR, GL_NEAREST);
+        texture.setMaxAnisotropy(anisotropy);
         break;
     case TextureSetup::SmoothMipmaps:
-        generateMipmaps(texture);
-        setFilters(GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
-        setAnisotropy(anisotropy);
+        texture.generateMipmaps();
+        texture.setFilters(GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
+        texture.setMaxAnisotropy(anisotropy);
         break;
     case TextureSetup::Nearest:
-        setFilters(GL_NEAREST, GL_NEAREST);
+        texture.setFilters(GL_NEAREST, GL_NEAREST);
         break;
     }
 }
 
 std::unique_ptr<Texture2D> loadTexture(const TextureEntry& entry, float anisotropy)
 {
-    std::unique_ptr<Texture2D> texture = Texture2D::loadFromFile(entry.path);
+    std::unique_ptr<Texture2D> texture = Texture2D::loadFromFile(entry.file.path);
     glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, texture->name);
-    applySetup(*texture, entry.setup, anisotropy);
-    glBindTexture(GL_TEXTURE_2D, 0);
+    applySetup(*texture, entry.file.setup, anisotropy);
     return texture;
 }
 
@@ -204,7 +168,7 @@ GameResources::GameResources(int32_t width, int32_t height, float requestedAniso
     createCameras(static_cast<float>(width), static_cast<float>(height));
     createFramebuffers(static_cast<uint32_t>(width), static_cast<uint32_t>(height));
     loadShaders();
-    const float anisotropy = chooseAnisotropy(requestedAnisotropy, maxAnisotropy());
+    const float anisotropy = Engine::GFX::chooseAnisotropy(requestedAnisotropy, Engine::GFX::maxAnisotropy());
     createSamplers(anisotropy);
     loadTextures(anisotropy);
     generateMeshes();
@@ -213,15 +177,16 @@ GameResources::GameResources(int32_t width, int32_t height, float requestedAniso
 
 void GameResources::loadCharacter()
 {
-    animatedModel = Engine::GFX::Mesh::loadSkinnedMesh(animatedModelPath);
-    skeleton = Engine::GFX::readSkeletonFile(skeletonPath);
-    runningClip = Engine::GFX::readAnimationFile(runningClipPath);
+    animatedModel = Engine::GFX::Mesh::loadSkinnedMesh(DataFiles::characterMesh.path);
+    skeleton = Engine::GFX::readSkeletonFile(DataFiles::skeleton.path);
+    runningClip = Engine::GFX::readAnimationFile(DataFiles::runningClip.path);
     boneMatrices.assign(animatedModel->bones.size(), glm::mat4(1.0f));
 }
 
 void GameResources::loadText()
 {
-    font = Engine::GFX::Font::load(fontDirectory, fontFile);
+    const std::filesystem::path fontPath(DataFiles::fontDescription.path);
+    font = Engine::GFX::Font::load(fontPath.parent_path().string() + "/", fontPath.filename().string());
     speedText = std::make_unique<Engine::GFX::TextMesh>(font.get(), speedTextStart);
     speedText->rebuild();
     fpsText = std::make_unique<Engine::GFX::TextMesh>(font.get(), fpsTextStart);
@@ -237,9 +202,9 @@ void GameResources::createCameras(float width, float height)
 
 void GameResources::createFramebuffers(uint32_t width, uint32_t height)
 {
-    sceneFBO = std::make_unique<RenderTarget>(width, height, 2, DepthStorage::Texture);
-    edgeFBO = std::make_unique<RenderTarget>(width, height, 1, DepthStorage::None);
-    pickingFBO = std::make_unique<RenderTarget>(width, height, 1, DepthStorage::Renderbuffer);
+    sceneFBO = std::make_unique<Engine::GFX::RenderTarget>(width, height, 2, Engine::GFX::DepthStorage::Texture);
+    edgeFBO = std::make_unique<Engine::GFX::RenderTarget>(width, height, 1, Engine::GFX::DepthStorage::None);
+    pickingFBO = std::make_unique<Engine::GFX::RenderTarget>(width, height, 1, Engine::GFX::DepthStorage::Renderbuffer);
 }
 
 void GameResources::loadShaders()
@@ -262,11 +227,11 @@ void GameResources::loadShaders()
 
 void GameResources::createSamplers(float anisotropy)
 {
-    floorSampler = std::make_unique<Sampler>();
+    floorSampler = std::make_unique<Engine::GFX::Sampler>();
     floorSampler->setFilters(GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
     floorSampler->setWrap(GL_REPEAT, GL_REPEAT);
     floorSampler->setMaxAnisotropy(anisotropy);
-    edgeSampler = std::make_unique<Sampler>();
+    edgeSampler = std::make_unique<Engine::GFX::Sampler>();
     edgeSampler->setFilters(GL_NEAREST, GL_NEAREST);
     edgeSampler->setWrap(GL_CLAMP_TO_EDGE, GL_CLAMP_TO_EDGE);
 }

@@ -1,10 +1,10 @@
-#include "Game/Controller/RenderTarget.h"
+#include "Engine/Graphics/RenderTarget.h"
 
 #include <GL/glew.h>
 
-#include "Engine/Core/Assert.h"
+#include "Engine/Base/Assert.h"
 
-namespace Game {
+namespace Engine::GFX {
 
 using Engine::GFX::Texture2D;
 using Engine::GFX::TextureFormat;
@@ -52,4 +52,4 @@ void RenderTarget::addDepth(DepthStorage depth)
     }
 }
 
-} // namespace Game
+} // namespace Engine::GFX

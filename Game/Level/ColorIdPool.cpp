@@ -1,6 +1,6 @@
-#include "Game/Editor/ColorIdPool.h"
+#include "Game/Level/ColorIdPool.h"
 
-#include "Engine/Core/Assert.h"
+#include "Engine/Base/Assert.h"
 
 namespace Game {
 

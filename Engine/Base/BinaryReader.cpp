@@ -1,10 +1,10 @@
-#include "Engine/Mesh/BinaryReader.h"
+#include "Engine/Base/BinaryReader.h"
 
 #include <cstring>
 #include <fstream>
 #include <iterator>
 
-#include "Engine/Core/DataFileError.h"
+#include "Engine/Base/DataFileError.h"
 
 namespace Engine::GFX::Mesh {
 

@@ -12,8 +12,8 @@
 #include "Engine/Graphics/Shader.h"
 #include "Engine/Graphics/SkeletalMesh.h"
 #include "Engine/Graphics/Texture2D.h"
-#include "Game/Controller/RenderTarget.h"
-#include "Game/Controller/Sampler.h"
+#include "Engine/Graphics/RenderTarget.h"
+#include "Engine/Graphics/Sampler.h"
 #include "Game/Scene/Camera.h"
 
 namespace Game {
@@ -58,9 +58,9 @@ public:
 
     // Scene: two colour targets and a depth texture; edge: one colour
     // target; picking: one colour target and a depth renderbuffer.
-    std::unique_ptr<RenderTarget> sceneFBO;
-    std::unique_ptr<RenderTarget> edgeFBO;
-    std::unique_ptr<RenderTarget> pickingFBO;
+    std::unique_ptr<Engine::GFX::RenderTarget> sceneFBO;
+    std::unique_ptr<Engine::GFX::RenderTarget> edgeFBO;
+    std::unique_ptr<Engine::GFX::RenderTarget> pickingFBO;
 
     // Named as in the shader list.
     std::unique_ptr<Shader> defaultShader;
@@ -85,8 +85,8 @@ public:
     std::unique_ptr<Shader> shaderEditorAxisID;
 
     // Floor: trilinear, repeating, most anisotropic. Edge: nearest, clamped.
-    std::unique_ptr<Sampler> floorSampler;
-    std::unique_ptr<Sampler> edgeSampler;
+    std::unique_ptr<Engine::GFX::Sampler> floorSampler;
+    std::unique_ptr<Engine::GFX::Sampler> edgeSampler;
 
     std::unique_ptr<Engine::GFX::Texture2D> gridTexture;
     std::unique_ptr<Engine::GFX::Texture2D> defaultTexture;

@@ -1,8 +1,8 @@
-#include "Game/Editor/Model3Dmap.h"
+#include "Game/Level/Model3Dmap.h"
 
-#include "Engine/Core/Assert.h"
+#include "Engine/Base/Assert.h"
 #include "Engine/Graphics/VertexLayout.h"
-#include "Game/Editor/MapGeometry.h"
+#include "Game/Level/MapGeometry.h"
 
 namespace Game {
 

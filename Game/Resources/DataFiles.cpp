@@ -1,0 +1,16 @@
+#include "Game/Resources/DataFiles.h"
+
+namespace Game {
+
+const std::vector<DataFile>& gameDataFiles()
+{
+    using namespace DataFiles;
+    static const std::vector<DataFile> files{
+        characterMesh, skeleton, runningClip, fontDescription, fontPage, grid, skyBox, defaultImage,
+        hexagon, crosshair, testBox, button, buttonPressed, buttonHover, white, mouseCursor,
+        createTool, translateTool, scaleTool, rotateTool, editorAxisMesh,
+    };
+    return files;
+}
+
+} // namespace Game

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <vector>
+
+namespace Game {
+
+// How an image is set up after loading.
+enum class TextureSetup {
+    None,
+    Mipmaps,          // mipmaps with the default filters
+    SkyBox,           // linear, clamped at the edges, most anisotropic
+    PixelatedMipmaps, // mipmaps, nearest magnification, most anisotropic
+    SmoothMipmaps,    // trilinear, most anisotropic
+    Nearest,          // nearest both ways, no mipmaps
+};
+
+enum class DataKind { Image, StaticMesh, SkinnedMesh, Skeleton, AnimationClip, FontDescription, FontPage };
+
+// One file of the game's binary data, with its path relative to the run
+// folder as the game opens it.
+struct DataFile {
+    const char* path;
+    DataKind kind;
+    TextureSetup setup = TextureSetup::None;
+};
+
+// The one list of the data files the data tool makes and the game loads:
+// the loader, the data tool and the tests all take paths from here.
+namespace DataFiles {
+inline constexpr DataFile characterMesh{"./data/models/animation.camesh", DataKind::SkinnedMesh};
+inline constexpr DataFile skeleton{"./data/skeletons/animation.cskel", DataKind::Skeleton};
+inline constexpr DataFile runningClip{"./data/animations/animation_running.canim", DataKind::AnimationClip};
+inline constexpr DataFile fontDescription{"./data/fonts/engine_font.fnt", DataKind::FontDescription};
+// Named by the font description, which the font loader follows.
+inline constexpr DataFile fontPage{"./data/fonts/engine_font.png", DataKind::FontPage};
+inline constexpr DataFile editorAxisMesh{"./data/models/axisEditorMesh.cmesh", DataKind::StaticMesh};
+
+inline constexpr DataFile grid{"data/textures/grid.png", DataKind::Image, TextureSetup::Mipmaps};
+inline constexpr DataFile skyBox{"data/textures/skybox.png", DataKind::Image, TextureSetup::SkyBox};
+inline constexpr DataFile defaultImage{"data/textures/default.png", DataKind::Image, TextureSetup::PixelatedMipmaps};
+inline constexpr DataFile hexagon{"data/textures/hexagon.png", DataKind::Image, TextureSetup::SmoothMipmaps};
+inline constexpr DataFile crosshair{"data/textures/crosshair.png", DataKind::Image, TextureSetup::Nearest};
+inline constexpr DataFile testBox{"data/textures/ui/testBox.png", DataKind::Image};
+inline constexpr DataFile button{"data/textures/ui/button.png", DataKind::Image};
+inline constexpr DataFile buttonPressed{"data/textures/ui/button_down.png", DataKind::Image};
+inline constexpr DataFile buttonHover{"data/textures/ui/button_hover.png", DataKind::Image};
+inline constexpr DataFile white{"data/textures/ui/whitetexture.png", DataKind::Image};
+inline constexpr DataFile mouseCursor{"data/textures/ui/mouse.png", DataKind::Image};
+inline constexpr DataFile createTool{"data/textures/ui/editor/tool_create.png", DataKind::Image};
+inline constexpr DataFile translateTool{"data/textures/ui/editor/tool_translate.png", DataKind::Image};
+inline constexpr DataFile scaleTool{"data/textures/ui/editor/tool_scale.png", DataKind::Image};
+inline constexpr DataFile rotateTool{"data/textures/ui/editor/tool_rotate.png", DataKind::Image};
+} // namespace DataFiles
+
+// Every file above, in the order the game loads them.
+const std::vector<DataFile>& gameDataFiles();
+
+} // namespace Game
