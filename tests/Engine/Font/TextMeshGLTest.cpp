@@ -12,7 +12,7 @@
 #include "Engine/Base/DataFileError.h"
 #include "Engine/Graphics/FBO.h"
 #include "Engine/Graphics/Shader.h"
-#include "tests/Engine/Graphics/GLTestContext.h"
+#include "tests/support/GLTestContext.h"
 
 using namespace Engine::GFX;
 

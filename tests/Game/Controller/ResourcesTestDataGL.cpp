@@ -11,7 +11,7 @@
 
 #include "Engine/Base/DataFileError.h"
 #include "Engine/Mesh/MeshFile.h"
-#include "tests/Engine/Graphics/GLTestContext.h"
+#include "tests/support/GLTestContext.h"
 
 namespace {
 

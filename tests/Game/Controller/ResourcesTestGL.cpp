@@ -9,7 +9,7 @@
 #include <GL/glew.h>
 #include <gtest/gtest.h>
 
-#include "tests/Engine/Graphics/GLTestContext.h"
+#include "tests/support/GLTestContext.h"
 
 namespace {
 

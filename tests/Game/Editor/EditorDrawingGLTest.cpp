@@ -6,7 +6,7 @@
 #include "Game/Editor/EditorDrawing.h"
 #include "Game/Editor/EditorPicking.h"
 #include "Game/Editor/EditorState.h"
-#include "tests/Engine/Graphics/GLTestContext.h"
+#include "tests/support/GLTestContext.h"
 
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_precision.hpp>

@@ -6,7 +6,7 @@
 #include "Game/Level/GameMap.h"
 #include "Game/Level/MapGeometry.h"
 #include "Game/Scene/TransformComponent.h"
-#include "tests/Engine/Graphics/GLTestContext.h"
+#include "tests/support/GLTestContext.h"
 
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_precision.hpp>

@@ -1,7 +1,7 @@
 #include "Engine/Graphics/MatrixState.h"
 #include "Engine/Graphics/ShaderCollection.h"
 #include "Game/Rendering/BulletDebugDrawer_OpenGL.h"
-#include "tests/Engine/Graphics/GLTestContext.h"
+#include "tests/support/GLTestContext.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "Game/Rendering/SelectedEntityRenderSystem.h"
 #include "Game/Scene/MeshComponent.h"
 #include "Game/Scene/TransformComponent.h"
-#include "tests/Engine/Graphics/GLTestContext.h"
+#include "tests/support/GLTestContext.h"
 #include "tests/Game/Rendering/RecordingDrawable.h"
 
 #include <glm/gtc/matrix_transform.hpp>

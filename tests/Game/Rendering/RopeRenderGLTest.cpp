@@ -4,7 +4,7 @@
 #include "Game/Rendering/GrapplingHookMeshRenderSysten.h"
 #include "Game/Rendering/RopeGeometry.h"
 #include "Game/Scene/TransformComponent.h"
-#include "tests/Engine/Graphics/GLTestContext.h"
+#include "tests/support/GLTestContext.h"
 #include "tests/Game/Rendering/RecordingDrawable.h"
 
 #include <gtest/gtest.h>

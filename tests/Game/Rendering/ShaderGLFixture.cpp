@@ -8,7 +8,7 @@
 #include "Engine/Graphics/ShaderCollection.h"
 #include "Engine/Graphics/VertexLayout.h"
 #include "Engine/Mesh/MeshBuilder.h"
-#include "tests/Engine/Graphics/GLTestContext.h"
+#include "tests/support/GLTestContext.h"
 
 namespace ShaderTesting {
 

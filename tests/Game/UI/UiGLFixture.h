@@ -15,7 +15,7 @@
 #include "Engine/Graphics/RenderTarget.h"
 #include "Game/UI/UIComponents.h"
 #include "Game/UI/UiLayer.h"
-#include "tests/Engine/Graphics/GLTestContext.h"
+#include "tests/support/GLTestContext.h"
 
 namespace UiTesting {
 
