@@ -1,6 +1,7 @@
 #include "Engine/Base/BinaryReader.h"
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -10,6 +11,10 @@ namespace Engine::GFX::Mesh {
 
 BinaryReader::BinaryReader(const std::string& path) : filePath(path)
 {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        fail("a folder, not a file");
+    }
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         fail("cannot open the file");

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <fstream>
 
 namespace FileUtil {
@@ -19,6 +20,10 @@ bool isSpace(char c)
 // ends too belongs to the terminator, not to the line.
 bool readLinesFrom(const std::string& path, std::vector<std::string>& lines)
 {
+    // A folder opens like a file and reads as empty: it counts as missing.
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        return false;
     std::ifstream file(path);
     if (!file.is_open())
         return false;

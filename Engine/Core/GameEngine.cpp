@@ -111,8 +111,15 @@ int GameEngine::run()
         shutDown();
         return 0;
     }
-    game->init();
-    runFrames();
+    // A start-up that stops on bad data tears down the same way as a normal
+    // end, GL context before window, before the error travels on.
+    try {
+        game->init();
+        runFrames();
+    } catch (...) {
+        shutDown();
+        throw;
+    }
     shutDown();
     return 0;
 }

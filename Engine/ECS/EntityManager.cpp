@@ -35,6 +35,13 @@ void EntityManager::refresh()
     const std::vector<uint32_t> doomed(doomedEntities.begin(), doomedEntities.end());
     doomedEntities.clear();
 
+    // The whole batch dies before any hook runs: a hook that destroys one of
+    // these again, or adds a component to it, must not reach the identifier's
+    // next owner.
+    for (uint32_t entity : doomed) {
+        alive.reset(entity);
+        dying.set(entity);
+    }
     for (uint32_t entity : doomed) releaseDestroyed(entity);
     for (uint32_t entity : doomed) {
         changed.push_back(entity);
@@ -43,7 +50,7 @@ void EntityManager::refresh()
     flushLists();
     for (uint32_t entity : changed) updateMembership(entity);
     for (uint32_t entity : doomed) {
-        alive.reset(entity);
+        dying.reset(entity);
         freeEntityIDs.push(entity);
     }
 }

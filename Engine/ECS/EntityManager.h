@@ -147,6 +147,8 @@ private:
     // Identifiers handed out and not yet destroyed by a refresh, so that a
     // stale identifier can never enter the free queue twice.
     std::bitset<entityCapacity> alive;
+    // The entities the running refresh destroys; empty between refreshes.
+    std::bitset<entityCapacity> dying;
 };
 
 template <class T>
@@ -172,6 +174,7 @@ template <class T>
 void EntityManager::addComponent(uint32_t entity, T component)
 {
     ComponentList<T>& list = listOf<T>();
+    if (entity < entityCapacity && dying.test(entity)) return; // asked by a hook of the refresh destroying it
     GAME_ASSERT_MSG(isAlive(entity), "addComponent to an entity that is not alive");
     list.add(entity, std::move(component));
     changedEntities.insert(entity);
