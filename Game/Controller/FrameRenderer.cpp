@@ -88,14 +88,20 @@ void FrameRenderer::render(float alpha)
     drawSkybox(camera);
     mark("floor");
     drawFloor();
-    mark("selection");
-    drawSelection(alpha);
+    // The selection is kept for the next visit, but only the editor shows it.
+    const bool editing = sources.gameState->mode == GameState::modeMapEditor;
+    if (editing) {
+        mark("selection");
+        drawSelection(alpha);
+    }
     mark("rope");
     drawRope(alpha);
-    mark("gizmo");
-    drawGizmo();
+    if (editing) {
+        mark("gizmo");
+        drawGizmo();
+    }
     bindFramebuffer(0);
-    if (sources.gameState->mode == GameState::modeMapEditor) {
+    if (editing) {
         mark("picking");
         drawPickingPass();
     }

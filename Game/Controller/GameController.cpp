@@ -185,7 +185,10 @@ void GameController::createEditorCamera()
 void GameController::createPlayer()
 {
     playerEntity = world->createEntity();
-    world->addComponent(playerEntity, CharacterControllerComponent(playerEntity, physicsWorld.get()));
+    // The player takes input only while a game runs: Start game enables it.
+    CharacterControllerComponent character(playerEntity, physicsWorld.get());
+    character.enabled = false;
+    world->addComponent(playerEntity, character);
     world->addComponent(playerEntity, CameraMouseMovementComponent(false));
     world->addComponent(playerEntity, CameraModificationComponent());
     world->addComponent(playerEntity, CameraComponent(resources->defaultCamera));

@@ -96,6 +96,8 @@ void drawEditorGizmo(const EditorState& editor, MatrixState& matrices, GameResou
 
 void drawEditorPickingPass(const EditorState& editor, MatrixState& matrices, const GizmoResources& gizmo)
 {
+    // No selection, no gizmo: a press there must reach the block behind.
+    if (editor.selection.empty()) return;
     requireGizmo(gizmo);
     const Shader& shader = *gizmo.axisIdShader;
     const glm::mat4 model = gizmoModel(editor);

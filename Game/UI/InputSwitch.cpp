@@ -28,6 +28,9 @@ void setEditorCameraInputEnabled(Engine::ECS::EntityManager& world, uint32_t ent
     setIfPresent<CameraMouseMovementComponent>(world, entity, enabled);
     setIfPresent<FreeCamMovementComponent>(world, entity, enabled);
     setIfPresent<CameraMouseZoomMoveComponent>(world, entity, enabled);
+    // Panning follows the middle button while the editor runs; the editor's
+    // next step sets it again from the button, so only stopping is done here.
+    if (!enabled) setIfPresent<CameraMouseShiftComponent>(world, entity, false);
 }
 
 } // namespace UI

@@ -12,7 +12,8 @@ namespace UI {
 // Walking (CharacterControllerComponent) and mouse look (CameraMouseMovementComponent).
 void setPlayerInputEnabled(Engine::ECS::EntityManager& world, uint32_t entity, bool enabled);
 
-// Mouse look, free flight and wheel zoom of the editor camera.
+// Mouse look, free flight and wheel zoom of the editor camera; turning them
+// off stops panning too.
 void setEditorCameraInputEnabled(Engine::ECS::EntityManager& world, uint32_t entity, bool enabled);
 
 } // namespace UI
