@@ -220,7 +220,7 @@ void addBones(MeshData& mesh)
     for (std::size_t node = 1; node < joints.size(); ++node) {
         Engine::GFX::Mesh::MeshFileBone bone;
         bone.name = joints[node].name;
-        bone.offset = glm::translate(glm::mat4(1.0f), -joints[node].position);
+        bone.offset = glm::translate(glm::mat4(1.0f), -Humanoid::bindPosition(static_cast<int>(node)));
         mesh.bones.push_back(bone);
     }
 }
@@ -233,6 +233,10 @@ MeshData buildCharacterMesh()
     MeshAssembler assembler(mesh);
     for (const BodyPart& part : bodyParts()) {
         assembler.addPart(part);
+    }
+    // Built around the origin, authored where the character stands.
+    for (glm::vec3& position : mesh.positions) {
+        position += Humanoid::placement;
     }
     mesh.vertexCount = static_cast<uint32_t>(mesh.positions.size());
     mesh.triangleCount = static_cast<uint32_t>(mesh.indices.size() / 3);

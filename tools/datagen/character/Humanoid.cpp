@@ -55,16 +55,27 @@ int jointIndex(const std::string& name)
     throw std::invalid_argument("no joint named " + name);
 }
 
+glm::vec3 bindPosition(int index)
+{
+    return index == 0 ? glm::vec3(0.0f) : placement + joints()[static_cast<std::size_t>(index)].position;
+}
+
+glm::vec3 restTranslation(int index)
+{
+    const int parent = joints()[static_cast<std::size_t>(index)].parent;
+    return bindPosition(index) - (parent >= 0 ? bindPosition(parent) : glm::vec3(0.0f));
+}
+
 Engine::GFX::SkeletalAnimation buildSkeleton()
 {
     std::vector<Engine::GFX::PoseNode> nodes;
-    for (const Joint& joint : joints()) {
+    for (std::size_t index = 0; index < joints().size(); ++index) {
+        const Joint& joint = joints()[index];
         Engine::GFX::PoseNode node;
         node.name = joint.name;
         node.hasParent = joint.parent >= 0;
         node.parentIndex = node.hasParent ? static_cast<uint32_t>(joint.parent) : 0u;
-        const glm::vec3 parentPosition = node.hasParent ? joints()[node.parentIndex].position : glm::vec3(0.0f);
-        node.transform = glm::translate(glm::mat4(1.0f), joint.position - parentPosition);
+        node.transform = glm::translate(glm::mat4(1.0f), restTranslation(static_cast<int>(index)));
         nodes.push_back(node);
     }
     return Engine::GFX::SkeletalAnimation(std::move(nodes));

@@ -33,10 +33,24 @@ struct FootShape {
 };
 inline constexpr FootShape foot{};
 
-// Node 0 is the root at the origin; parents come before their children.
+// Where the character stands in the level: at its centre, a few metres from
+// the player's landing spot, so the first view shows it whole. The bind-pose
+// mesh is authored there. The root stays at the origin, because the bone
+// palette undoes the root's own transform; the root's children carry the
+// placement instead. Joint positions below are relative to the placement.
+inline constexpr glm::vec3 placement{4.0f, 0.0f, 0.0f};
+
+// Node 0 is the root; parents come before their children.
 const std::vector<Joint>& joints();
 
 int jointIndex(const std::string& name);
+
+// A joint's bind-pose position in the level: the root at the origin, every
+// other joint at the placement plus its position.
+glm::vec3 bindPosition(int index);
+
+// A joint's bind-pose translation from its parent.
+glm::vec3 restTranslation(int index);
 
 Engine::GFX::SkeletalAnimation buildSkeleton();
 

@@ -139,15 +139,10 @@ Pose strideRotations(float phase)
     return pose;
 }
 
-glm::vec3 restTranslation(const Humanoid::Joint& joint)
+glm::vec3 translationAt(std::size_t node, float phase)
 {
-    const glm::vec3 parent = joint.parent >= 0 ? Humanoid::joints()[joint.parent].position : glm::vec3(0.0f);
-    return joint.position - parent;
-}
-
-glm::vec3 translationAt(const Humanoid::Joint& joint, float phase)
-{
-    glm::vec3 translation = restTranslation(joint);
+    const Humanoid::Joint& joint = Humanoid::joints()[node];
+    glm::vec3 translation = Humanoid::restTranslation(static_cast<int>(node));
     if (joint.name == "hips") {
         translation.z += hipsDrop(phase);
     }
@@ -185,7 +180,7 @@ Engine::GFX::Animation buildRunningClip()
         const float time = clip.duration * static_cast<float>(key) / static_cast<float>(keyCount - 1);
         const Pose rotations = strideRotations(phase);
         for (std::size_t node = 1; node < joints.size(); ++node) {
-            appendKey(clip.channels[node - 1], time, translationAt(joints[node], phase),
+            appendKey(clip.channels[node - 1], time, translationAt(node, phase),
                       rotations.at(joints[node].name));
         }
     }
