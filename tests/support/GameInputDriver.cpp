@@ -1,0 +1,97 @@
+#include "tests/support/GameInputDriver.h"
+
+#include "Engine/Core/KeyboardState.h"
+#include "Engine/Core/MouseState.h"
+#include "Engine/Core/StepInput.h"
+#include "Engine/ECS/EntityManager.h"
+#include "Game/UI/Menu.h"
+#include "Game/UI/UIComponents.h"
+
+#include <GL/glew.h>
+#include <SDL.h>
+
+#include <stdexcept>
+
+namespace GameTesting {
+
+namespace {
+constexpr int holdSteps = 3;
+constexpr float frameAlpha = 0.5f;
+} // namespace
+
+GameInputDriver::GameInputDriver(int renderEvery) : controller(&engine), renderEvery(renderEvery)
+{
+    if (!engine.init()) throw std::runtime_error("the engine could not start");
+    engine.keyboard->platformState = platformKeys.data();
+    engine.game = &controller;
+    controller.init();
+}
+
+GameInputDriver::~GameInputDriver()
+{
+    controller.shutdown();
+    Engine::destroyWindow(*engine.window);
+    SDL_Quit();
+}
+
+void GameInputDriver::step(const StepInput& input)
+{
+    platformKeys.fill(0);
+    for (int key : input.keys) platformKeys[key] = 1;
+    engine.keyboard->refresh();
+
+    // Window coordinates grow downwards, so upward cursor motion is negative dy.
+    const int height = controller.windowSettings.resolutionHeight;
+    Engine::StepInput totals;
+    totals.dx = input.cursor.x - lastCursor.x;
+    totals.dy = lastCursor.y - input.cursor.y;
+    totals.wheel = input.wheel;
+    engine.mouse->refresh(totals, input.buttons, input.cursor.x, height - input.cursor.y, height);
+    lastCursor = input.cursor;
+
+    controller.update();
+    if (++stepCount % renderEvery != 0) return;
+    controller.render(frameAlpha);
+    ++framesDrawn;
+    while (glGetError() != GL_NO_ERROR) ++leftoverGLErrors;
+}
+
+void GameInputDriver::steps(int count, const StepInput& input)
+{
+    for (int i = 0; i < count; ++i) step(input);
+}
+
+void GameInputDriver::clickAt(glm::ivec2 cursor, const std::set<int>& keys)
+{
+    steps(holdSteps, StepInput{keys, cursor, SDL_BUTTON_LMASK});
+    steps(holdSteps, StepInput{keys, cursor});
+}
+
+void GameInputDriver::clickElement(const std::string& name)
+{
+    clickAt(elementCentre(name));
+}
+
+void GameInputDriver::tapEscape()
+{
+    steps(holdSteps, StepInput{{SDL_SCANCODE_ESCAPE}});
+    steps(holdSteps);
+}
+
+glm::ivec2 GameInputDriver::elementCentre(const std::string& name) const
+{
+    const auto found = controller.menu->guiElements.find(name);
+    if (found == controller.menu->guiElements.end()) throw std::runtime_error("no menu element " + name);
+    const auto& box = controller.world->getComponent<UI::Component::UITransformComponent>(found->second);
+    return glm::ivec2(static_cast<int>(box.x + box.width / 2), static_cast<int>(box.y + box.height / 2));
+}
+
+int GameInputDriver::aliveEntities() const
+{
+    int alive = 0;
+    for (uint32_t entity = 1; entity < Engine::ECS::entityCapacity; ++entity)
+        if (controller.world->isAlive(entity)) ++alive;
+    return alive;
+}
+
+} // namespace GameTesting

@@ -1,0 +1,77 @@
+#include "tests/support/GameTestWorld.h"
+
+#include "Engine/Core/StepInput.h"
+#include "Game/Controller/GameWorld.h"
+#include "Game/Physics/CharacterControllerComponent.h"
+#include "Game/Physics/CharacterControllerSystem.h"
+#include "Game/Physics/PhysicsColliderComponent.h"
+#include "Game/Physics/PhysicsMotionStateSystem.h"
+#include "Game/Physics/PhysicsRigidBodyComponent.h"
+#include "Game/Physics/RigidBodyColliderSystem.h"
+#include "Game/Scene/CameraModificationComponent.h"
+#include "Game/Scene/TransformComponent.h"
+
+#include <memory>
+
+namespace GameTesting {
+
+GameTestWorld::GameTestWorld() : keyboard(keys.data(), static_cast<int32_t>(keys.size())), mouse(nullptr)
+{
+    Game::registerGameComponents(world);
+    world.addSystem(PhysicsMotionStateSystem(&world));
+    world.addSystem(RigidBodyColliderSystem(&world, &physics));
+}
+
+void GameTestWorld::refreshInput(glm::ivec2 cursor, glm::ivec2 motion, int wheel)
+{
+    keyboard.refresh();
+    Engine::StepInput totals;
+    totals.dx = motion.x;
+    totals.dy = motion.y;
+    totals.wheel = wheel;
+    mouse.refresh(totals, buttons, cursor.x, cursor.y, windowHeight);
+}
+
+uint32_t GameTestWorld::addPlayer()
+{
+    if (!playerSystemAdded) world.addSystem(CharacterControllerSystem(&world, &keyboard, &mouse, &physics));
+    playerSystemAdded = true;
+    const uint32_t entity = world.createEntity();
+    world.addComponent(entity, CharacterControllerComponent(entity, &physics));
+    world.addComponent(entity, TransformComponent());
+    world.addComponent(entity, CameraModificationComponent());
+    world.refresh();
+    return entity;
+}
+
+// Input, character, bodies, physics, contacts, commit: the game's step order.
+void GameTestWorld::stepPlayer()
+{
+    refreshInput();
+    world.getSystem<CharacterControllerSystem>().run(0.0f);
+    world.getSystem<PhysicsMotionStateSystem>().run(0.0f);
+    physics.step();
+    GamePhysics::dispatchContacts(*physics.getDispatcher(), world, contacts);
+    world.refresh();
+}
+
+void GameTestWorld::stepsPlayer(int count)
+{
+    for (int i = 0; i < count; ++i) stepPlayer();
+}
+
+uint32_t GameTestWorld::addBox(const glm::vec3& centre, const glm::vec3& size, const glm::quat& rotation)
+{
+    const uint32_t entity = world.createEntity();
+    world.addComponent(entity, TransformComponent(centre, size, rotation));
+    const glm::vec3 half = size * 0.5f;
+    world.addComponent(entity, PhysicsColliderComponent(std::make_shared<btBoxShape>(btVector3(half.x, half.y, half.z))));
+    PhysicsRigidBodyComponent body(entity, 0.0f, btVector3(0.0f, 0.0f, 0.0f));
+    body.getUserPointer()->group = GamePhysics::CollisionGroup::block;
+    world.addComponent(entity, body);
+    world.refresh();
+    physics.getDynamicsWorld()->updateAabbs();
+    return entity;
+}
+
+} // namespace GameTesting
