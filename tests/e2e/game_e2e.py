@@ -1,0 +1,490 @@
+#!/usr/bin/env python3
+"""End-to-end tests of the real game binary, driven as a player drives it.
+
+  game_e2e.py GAME RUN_DIR --datagen DATAGEN --shots DIR SCENARIO...
+
+Runs under an X server of its own (tests/with_display.sh). A scenario is a function listed in SCENARIOS
+(and in the scenario list of CMakeLists.txt, which makes it the CTest test e2e_<name>); it fails by
+raising Failure, which expect(condition, message) does, and every wait below fails at its timeout.
+  with Game(config=None, env=None, damage=None) as g:  a copy of the run folder, `stdbuf -oL GAME` started there
+  g.start()                  wait for the last start-up line, find and focus the window (g.win = x, y, w, h)
+  g.wait_line(prefix, after=0) -> line;  g.lines, g.errors: the stdout and stderr lines so far
+  g.at(x, y) -> screen point of a window point, y up as the game lays out its interface;  g.centre()
+  g.move(point), g.move_by(dx, dy), g.hold(key or "left"/"middle"/"right", seconds | until=check),
+  g.click_button(row), g.click_until_line(point, prefix)
+  g.wait_screen(check, what) -> Shot (shot.px(x, y) -> (r, g, b));  save(shot, name) keeps it in --shots
+  checks: g.menu_shown(shot, rows), g.button_shows(shot, BUTTON | HOVER | PRESSED, row), g.crosshair_shown(shot),
+          g.speed_edge(shot), g.bar_shown(shot), Image("textures/...").shows(shot, left, top)
+  g.close("signal" | "window") or g.exit_code() -> the exit code (None: still running at the timeout)
+"""
+import argparse
+import concurrent.futures
+import ctypes
+import ctypes.util
+import os
+import random
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+START_TIMEOUT = 60  # llvmpipe on two busy cores compiles shaders slowly
+SCREEN_TIMEOUT = 30
+EXIT_TIMEOUT = 20
+HOLD = 0.7  # input is sampled per 10 ms step, but frames come slowly here
+SETTLE = 1.5
+START_LINES = ["GC CREATE", "START ENGINE", "DONE", "GC INIT", "SHADERGEN", "SHADER END", "Mesh Loading",
+               "IMGLOAD end", "GC INIT END", "Player ID: 4", "FLOOR ID: 161"]
+MENU_ROWS = 4
+BUTTON_SPACING = 64
+BUTTON_END = 24  # the part of a button at each end that no label reaches
+MOUSE_BUTTONS = {"left": 1, "middle": 2, "right": 3}
+ARGS = None
+
+
+class Failure(Exception):
+    pass
+
+
+def expect(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def run(*argv, data=None):
+    return subprocess.run([str(a) for a in argv], input=data, capture_output=True, check=True, timeout=30).stdout
+
+
+def xdo(*args):
+    return run("xdotool", *args).decode()
+
+
+def close_to(a, b, tolerance):
+    return all(abs(p - q) <= tolerance for p, q in zip(a, b))
+
+
+class Shot:
+    """The whole X screen as binary PPM."""
+
+    def __init__(self, raw):
+        header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", raw)
+        self.raw, self.w, self.h, self.base = raw, int(header[1]), int(header[2]), header.end()
+
+    def px(self, x, y):
+        at = self.base + 3 * (y * self.w + x)
+        return tuple(self.raw[at:at + 3])
+
+
+def shot():
+    return Shot(run("import", "-window", "root", "-depth", "8", "ppm:-"))
+
+
+def save(screen, name):
+    os.makedirs(ARGS.shots, exist_ok=True)
+    run("convert", "ppm:-", os.path.join(ARGS.shots, name + ".png"), data=screen.raw)
+
+
+class Image:
+    """An RGBA image of the game's data, compared with the screen on its opaque pixels."""
+
+    def __init__(self, relative_path):
+        path = os.path.join(ARGS.run_dir, "data", relative_path)
+        self.w, self.h = map(int, run("identify", "-format", "%w %h", path).split())
+        self.rgba = run("convert", path, "-depth", "8", "rgba:-")
+
+    def shows(self, screen, left, top, columns=None, tolerance=8):
+        compared = 0
+        for y in range(self.h):
+            for x in columns or range(self.w):
+                at = 4 * (y * self.w + x)
+                if self.rgba[at + 3] == 255:
+                    compared += 1
+                    if not close_to(screen.px(left + x, top + y), self.rgba[at:at + 3], tolerance):
+                        return False
+        return compared > 0
+
+
+def send_window_close(window):
+    """What a window manager sends when the user clicks the close button: WM_PROTOCOLS / WM_DELETE_WINDOW."""
+    class ClientMessage(ctypes.Structure):
+        _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                    ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                    ("format", ctypes.c_int), ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
+    x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XInternAtom.restype = ctypes.c_ulong
+    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    display = x11.XOpenDisplay(None)
+    event = ClientMessage(type=33, window=window, format=32,
+                          message_type=x11.XInternAtom(display, b"WM_PROTOCOLS", 0))
+    event.data[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+    x11.XSendEvent(display, window, 0, 0, ctypes.byref(event))
+    x11.XCloseDisplay(display)  # flushes the event
+
+
+def damage_file(path, how):
+    data = open(path, "rb").read()
+    if how == "missing":
+        return os.remove(path)
+    # Seeded, so a failing case is reproduced byte for byte.
+    damaged = data[:len(data) // 2] if how == "half" else random.Random(20261206).randbytes(len(data))
+    open(path, "wb").write(damaged)
+
+
+class Game:
+    """The game started in a copy of the run folder (tests never write into the build's), its lines collected."""
+
+    def __init__(self, config=None, env=None, damage=None):
+        self.dir = tempfile.mkdtemp(prefix="game_e2e_")
+        shutil.copytree(ARGS.run_dir, self.dir, dirs_exist_ok=True)
+        if config is not None:
+            open(os.path.join(self.dir, "profile", "config.cfg"), "w").write(config)
+        if damage:
+            damage_file(os.path.join(self.dir, damage[0]), damage[1])
+        environment = {k: v for k, v in dict(os.environ, **(env or {})).items() if v is not None}
+        self.proc = subprocess.Popen(["stdbuf", "-oL", ARGS.game], cwd=self.dir, env=environment,
+                                     stdout=subprocess.PIPE, stderr=subprocess.PIPE, start_new_session=True)
+        self.lines, self.errors, self.open_streams = [], [], 2
+        self.changed = threading.Condition()
+        for stream, into in ((self.proc.stdout, self.lines), (self.proc.stderr, self.errors)):
+            threading.Thread(target=self._read, args=(stream, into), daemon=True).start()
+
+    def _read(self, stream, into):
+        for raw in stream:
+            with self.changed:
+                into.append(raw.decode(errors="replace").rstrip("\n"))
+                self.changed.notify_all()
+        with self.changed:
+            self.open_streams -= 1
+            self.changed.notify_all()
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, kind, error, trace):
+        if self.proc.poll() is None:
+            os.killpg(self.proc.pid, signal.SIGKILL)
+            self.proc.wait()
+        shutil.rmtree(self.dir, ignore_errors=True)
+        if isinstance(error, Failure):
+            error.args = (f"{error}\n{self.report()}",)
+
+    def report(self):
+        return "  stdout: %s\n  stderr: %s" % (self.lines[-40:], self.errors)
+
+    def wait_line(self, prefix, after=0, timeout=START_TIMEOUT, optional=False):
+        def found():
+            return next((line for line in self.lines[after:] if line.startswith(prefix)), None)
+        with self.changed:
+            self.changed.wait_for(lambda: found() is not None or self.open_streams == 0, timeout)
+            line = found()
+        expect(line is not None or optional, f"no line starting with {prefix!r}")
+        return line
+
+    def start(self):
+        self.wait_line(START_LINES[-1])
+        self.find_window()
+        xdo("windowfocus", "--sync", self.wid)
+        time.sleep(SETTLE)  # the first frames after loading come slowest
+
+    def find_window(self):
+        # Repeated: a search fails outright when another game's window vanishes while it runs.
+        deadline = time.monotonic() + START_TIMEOUT
+        while self.proc.poll() is None and time.monotonic() < deadline:
+            found = subprocess.run(["xdotool", "search", "--all", "--pid", str(self.proc.pid), "--name", "^Engine$"],
+                                   capture_output=True, text=True, timeout=30).stdout.split()
+            if found:
+                self.wid = int(found[0])
+                geometry = dict(re.findall(r"(\w+)=(\d+)", xdo("getwindowgeometry", "--shell", self.wid)))
+                self.win = tuple(int(geometry[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
+                return self.win
+            time.sleep(0.1)
+        raise Failure("no window titled Engine")
+
+    def exit_code(self, timeout=EXIT_TIMEOUT):
+        try:
+            code = self.proc.wait(timeout)
+        except subprocess.TimeoutExpired:
+            return None
+        with self.changed:
+            self.changed.wait_for(lambda: self.open_streams == 0, timeout)
+        return code
+
+    def close(self, how):
+        if how == "window":
+            send_window_close(self.wid)
+        else:
+            self.proc.send_signal(signal.SIGTERM)  # SDL turns it into a quit request
+        return self.exit_code()
+
+    def at(self, x, y):
+        return self.win[0] + x, self.win[1] + self.win[3] - 1 - y
+
+    def centre(self):
+        return self.at(self.win[2] // 2, self.win[3] // 2 - 1)
+
+    def move(self, point):
+        xdo("mousemove", *point)
+
+    def move_by(self, dx, dy, parts=8):
+        for _ in range(parts):  # in small steps, as a hand moves a mouse
+            xdo("mousemove_relative", "--", dx // parts, dy // parts)
+            time.sleep(0.05)
+
+    def hold(self, control, seconds=HOLD, until=None, what=""):
+        """Holds a key or mouse button for the seconds, or until the screen passes the check (that screen)."""
+        kind, name = ("mouse", MOUSE_BUTTONS[control]) if control in MOUSE_BUTTONS else ("key", control)
+        xdo(kind + "down", name)
+        try:
+            return self.wait_screen(until, what) if until else time.sleep(seconds)
+        finally:
+            xdo(kind + "up", name)
+            time.sleep(HOLD)  # a release counts only once a step has seen it
+
+    def wait_screen(self, check, what):
+        deadline = time.monotonic() + SCREEN_TIMEOUT
+        while True:
+            screen = shot()
+            if check(screen):
+                return screen
+            expect(time.monotonic() < deadline, f"the screen never showed {what}")
+            time.sleep(0.2)
+
+    def button_corner(self, row):
+        x, y, w, h = self.win
+        bottom = h // 2 - BUTTON.h // 2 - row * BUTTON_SPACING
+        return x + w // 2 - BUTTON.w // 2, y + h - bottom - BUTTON.h
+
+    def button_shows(self, screen, image, row):
+        ends = [*range(BUTTON_END), *range(image.w - BUTTON_END, image.w)]
+        return image.shows(screen, *self.button_corner(row), ends, tolerance=6)
+
+    def menu_shown(self, screen, rows=MENU_ROWS):
+        return all(self.button_shows(screen, BUTTON, row) for row in range(rows))
+
+    def click_button(self, row):
+        """Moves onto the button, presses once it shows its hover look, releases once it shows its pressed one."""
+        left, top = self.button_corner(row)
+        self.move((left + BUTTON.w // 2, top + BUTTON.h // 2))
+        self.wait_screen(lambda s: self.button_shows(s, HOVER, row), f"row {row} hovered")
+        self.hold("left", until=lambda s: self.button_shows(s, PRESSED, row), what=f"row {row} pressed")
+
+    def click_until_line(self, point, prefix):
+        seen = len(self.lines)
+        self.move(point)
+        time.sleep(HOLD)
+        self.hold("left", until=lambda s: any(l.startswith(prefix) for l in self.lines[seen:]), what=prefix)
+        return self.wait_line(prefix, after=seen, timeout=0)
+
+    def crosshair_shown(self, screen):
+        x, y = self.centre()
+        return CROSSHAIR.shows(screen, x - CROSSHAIR.w // 2, y - CROSSHAIR.h // 2)
+
+    def speed_edge(self, screen):
+        """The rightmost pure white column of the speed read-out (one text line from 34 px below the top)."""
+        x0, y0 = self.win[:2]
+        return max((x for x in range(320) for y in range(34, 62) if screen.px(x0 + x, y0 + y) == (255, 255, 255)),
+                   default=-1)
+
+    def bar_shown(self, screen):
+        """The editor's black bar along the top, right of its frame-rate read-out."""
+        x0, y0 = self.win[:2]
+        return all(screen.px(x0 + x, y0 + y) == (0, 0, 0) for y in range(2, 62, 4) for x in range(200, self.win[2], 8))
+
+
+def changed_pixels(a, b, centre, radius=20):
+    cx, cy = centre
+    return sum(not close_to(a.px(x, y), b.px(x, y), 24)
+               for y in range(cy - radius, cy + radius + 1) for x in range(cx - radius, cx + radius + 1))
+
+
+def play():
+    with Game() as g:
+        g.start()
+        expect(g.lines[:len(START_LINES)] == START_LINES, "start-up lines out of order")
+        expect(g.win[2:] == (1280, 720), f"window {g.win}, configured 1280x720")
+        g.move(g.at(100, 100))  # away from the buttons: none shows its hover look
+        menu = g.wait_screen(g.menu_shown, "the four menu buttons")
+        save(menu, "main_menu")
+        for row in range(MENU_ROWS):
+            left, top = g.button_corner(row)
+            label = sum(min(menu.px(x, y)) > 200 for y in range(top, top + BUTTON.h)
+                        for x in range(left + BUTTON_END, left + BUTTON.w - BUTTON_END))
+            expect(label > 20, f"button row {row} has no label")
+        expect(not g.button_shows(menu, BUTTON, MENU_ROWS), "a fifth button")
+        for point in (g.at(200, 200), g.at(300, 150)):
+            g.move(point)
+            moved = g.wait_screen(lambda s: CURSOR.shows(s, *point), f"the cursor's tip at {point}")
+        expect(not CURSOR.shows(moved, *g.at(200, 200)), "the cursor stays where the mouse was")
+
+        g.click_button(0)
+        g.wait_line("OnEnter ")  # the player has landed
+        g.wait_screen(g.crosshair_shown, "the crosshair")
+        time.sleep(SETTLE)
+        g.move_by(0, 160)  # down onto the floor: no other pure white behind the read-out
+        playing = g.wait_screen(lambda s: g.crosshair_shown(s) and g.speed_edge(s) > 0, "crosshair and speed")
+        save(playing, "singleplayer")
+        expect(not any(g.button_shows(playing, BUTTON, row) for row in range(MENU_ROWS)), "menu shown in play")
+        g.hold("w", 1.5)  # out of the character standing at the start, then to a stop
+        time.sleep(SETTLE)
+        standing = g.speed_edge(shot())
+        expect(standing > 0, "no speed read-out")
+        g.hold("s", until=lambda s: g.speed_edge(s) > standing + 4, what="a two-digit speed walking back")
+
+        paused = g.hold("Escape", until=lambda s: g.button_shows(s, HOVER, 0) and g.button_shows(s, BUTTON, 1),
+                        what="the pause menu with the mouse put back over Resume")
+        save(paused, "pause_menu")
+        expect(not g.crosshair_shown(paused), "crosshair shown while paused")
+        expect(CURSOR.shows(paused, *g.centre()), "no cursor at the centre")
+        g.click_button(0)
+        g.wait_screen(lambda s: g.crosshair_shown(s) and not g.button_shows(s, BUTTON, 1), "play resumed")
+        g.hold("Escape", until=lambda s: g.button_shows(s, BUTTON, 1), what="the pause menu")
+        g.click_button(1)
+        g.move(g.at(100, 100))
+        g.wait_screen(g.menu_shown, "the main menu after Back to menu")
+        g.click_button(3)
+        expect(g.exit_code() == 0, "End Game did not end the program with code 0")
+        expect(g.errors == [], "standard error not empty")
+
+
+def editor():
+    with Game() as g:
+        g.start()
+        g.click_button(1)
+        away = g.at(100, 600)  # off the block and the menu rows: the cursor hides nothing compared
+        g.move(away)
+        time.sleep(SETTLE)
+        before = g.wait_screen(g.bar_shown, "the editor's bar")
+        expect(not g.button_shows(before, BUTTON, 1), "main menu still shown")
+        block = g.at(1000, 220)  # a large block from the camera's starting place; sky under (640, 60)
+        g.click_until_line(block, "SHOOT:")
+        hit = int(g.wait_line("HIT: ", timeout=EXIT_TIMEOUT)[5:])
+        expect(4 < hit < 161, f"picked entity {hit} is not a level block")
+        g.move(away)
+        selected = g.wait_screen(lambda s: changed_pixels(before, s, block) > 200, "the selection overlay")
+        save(selected, "editor_selection")
+        g.click_until_line(g.at(640, 60), "SHOOT:")
+        g.move(away)
+        g.wait_screen(lambda s: changed_pixels(before, s, block) < 20, "the selection cleared by a click on the sky")
+        picks = [sum(l.startswith(p) for l in g.lines) for p in ("SHOOT:", "HIT: ")]
+        expect(picks == [2, 1], f"SHOOT:/HIT: lines {picks}, expected a hit on the block only")
+
+        paused = g.hold("Escape", until=lambda s: g.menu_shown(s, 2), what="the editor's pause menu")
+        expect(g.bar_shown(paused), "the bar is gone behind the pause menu")
+        expect(CURSOR.shows(paused, *away), "no cursor at the mouse")
+        expect(g.close("window") == 0, "closing the window did not end the program with code 0")
+        expect(g.errors == [], "standard error not empty")
+
+
+# What a damaged data file does, by extension, for (missing, cut to half, random bytes): "stop": start-up
+# stops, one stderr line names the file, exit code 1; "run": the game runs and closes with 0; "reported":
+# runs after a "MISSING FILE: <path>" line; "either": a font description may still read with whatever
+# glyphs survive, or stop.
+DAMAGE = ("missing", "half", "random")
+OUTCOMES = {**dict.fromkeys((".cmesh", ".camesh", ".cskel", ".canim", ".shconf"), ("stop",) * 3),
+            **dict.fromkeys((".vert", ".frag", ".png"), ("run",) * 3), ".fnt": ("reported", "either", "either")}
+
+
+def data_files():
+    generated = run(ARGS.datagen, "--list").decode().split()
+    expect(generated, "datagen --list names no files")
+    data = os.path.join(ARGS.run_dir, "data")
+    shaders = ["data/" + n for n in os.listdir(data) if n.endswith(".shconf")]
+    return sorted({os.path.normpath(p) for p in generated} | {"data/shader/" + n for n in os.listdir(data + "/shader")}
+                  | set(shaders))
+
+
+def damaged_run(path, how, expected):
+    with Game(damage=(path, how)) as g:
+        ran = g.wait_line(START_LINES[-1], optional=True) is not None
+        if ran:
+            time.sleep(0.4)  # frames run a moment with whatever loaded before the game is asked to quit
+            ran = g.proc.poll() is None
+        code = g.close("signal") if ran else g.exit_code(START_TIMEOUT)
+        stopped = not ran and code == 1 and len(g.errors) == 1 and path in g.errors[0]
+        reported = any(l.startswith("MISSING FILE: ") and l.endswith(path) for l in g.lines)
+        good = {"stop": stopped, "run": ran and code == 0, "reported": ran and code == 0 and reported,
+                "either": stopped or (ran and code == 0)}[expected]
+        expect(good, f"{path} {how}: expected {expected}, {'ran' if ran else 'stopped'} with code {code}")
+
+
+# Configurations: sizes are applied and the window centred; garbage lines leave the default window.
+CONFIGS = [("resolution_width = 800\nresolution_height = 600\n", (240, 60, 800, 600)),
+           ("\x01\x02 = = =\nresolution_width\n= 3\n#\xff\nvsync = yes please\nresolution_height = \nfullscreen maybe\n",
+            (0, 0, 1280, 720))]
+
+
+def configured_run(config, window):
+    with Game(config=config) as g:
+        g.wait_line(START_LINES[-1])
+        expect(g.find_window() == window, f"window {g.win}, expected {window} from {config!r}")
+        expect(g.close("window") == 0, "closing the window did not end the program with code 0")
+
+
+# Start-up without a usable display: (environment, exit code, stdout lines, stderr line prefixes).
+NO_WINDOW = [({"SDL_VIDEODRIVER": "dummy"}, 1, ["GC CREATE", "START ENGINE", "Failed to initialize!"],
+              ["Engine start-up stopped: the window could not be created: "]),
+             ({"SDL_VIDEODRIVER": "x11", "DISPLAY": None, "WAYLAND_DISPLAY": None}, 0,
+              ["GC CREATE", "START ENGINE", "SDL could not initialize! SDL Error: ", "Failed to initialize!"], [])]
+
+
+def windowless_run(env, code, lines, errors):
+    with Game(env=env) as g:
+        expect(g.exit_code(START_TIMEOUT) == code, f"exit code {g.proc.returncode} without a window, expected {code}")
+        for got, prefixes in ((g.lines, lines), (g.errors, errors)):
+            expect(len(got) == len(prefixes) and all(map(str.startswith, got, prefixes)), f"expected {prefixes}")
+
+
+def faults():
+    cases = [(configured_run, *c) for c in CONFIGS] + [(windowless_run, *c) for c in NO_WINDOW]
+    for path in data_files():
+        expect(os.path.splitext(path)[1] in OUTCOMES, f"no expected outcome for a damaged {path}")
+        cases += [(damaged_run, path, how, outcome) for how, outcome in zip(DAMAGE, OUTCOMES[os.path.splitext(path)[1]])]
+
+    def attempt(case):
+        try:
+            case[0](*case[1:])
+        except Failure as failure:
+            return str(failure)
+    with concurrent.futures.ThreadPoolExecutor(2) as pool:  # two games keep two cores busy
+        problems = [p for p in pool.map(attempt, cases) if p]
+    expect(not problems, f"{len(problems)} of {len(cases)} cases failed:\n" + "\n".join(problems))
+
+
+SCENARIOS = {"play": play, "editor": editor, "faults": faults}
+
+
+def main():
+    global ARGS, BUTTON, HOVER, PRESSED, CURSOR, CROSSHAIR
+    parser = argparse.ArgumentParser()
+    for name in ("game", "run_dir"):
+        parser.add_argument(name)
+    parser.add_argument("--datagen")
+    parser.add_argument("--shots")
+    parser.add_argument("scenarios", nargs="+", choices=SCENARIOS)
+    ARGS = parser.parse_args()
+    if not os.access(ARGS.game, os.X_OK) or not os.path.isdir(ARGS.run_dir):
+        sys.exit(f"{ARGS.game} or {ARGS.run_dir} is missing: build the game target first")
+    BUTTON, HOVER, PRESSED, CURSOR, CROSSHAIR = map(Image, (
+        "textures/ui/button.png", "textures/ui/button_hover.png", "textures/ui/button_down.png",
+        "textures/ui/mouse.png", "textures/crosshair.png"))
+    failed = 0
+    for name in ARGS.scenarios:
+        started = time.monotonic()
+        try:
+            SCENARIOS[name]()
+            print(f"PASS {name} ({time.monotonic() - started:.0f} s)")
+        except Failure as failure:
+            print(f"FAIL {name}: {failure}")
+            failed += 1
+    sys.exit(1 if failed else 0)
+
+
+if __name__ == "__main__":
+    main()
