@@ -1,98 +1,60 @@
-// Runs one fuzz target's entry point over its corpus with the normal compiler:
-// the project's own files (written by the data tool and the seed maker, or
-// kept in the source tree) and the committed inputs (hand-written seeds and
-// the reproducers of crashes found by fuzzing).
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
-#include <string>
-#include <vector>
+// Runs every fuzz target over its corpus with the normal compiler: the data
+// tool's files, the project's own text files, and the committed inputs in
+// corpus/<target>/ (small seeds written with the project's writers, and the
+// reproducers of crashes found by fuzzing). A committed input named
+// "rejected-..." must be rejected, every other input accepted.
+#include "tests/fuzz/FuzzTargets.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include "tests/fuzz/FuzzTarget.h"
+#include <algorithm>
+#include <filesystem>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// Committed inputs named so must be rejected by the reader; every other
-// input must be accepted.
-const std::string rejectedPrefix = "rejected-";
-
-std::vector<uint8_t> readBytes(const fs::path& path)
+// Files of the folder whose names end in the suffix, sorted.
+std::vector<fs::path> filesIn(const fs::path& folder, const std::string& suffix = "")
 {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-bool consume(const fs::path& path)
-{
-    const std::vector<uint8_t> bytes = readBytes(path);
-    return Fuzz::consumeInput(bytes.data(), bytes.size());
-}
-
-// "folder/*.ext" names the folder's files ending in ".ext", "folder/*" all of
-// them; anything else names one file.
-std::vector<fs::path> expand(const std::string& entry)
-{
-    const auto star = entry.find('*');
-    if (star == std::string::npos) {
-        return {fs::path(entry)};
-    }
-    const std::string suffix = entry.substr(star + 1);
     std::vector<fs::path> files;
-    for (const auto& item : fs::directory_iterator(fs::path(entry.substr(0, star)))) {
-        const std::string name = item.path().filename().string();
-        const bool matches =
-            name.size() >= suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
-        if (item.is_regular_file() && matches) {
-            files.push_back(item.path());
+    if (fs::is_directory(folder))
+        for (const auto& item : fs::directory_iterator(folder)) {
+            const std::string name = item.path().filename().string();
+            if (name.size() >= suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
+                files.push_back(item.path());
         }
-    }
     std::sort(files.begin(), files.end());
     return files;
 }
 
-// Entries separated by '|': a ';' would split the compile definition that
-// carries the list.
-std::vector<fs::path> expandList(const std::string& list)
+TEST(FuzzCorpus, EveryTargetGivesEachInputItsRecordedOutcome)
 {
-    std::vector<fs::path> files;
-    std::istringstream entries(list);
-    std::string entry;
-    while (std::getline(entries, entry, '|')) {
-        const std::vector<fs::path> some = expand(entry);
-        files.insert(files.end(), some.begin(), some.end());
+    const fs::path data = GAME_DATA_DIR, source = PROJECT_SOURCE, corpus = source / "tests/fuzz/corpus";
+    const struct {
+        const char* name;
+        bool (*consume)(const uint8_t*, std::size_t);
+        std::vector<fs::path> projectFiles;
+    } targets[] = {
+        {"mesh_file", Fuzz::consumeMeshFile, filesIn(data / "models", "mesh")},
+        {"skeleton_file", Fuzz::consumeSkeletonFile, filesIn(data / "skeletons", ".cskel")},
+        {"animation_file", Fuzz::consumeAnimationFile, filesIn(data / "animations", ".canim")},
+        {"font_reader", Fuzz::consumeFontReader, filesIn(data / "fonts", ".fnt")},
+        {"ini_reader", Fuzz::consumeIniReader, {source / "profile/config.cfg", source / "data/shaders.shconf"}},
+    };
+    for (const auto& target : targets) {
+        SCOPED_TRACE(target.name);
+        EXPECT_FALSE(target.projectFiles.empty()) << "the data tool's files are missing from " << data;
+        std::vector<fs::path> inputs = target.projectFiles;
+        const std::vector<fs::path> committed = filesIn(corpus / target.name);
+        inputs.insert(inputs.end(), committed.begin(), committed.end());
+        for (const fs::path& input : inputs) {
+            const std::vector<uint8_t> bytes = TestFiles::readBytes(input.string());
+            const bool rejected = input.filename().string().rfind("rejected-", 0) == 0;
+            EXPECT_EQ(target.consume(bytes.data(), bytes.size()), !rejected) << input;
+        }
     }
-    return files;
-}
-
-bool markedRejected(const fs::path& path)
-{
-    return path.filename().string().rfind(rejectedPrefix, 0) == 0;
 }
 
 } // namespace
-
-TEST(FuzzCorpus, ProjectSeedsAreAccepted)
-{
-    const std::vector<fs::path> seeds = expandList(FUZZ_PROJECT_SEEDS);
-    ASSERT_FALSE(seeds.empty()) << "no seeds in " << FUZZ_PROJECT_SEEDS;
-    for (const fs::path& seed : seeds) {
-        ASSERT_TRUE(fs::is_regular_file(seed)) << seed;
-        EXPECT_TRUE(consume(seed)) << seed;
-    }
-}
-
-TEST(FuzzCorpus, CommittedInputsGiveTheirRecordedOutcome)
-{
-    if (!fs::is_directory(FUZZ_COMMITTED_CORPUS) || fs::is_empty(FUZZ_COMMITTED_CORPUS)) {
-        GTEST_SKIP() << "no committed inputs in " << FUZZ_COMMITTED_CORPUS;
-    }
-    for (const fs::path& input : expand(std::string(FUZZ_COMMITTED_CORPUS) + "/*")) {
-        EXPECT_EQ(!markedRejected(input), consume(input)) << input;
-    }
-}

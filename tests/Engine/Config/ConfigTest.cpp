@@ -1,0 +1,123 @@
+#include "Engine/Config/FileUtil.h"
+#include "Engine/Config/IniReader.h"
+#include "Engine/Config/WindowSettings.h"
+#include "tests/support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Keys = std::set<std::string>;
+using Lines = std::vector<std::string>;
+
+std::string captured(const std::function<void()>& action)
+{
+    testing::internal::CaptureStdout();
+    action();
+    return testing::internal::GetCapturedStdout();
+}
+
+TEST(FileUtil, LinesSplitAtLineFeedsWithCarriageReturnsDroppedAndAMissingFileIsNamed)
+{
+    const TestFiles::TempDir dir;
+    const std::pair<std::string, Lines> cases[] = {
+        {"a\nb", {"a", "b"}}, {"key = 1\r\n[s]\r\n", {"key = 1", "[s]"}}, {"a\n\nb\n\n", {"a", "", "b", ""}}, {"", {}}};
+    for (const auto& [bytes, expected] : cases) {
+        TestFiles::writeText(dir.path("f"), bytes);
+        EXPECT_EQ(FileUtil::readLines(dir.path("f")), expected) << bytes;
+    }
+    Lines lines{"x"};
+    EXPECT_EQ(captured([&] { lines = FileUtil::readLines("./no/config.cfg"); }), "MISSING FILE: ./no/config.cfg\n");
+    EXPECT_TRUE(lines.empty());
+    EXPECT_EQ(FileUtil::trimLeft(" \t\n a b \r"), "a b \r");
+    EXPECT_EQ(FileUtil::trimRight(" a b \n\r\f\v\t "), " a b");
+}
+
+// Each line alone, followed by "k = 1": a usable pair adds one key of the
+// given type, anything else is neither a pair nor a header.
+TEST(IniReader, EachLineIsATypedPairOrIgnored)
+{
+    const struct {
+        std::string line, key;
+        char type; // f(loat), s(tring), b(ool), '-' ignored
+        std::string value;
+    } cases[] = {
+        {"a = 1.5.2", "a", 'f', "1.5"}, {"b = 1+2", "b", 'f', "1"},        {"c = .", "c", 'f', "0"},
+        {"d = -1", "d", 'f', "-1"},     {"a==2", "a", 'f', "2"},           {"  = 5", "", 'f', "5"},
+        {"s = \" a b \"", "s", 's', " a b "}, {"n = \"\"", "n", 's', ""}, {"on = true", "on", 'b', "1"},
+        {"off = false", "off", 'b', "0"},     {"w = 1920 # note", "", '-', ""}, {"e = 1e3", "", '-', ""},
+        {"m = 1-2", "", '-', ""},   {"t = True", "", '-', ""},   {"q = \"open", "", '-', ""},
+        {"x = \"a=b\"", "", '-', ""}, {"=3", "", '-', ""},       {"b=", "", '-', ""},
+        {"[x", "", '-', ""},        {"# comment", "", '-', ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        const IniData ini = parseIniLines({c.line, "k = 1"});
+        ASSERT_EQ(ini.sections().size(), 1u);
+        const IniSectionData& section = ini.getSection("");
+        if (c.type == '-') {
+            EXPECT_EQ(section.keys(), Keys{"k"});
+            continue;
+        }
+        EXPECT_EQ(section.keys(), (Keys{c.key, "k"}));
+        if (c.type == 'f') {
+            EXPECT_FLOAT_EQ(section.getFloat(c.key), std::stof(c.value));
+        } else if (c.type == 's') {
+            EXPECT_EQ(section.getString(c.key), c.value);
+        } else {
+            EXPECT_EQ(section.getBool(c.key), c.value == "1");
+        }
+    }
+}
+
+TEST(IniReader, SectionsAreUntrimmedAndReopenedAndARepeatedKeyKeepsItsFirstTypeAndLastValue)
+{
+    const IniData ini = parseIniLines({"v = 0", "v = 1", "v = true", "  [ a ]  ", "k = 1", "[empty]", "[ a ]",
+                                       "c = 3", "s = \"x\"", "s = \"y\""});
+    EXPECT_EQ(ini.getSection(" a ").keys(), (Keys{"k", "c", "s"}));
+    EXPECT_FALSE(ini.hasSection("a"));
+    EXPECT_FALSE(ini.hasSection("empty"));
+    EXPECT_FLOAT_EQ(ini.getSection("").getFloat("v"), 1.0f);
+    EXPECT_FALSE(ini.getSection("").hasBool("v"));
+    EXPECT_EQ(ini.getSection(" a ").getString("s"), "y");
+}
+
+TEST(WindowSettings, ReadFromTheUnnamedSectionWithDoneLoggedAfterTheWidth)
+{
+    const struct {
+        Lines lines;
+        Engine::WindowSettings expected;
+        std::string output;
+    } cases[] = {
+        {{"resolution_width = 800", "resolution_height = 600", "fullscreen = true", "vsync = 1"}, {true, 1, 800, 600},
+         "DONE\n"},
+        {{"fullscreen = 1", "resolution_height = 600"}, {false, 0, 1280, 600}, ""},
+        {{"vsync = 1.9", "resolution_width = 1023.99", "resolution_height = -0.5"}, {false, 1, 1023, 0}, "DONE\n"},
+        {{"[window]", "resolution_width = 800"}, {}, ""},
+        {{"resolution_width = 99999999999", "max_anisotropy = 2.5"}, {false, 0, 1280, 720, 2.5f}, "DONE\n"},
+    };
+    const auto fields = [](const Engine::WindowSettings& s) {
+        return std::make_tuple(s.fullscreen, s.vsync, s.resolutionWidth, s.resolutionHeight, s.maxAnisotropy);
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.lines));
+        Engine::WindowSettings settings;
+        EXPECT_EQ(captured([&] { settings = Engine::readWindowSettings(parseIniLines(c.lines)); }), c.output);
+        EXPECT_EQ(fields(settings), fields(c.expected));
+    }
+    EXPECT_EQ(Engine::loadWindowSettings(GAME_SOURCE_PROFILE).maxAnisotropy, 1.0f)
+        << "the shipped profile turns anisotropic filtering off for software renderers";
+}
+
+TEST(IniDataDeathTest, GettersAssertTheSectionAndTheKeyWithItsType)
+{
+    IniData ini;
+    IniSectionData& section = ini.obtainSection("present");
+    EXPECT_TRUE(section.setFloat("number", 1.0f));
+    EXPECT_FALSE(section.setBool("number", true));
+    EXPECT_DEATH(section.getString("number"), "Assertion failed: hasString\\(key\\) == true");
+    EXPECT_DEATH(section.getBool("absent"), "Assertion failed: hasBool\\(key\\) == true");
+    EXPECT_DEATH(ini.getSection("absent"), "Assertion failed: hasSection\\(name\\) == true");
+}
+
+} // namespace
