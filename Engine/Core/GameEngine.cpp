@@ -52,6 +52,8 @@ bool GameEngine::init()
     matrixState = ownedMatrixState.get();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         std::printf("SDL could not initialize! SDL Error: %s\n", SDL_GetError());
+        // Without video there is no game: main must not report success.
+        graphicsUnavailable = true;
         return false;
     }
     if (!createGraphics())
