@@ -329,9 +329,8 @@ def play():
         time.sleep(SETTLE)
         g.move_by(0, 160)  # down onto the floor: no other pure white behind the read-out
         playing = g.wait_screen(lambda s: g.crosshair_shown(s) and g.speed_edge(s) > 0, "crosshair and speed")
-        save(playing, "singleplayer")
         expect(not any(g.button_shows(playing, BUTTON, row) for row in range(MENU_ROWS)), "menu shown in play")
-        g.hold("w", 1.5)  # out of the character standing at the start, then to a stop
+        g.hold("w", 1.5)  # a few steps, then to a stop
         time.sleep(SETTLE)
         standing = g.speed_edge(shot())
         expect(standing > 0, "no speed read-out")
@@ -382,6 +381,86 @@ def editor():
         expect(g.errors == [], "standard error not empty")
 
 
+def diff_box(a, b, skip_text=True):
+    """The bounding box (left, top, right, bottom) of the pixels that differ, or None; the read-outs are skipped."""
+    xs, ys = [], []
+    for y in range(0, min(a.h, b.h), 2):
+        for x in range(0, min(a.w, b.w), 2):
+            if not (skip_text and x < 320 and y < 70) and not close_to(a.px(x, y), b.px(x, y), 24):
+                xs.append(x), ys.append(y)
+    return (min(xs), min(ys), max(xs), max(ys)) if xs else None
+
+
+def share_differing(a, b):
+    box = (0, 70, a.w, a.h)  # below the read-outs
+    total = differing = 0
+    for y in range(box[1], box[3], 4):
+        for x in range(box[0], box[2], 4):
+            total += 1
+            differing += not close_to(a.px(x, y), b.px(x, y), 24)
+    return differing / total
+
+
+def first_view(g):
+    """Singleplayer from the main menu until the player has landed: the screen once the view is still."""
+    g.click_button(0)
+    g.wait_line("OnEnter ")
+    time.sleep(2 * SETTLE)
+    return g.wait_screen(g.crosshair_shown, "the crosshair")
+
+
+def first_view_scenario():
+    with Game() as g:
+        g.start()
+        fresh = first_view(g)
+        # The running character is the only thing that moves: what changes between two frames is its extent.
+        time.sleep(0.3)
+        box = diff_box(fresh, shot())
+        expect(box is not None, "nothing moves in the first view: no running character")
+        left, top, right, bottom = box
+        share = (right - left) * (bottom - top) / (fresh.w * fresh.h)
+        expect(share < 0.05, f"the character covers {share:.0%} of the first view")
+        expect(left > 0 and top > 70 and right < fresh.w - 2 and bottom < fresh.h - 2, f"the character is cut at {box}")
+        save(fresh, "singleplayer")
+        g.hold("Escape", until=lambda s: g.button_shows(s, BUTTON, 1), what="the pause menu")
+        g.click_button(1)
+        g.move(g.at(100, 100))
+        g.wait_screen(g.menu_shown, "the main menu")
+        g.click_button(1)
+        g.wait_screen(g.bar_shown, "the editor's bar")
+        # With nothing selected there is no gizmo, not even in the picking pass: a click at the origin picks.
+        g.hold("s", 1.0)  # back along the view axis: the origin is at the centre now
+        g.click_until_line(g.centre(), "SHOOT:")
+
+    # Keys and clicks in the menu and the editor never reach the player, and the editor's marks stay there.
+    with Game() as g:
+        g.start()
+        g.hold("w", 3)
+        g.click_button(1)
+        g.wait_screen(g.bar_shown, "the editor's bar")
+        g.click_until_line(g.at(1000, 220), "HIT: ")  # the large block that Singleplayer shows on the right
+        for key in ("space", "w", "d"):
+            g.hold(key, 1.0)
+        g.move(g.at(100, 600))
+        # Panning stops behind the pause menu, even with the middle button still held.
+        xdo("mousedown", 2)
+        paused = g.hold("Escape", until=lambda s: g.menu_shown(s, 2), what="the editor's pause menu")
+        g.move_by(-240, 0)
+        time.sleep(SETTLE)
+        still = shot()
+        xdo("mouseup", 2)
+        scene = (slice(700, 1280), slice(520, 720))  # right of the menu, below the cursor's path
+        moved = sum(not close_to(paused.px(x, y), still.px(x, y), 24)
+                    for y in range(scene[1].start, scene[1].stop, 4) for x in range(scene[0].start, scene[0].stop, 4))
+        expect(moved < 40, f"the editor camera panned behind the pause menu ({moved} pixels changed)")
+        g.click_button(1)  # Back to menu
+        g.move(g.at(100, 100))
+        g.wait_screen(g.menu_shown, "the main menu")
+        later = first_view(g)
+        changed = share_differing(fresh, later)
+        expect(changed < 0.03, f"Singleplayer's first view differs by {changed:.0%} after input in the menu and editor")
+
+
 # What a damaged data file does, by extension, for (missing, cut to half, random bytes): "stop": start-up
 # stops, one stderr line names the file, exit code 1; "run": the game runs and closes with 0; "reported":
 # runs after a "MISSING FILE: <path>" line; "either": a font description may still read with whatever
@@ -430,7 +509,7 @@ def configured_run(config, window):
 # Start-up without a usable display: (environment, exit code, stdout lines, stderr line prefixes).
 NO_WINDOW = [({"SDL_VIDEODRIVER": "dummy"}, 1, ["GC CREATE", "START ENGINE", "Failed to initialize!"],
               ["Engine start-up stopped: the window could not be created: "]),
-             ({"SDL_VIDEODRIVER": "x11", "DISPLAY": None, "WAYLAND_DISPLAY": None}, 0,
+             ({"SDL_VIDEODRIVER": "x11", "DISPLAY": None, "WAYLAND_DISPLAY": None}, 1,
               ["GC CREATE", "START ENGINE", "SDL could not initialize! SDL Error: ", "Failed to initialize!"], [])]
 
 
@@ -457,7 +536,7 @@ def faults():
     expect(not problems, f"{len(problems)} of {len(cases)} cases failed:\n" + "\n".join(problems))
 
 
-SCENARIOS = {"play": play, "editor": editor, "faults": faults}
+SCENARIOS = {"play": play, "editor": editor, "faults": faults, "first_view": first_view_scenario}
 
 
 def main():
