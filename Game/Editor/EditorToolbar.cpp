@@ -20,6 +20,8 @@ using UI::Component::UITransformComponent;
 constexpr uint32_t toolbarLayer = 1;
 constexpr float iconSize = 48.0f;
 constexpr float iconMargin = 8.0f;
+// The speed and frame-rate read-outs take the left end of the bar.
+constexpr float firstIconX = 208.0f;
 constexpr float textWidth = 640.0f;
 const glm::vec4 activeTint(1.0f);
 const glm::vec4 idleTint(0.45f, 0.45f, 0.45f, 1.0f);
@@ -32,7 +34,7 @@ constexpr const char* textElementName = "editor_tool_text";
 // Bottom-left corner of the icon in slot 0 to 3.
 glm::vec2 iconCorner(std::size_t slot, float windowHeight)
 {
-    const float x = iconMargin + static_cast<float>(slot) * (iconSize + iconMargin);
+    const float x = firstIconX + static_cast<float>(slot) * (iconSize + iconMargin);
     return glm::vec2(x, windowHeight - toolbarHeight + iconMargin);
 }
 

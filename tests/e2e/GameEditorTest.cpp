@@ -15,8 +15,9 @@ constexpr int backToMenuRow = 1;
 constexpr Duration screenTimeout(15000);
 constexpr Duration lineTimeout(10000);
 constexpr int barHeight = 64;
-// The frame-rate read-out sits at the left end of the bar.
-constexpr int barTextWidth = 200;
+// The read-outs, the tool icons and the tool's line of text take the left
+// part of the bar.
+constexpr int barTextWidth = 1100;
 constexpr int cursorTolerance = 8;
 
 // From the editor camera's starting place a large level block fills the
