@@ -211,7 +211,9 @@ TEST_F(GameControllerGL, EditorSelectsABlockPausesAndReturnsToTheMenu)
     driver->clickElement("Map-Editor");
     ASSERT_EQ(state().mode, GameState::modeMapEditor);
     EXPECT_TRUE(state().uiVisible);
-    EXPECT_EQ(namesIn(*game().menu), std::vector<std::string>{"background"});
+    const std::vector<std::string> editorBar{"background",       "editor_tool_create", "editor_tool_rotate",
+                                             "editor_tool_scale", "editor_tool_text",   "editor_tool_translate"};
+    EXPECT_EQ(namesIn(*game().menu), editorBar);
     driver->steps(10, StepInput{});
 
     // Walk the screen until a click picks a block.
@@ -226,11 +228,13 @@ TEST_F(GameControllerGL, EditorSelectsABlockPausesAndReturnsToTheMenu)
               game().gameMap->blocks.end());
     ASSERT_TRUE(game().world->hasComponent<MeshComponent>(overlay));
     EXPECT_EQ(game().world->getComponent<MeshComponent>(overlay).renderGroup, MeshComponent::selectedGroup);
-    EXPECT_EQ(driver->aliveEntities(), menuEntities - 4 + 1 + 1) << "bar and overlay instead of the buttons";
+    EXPECT_EQ(driver->aliveEntities(), menuEntities - 4 + 6 + 1) << "bar and overlay instead of the buttons";
 
     driver->tapEscape();
     EXPECT_TRUE(state().paused);
-    EXPECT_EQ(namesIn(*game().menu), (std::vector<std::string>{"Back_to_menu", "Resume_Editor", "background"}));
+    std::vector<std::string> pausedNames{"Back_to_menu", "Resume_Editor"};
+    pausedNames.insert(pausedNames.end(), editorBar.begin(), editorBar.end());
+    EXPECT_EQ(namesIn(*game().menu), pausedNames);
     driver->clickElement("Back_to_menu");
     driver->steps(10, StepInput{});
     EXPECT_EQ(state().mode, GameState::modeMainMenu);
