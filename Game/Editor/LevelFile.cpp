@@ -106,7 +106,6 @@ LevelRead parseLevel(const IniData& ini, std::size_t maxBlocks)
             return failure(name.empty() ? "keys before the first block" : "unexpected section [" + name + "]");
         }
     }
-    if (level.blocks.empty()) return failure("no blocks");
     return level;
 }
 

@@ -119,6 +119,11 @@ protected:
             EXPECT_EQ(glm::vec3(origin.x(), origin.y(), origin.z()), transform.position);
             const btVector3 half = static_cast<const btBoxShape*>(body.getShape().get())->getHalfExtentsWithMargin();
             EXPECT_NEAR(half.x() * 2.0f, transform.scale.x, 1e-5f);
+            const btVector3 above(origin.x(), origin.y(), 50.0f), below(origin.x(), origin.y(), -50.0f);
+            btCollisionWorld::AllHitsRayResultCallback ray(above, below);
+            physics.getDynamicsWorld()->rayTest(above, below, ray);
+            const auto& hits = ray.m_collisionObjects;
+            EXPECT_NE(hits.findLinearSearch(body.getBody()), hits.size()) << "rays meet the block where it now is";
         }
     }
 };
