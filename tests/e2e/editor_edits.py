@@ -1,97 +1,86 @@
 #!/usr/bin/env python3
-"""The map editor edits and saves a level that a restart and Singleplayer use.
+"""The map editor edits and saves a level that a restart builds.
 
-Usage: editor_edits.py GAME_BINARY RUN_FOLDER  (DISPLAY set, e.g. under
-tests/with_display.sh). Works in a copy of the run folder.
+In the editor: select a block and drag its y arrow, delete another block,
+undo and redo, saving after each; the saved file must hold the moved block at
+its new place and not the deleted one, and a restart must build it.
+Usage: editor_edits.py GAME RUN_FOLDER, with DISPLAY set (tests/with_display.sh).
+Works in a copy of the run folder; EDITOR_SHOTS names a folder for screenshots.
 """
-import os
-import queue
-import re
-import shutil
-import signal
-import subprocess
-import sys
-import tempfile
-import threading
-import time
+import os, queue, re, shutil, signal, subprocess, sys, tempfile, threading, time
 
-HOLD = 0.3
-SHOTS = None
-TIMEOUT = 30.0
-
-
+HOLD, TIMEOUT = 0.3, 30.0
+ARROW_PIXELS = (70, 130)  # about 100 px on a 720 px high screen
+GREEN, BLUE, WHITE = (76, 255, 0), (0, 148, 255), (255, 255, 255)
 RUNNING = []
 
 
 def fail(message):
     for process in RUNNING:
         process.kill()
-    print("FAIL: " + message, file=sys.stderr)
-    sys.exit(1)
+    sys.exit("FAIL: " + message)
 
 
 def xdotool(*args):
-    return subprocess.run(["xdotool", *map(str, args)], check=True, capture_output=True, text=True).stdout
+    subprocess.run(["xdotool", *map(str, args)], check=True, capture_output=True)
 
 
 class Game:
     def __init__(self, binary, folder):
-        self.lines = queue.Queue()
-        self.seen = []
-        self.process = subprocess.Popen(["stdbuf", "-oL", binary], cwd=folder, stdout=subprocess.PIPE,
-                                        stderr=subprocess.STDOUT, text=True)
+        self.lines, self.seen = queue.Queue(), []
+        self.process = subprocess.Popen(["stdbuf", "-oL", binary], cwd=folder, text=True,
+                                        stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
         RUNNING.append(self.process)
-        threading.Thread(target=self._read, daemon=True).start()
+        threading.Thread(target=lambda: [self.lines.put(l.rstrip("\n")) for l in self.process.stdout],
+                         daemon=True).start()
+        self.floor = int(self.wait_for(r"FLOOR ID: (\d+)").group(1))
+        window = subprocess.run(["xdotool", "search", "--sync", "--name", "^Engine$"], capture_output=True,
+                                text=True).stdout.split()[0]
+        xdotool("windowfocus", "--sync", window)
+        time.sleep(1.0)
 
-    def _read(self):
-        for line in self.process.stdout:
-            self.lines.put(line.rstrip("\n"))
-
-    def wait_for(self, pattern, timeout=TIMEOUT):
-        """The first new line matching the pattern (a regex)."""
-        end = time.time() + timeout
+    def wait_for(self, pattern):
+        end = time.time() + TIMEOUT
         while time.time() < end:
             try:
-                line = self.lines.get(timeout=0.1)
+                self.seen.append(self.lines.get(timeout=0.1))
             except queue.Empty:
                 continue
-            self.seen.append(line)
-            match = re.match(pattern, line)
-            if match:
-                return match
-        fail("no line matching %r; output so far:\n%s" % (pattern, "\n".join(self.seen)))
+            if re.match(pattern, self.seen[-1]):
+                return re.match(pattern, self.seen[-1])
+        fail("no line matching %r after:\n%s" % (pattern, "\n".join(self.seen)))
 
-    def drain(self):
-        """The lines that arrived since the last wait or drain."""
-        lines = []
+    def hit_block(self, point):
+        """Clicks in the editor; the level block the pick hit, or None."""
+        click(*point)
+        self.wait_for(r"SHOOT:")
+        time.sleep(1.0)
         while not self.lines.empty():
-            lines.append(self.lines.get())
-        self.seen.extend(lines)
-        return lines
+            self.seen.append(self.lines.get())
+        hit = re.match(r"HIT: (\d+)", self.seen[-1])
+        return int(hit.group(1)) if hit and 5 <= int(hit.group(1)) < self.floor else None
+
+    def save(self, blocks):
+        keys("Control_L", "s")
+        self.wait_for(r"Saved %d blocks to \./profile/level\.cfg" % blocks)
 
     def stop(self):
         self.process.send_signal(signal.SIGTERM)
         try:
-            self.process.wait(timeout=TIMEOUT)
-            RUNNING.remove(self.process)
+            code = self.process.wait(timeout=TIMEOUT)
         except subprocess.TimeoutExpired:
-            self.process.kill()
             fail("the game did not quit on SIGTERM")
-
-
-def focus():
-    window = xdotool("search", "--sync", "--name", "^Engine$").split()[0]
-    xdotool("windowfocus", "--sync", window)
-    time.sleep(1.0)
+        RUNNING.remove(self.process)
+        if code != 0:
+            fail("the game exited with %d:\n%s" % (code, "\n".join(self.seen)))
 
 
 def click(x, y):
     xdotool("mousemove", x, y)
     time.sleep(HOLD)
-    xdotool("mousedown", 1)
-    time.sleep(HOLD)
-    xdotool("mouseup", 1)
-    time.sleep(HOLD)
+    for action in ("mousedown", "mouseup"):
+        xdotool(action, 1)
+        time.sleep(HOLD)
 
 
 def keys(*names):
@@ -101,131 +90,94 @@ def keys(*names):
     time.sleep(HOLD)
 
 
-def screenshot(path):
-    """Saves the screen and returns its pixels as RGB bytes."""
+def screenshot(name):
+    """Saves the screen and returns the (x, y, rgb) of every pixel below the bar."""
+    path = os.path.join(SHOTS, name)
     subprocess.run(["import", "-window", "root", path], check=True)
     raw = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], check=True, capture_output=True).stdout
-    return raw
+    return [(i % 1280, i // 1280, tuple(raw[3 * i:3 * i + 3])) for i in range(1280 * 64, len(raw) // 3)]
 
 
-def start(binary, folder):
-    game = Game(binary, folder)
-    floor = game.wait_for(r"FLOOR ID: (\d+)")
-    focus()
-    return game, int(floor.group(1))
-
-
-def pixels_of(raw, colour, tolerance=6):
-    """(x, y) of every pixel within tolerance of the colour, below the bar."""
-    found = []
-    for i in range(1280 * 64, len(raw) // 3):
-        r, g, b = raw[3 * i], raw[3 * i + 1], raw[3 * i + 2]
-        if abs(r - colour[0]) <= tolerance and abs(g - colour[1]) <= tolerance and abs(b - colour[2]) <= tolerance:
-            found.append((i % 1280, i // 1280))
-    return found
-
-
-def select_block_with_gizmo(game, floor, candidates):
-    """Clicks candidates until one selects a level block whose gizmo shows."""
-    for point in candidates:
-        click(*point)
-        game.wait_for(r"SHOOT:")
-        time.sleep(1.0)
-        hits = [int(m.group(1)) for m in map(lambda l: re.match(r"HIT: (\d+)", l), game.drain()) if m]
-        xdotool("mousemove", 5, 715)
-        time.sleep(1.5)
-        raw = screenshot(os.path.join(SHOTS, "editor_selected.png"))
-        green = pixels_of(raw, (76, 255, 0))
-        if hits and 5 <= hits[-1] < floor and len(green) > 20:
-            return hits[-1], raw
-    fail("no candidate point selected a block with its gizmo in view")
+def pixels_of(shot, colour, tolerance=6):
+    return [(x, y) for x, y, rgb in shot if all(abs(a - b) <= tolerance for a, b in zip(rgb, colour))]
 
 
 def centroid(points):
     return (sum(p[0] for p in points) / len(points), sum(p[1] for p in points) / len(points))
 
 
-def drag_y_arrow(raw):
+def drag_y_arrow(shot):
     """Presses on the green arrow and drags 80 px further along it on screen."""
-    green = centroid(pixels_of(raw, (76, 255, 0)))
-    centre = centroid(pixels_of(raw, (255, 255, 255), 2))
-    dx, dy = green[0] - centre[0], green[1] - centre[1]
-    length = max((dx * dx + dy * dy) ** 0.5, 1.0)
-    xdotool("mousemove", round(green[0]), round(green[1]))
-    time.sleep(HOLD)
+    (gx, gy), (cx, cy) = centroid(pixels_of(shot, GREEN)), centroid(pixels_of(shot, WHITE, 2))
+    length = max(((gx - cx) ** 2 + (gy - cy) ** 2) ** 0.5, 1.0)
+    xdotool("mousemove", round(gx), round(gy))
     xdotool("mousedown", 1)
-    time.sleep(HOLD)
     for step in range(1, 9):
-        xdotool("mousemove", round(green[0] + dx / length * 10 * step), round(green[1] + dy / length * 10 * step))
         time.sleep(0.1)
+        xdotool("mousemove", round(gx + (gx - cx) / length * 10 * step), round(gy + (gy - cy) / length * 10 * step))
     time.sleep(HOLD)
     xdotool("mouseup", 1)
     time.sleep(HOLD)
 
 
-def save(game, blocks):
-    keys("Control_L", "s")
-    game.wait_for(r"Saved %d blocks to \./profile/level\.cfg" % blocks)
-
-
 def read_level(folder):
-    """The blocks of the saved level as (x, y, z, sx, sy, sz, qw, qx, qy, qz)."""
-    blocks, names = [], ["x", "y", "z", "sx", "sy", "sz", "qw", "qx", "qy", "qz"]
-    for section in open(os.path.join(folder, "profile", "level.cfg")).read().split("[block")[1:]:
-        values = dict(re.findall(r"(\w+) = (-?[\d.]+)", section))
-        blocks.append(tuple(float(values[n]) for n in names))
-    return blocks
+    """The saved blocks as (x, y, z, sx, sy, sz, qw, qx, qy, qz)."""
+    names = ["x", "y", "z", "sx", "sy", "sz", "qw", "qx", "qy", "qz"]
+    sections = open(os.path.join(folder, "profile", "level.cfg")).read().split("[block")[1:]
+    return [tuple(float(dict(re.findall(r"(\w+) = (-?[\d.]+)", s))[n]) for n in names) for s in sections]
 
 
 def main():
     global SHOTS
-    binary, run_folder = sys.argv[1], sys.argv[2]
     work = tempfile.mkdtemp(prefix="editor_edits_")
     folder, SHOTS = os.path.join(work, "run"), os.environ.get("EDITOR_SHOTS", work)
-    shutil.copytree(run_folder, folder)
-    game, floor = start(binary, folder)
-    click(640, 424)
+    shutil.copytree(sys.argv[2], folder)
+    game = Game(sys.argv[1], folder)
+    click(640, 424)  # Map-Editor
     time.sleep(1.0)
-    save(game, 156)
+    game.save(156)
     original = read_level(folder)
-    moved, raw = select_block_with_gizmo(game, floor, [(100, 300), (300, 200), (200, 380), (520, 120)])
-    drag_y_arrow(raw)
-    deleted = None
-    screenshot(os.path.join(SHOTS, "editor_dragged.png"))
-    for point in [(1000, 500), (700, 250), (300, 200)]:
-        click(*point)
-        game.wait_for(r"SHOOT:")
-        time.sleep(1.0)
-        hits = [int(m.group(1)) for m in map(lambda l: re.match(r"HIT: (\d+)", l), game.drain()) if m]
-        if hits and hits[-1] != moved and 5 <= hits[-1] < floor:
-            deleted = hits[-1]
+    for point in [(100, 300), (300, 200), (200, 380), (520, 120)]:
+        moved = game.hit_block(point)
+        xdotool("mousemove", 5, 715)
+        time.sleep(1.5)
+        shot = screenshot("editor_selected.png")
+        if moved and len(pixels_of(shot, GREEN)) > 20:
             break
+    else:
+        fail("no click selected a block with its gizmo in view")
+    blue_rows = [y for _, y in pixels_of(shot, BLUE)]  # the z arrow stands upright here
+    arrow = max(blue_rows) - min(blue_rows)
+    if not ARROW_PIXELS[0] <= arrow <= ARROW_PIXELS[1]:
+        fail("the z arrow is %d px long on screen" % arrow)
+    drag_y_arrow(shot)
+    screenshot("editor_dragged.png")
+    deleted = next((b for b in map(game.hit_block, [(1000, 500), (700, 250)]) if b not in (None, moved)), None)
     if deleted is None:
         fail("no second block to delete")
     keys("Delete")
-    save(game, 155)
+    game.save(155)
     keys("Control_L", "z")
-    save(game, 156)
+    game.save(156)
     keys("Control_L", "y")
-    save(game, 155)
+    game.save(155)
     game.stop()
 
     level = read_level(folder)
-    moved_index, deleted_index = moved - 5, deleted - 5
-    now = level[moved_index - (1 if deleted_index < moved_index else 0)]
-    before = original[moved_index]
+    now = level[moved - 5 - (1 if deleted < moved else 0)]
+    before = original[moved - 5]
     if abs(now[1] - before[1]) < 0.1 or now[0] != before[0] or now[2:] != before[2:]:
         fail("block %d was not moved along y alone: %s -> %s" % (moved, before, now))
-    if original[deleted_index] in level or len(level) != 155:
+    if original[deleted - 5] in level or len(level) != 155:
         fail("block %d was not deleted (%d blocks saved)" % (deleted, len(level)))
-
-    game, floor = start(binary, folder)
-    game.stop()
-    if floor != 160:
-        fail("the restart built %d blocks, not the saved 155" % (floor - 5))
-    shutil.rmtree(work) if SHOTS != work else None
-    print("editor edits: block %d moved from y %.2f to %.2f, block %d deleted, restart FLOOR ID: %d"
-          % (moved, before[1], now[1], deleted, floor))
+    restarted = Game(sys.argv[1], folder)
+    restarted.stop()
+    if restarted.floor != 160:
+        fail("the restart built %d blocks, not the saved 155" % (restarted.floor - 5))
+    if SHOTS == work:
+        shutil.rmtree(work)
+    print("editor edits: z arrow %d px; block %d moved from y %.2f to %.2f, block %d deleted, restart FLOOR ID: %d"
+          % (arrow, moved, before[1], now[1], deleted, restarted.floor))
 
 
 if __name__ == "__main__":
