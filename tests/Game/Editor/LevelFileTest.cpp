@@ -1,16 +1,9 @@
-#include "Engine/Config/IniReader.h"
-#include "Engine/ECS/EntityManager.h"
-#include "Game/Editor/BlockEdits.h"
-#include "Game/Editor/GameMap.h"
-#include "Game/Editor/LevelFile.h"
+#include "tests/Game/Editor/EditorTestWorld.h"
+
 #include "Engine/Config/FileUtil.h"
-#include "Game/Physics/PhysicsColliderComponent.h"
-#include "Game/Physics/PhysicsRigidBodyComponent.h"
-#include "Game/Scene/TransformComponent.h"
+#include "Engine/Config/IniReader.h"
+#include "Game/Editor/BlockEdits.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdio>
 #include <fstream>
 
 namespace {
@@ -73,16 +66,13 @@ TEST(LevelFile, EachMalformedFileIsRefusedWithItsProblem)
     EXPECT_TRUE(parsed("", 2).ok()) << "a saved empty level";
 }
 
-TEST(LevelFile, AnUnusableFileIsReportedOnceAndTheGeneratedLevelBuiltWithoutTouchingIt)
+using LevelFileLoading = EditorTestWorld;
+
+TEST_F(LevelFileLoading, AnUnusableFileIsReportedOnceAndTheGeneratedLevelBuiltWithoutTouchingIt)
 {
     const std::string path = ::testing::TempDir() + "level_malformed.cfg";
     const std::string text = "[block0]\n" + replaced(validBlock, "sx = 2", "sx = 0");
     std::ofstream(path) << text;
-    Engine::ECS::EntityManager world;
-    world.registerComponent<TransformComponent>();
-    world.registerComponent<PhysicsRigidBodyComponent>();
-    world.registerComponent<PhysicsColliderComponent>();
-    Game::GameMap map;
     ::testing::internal::CaptureStderr();
     Game::createLevelFromFileOrGenerator(map, world, path);
     EXPECT_EQ(::testing::internal::GetCapturedStderr(),
