@@ -5,6 +5,7 @@
 #include "Game/Controller/GameContext.h"
 #include "Game/Resources/GameResources.h"
 #include "Game/Editor/EditorPicking.h"
+#include "Game/Editor/EditorToolbar.h"
 #include "Game/UI/MenuController.h"
 
 namespace Game {
@@ -26,6 +27,16 @@ EditorContext editorContextOf(const GameContext& game)
     UI::MenuController* menus = game.menuController;
     context.showPauseMenu = [menus] { menus->showEditorPauseMenu(); };
     context.hidePauseMenu = [menus] { menus->hidePauseMenu(); };
+
+    context.map = game.gameMap;
+    context.windowSize = glm::vec2(picking->width, picking->height);
+    const glm::vec2 window = context.windowSize;
+    UI::Menu* menu = game.menu;
+    Engine::ECS::EntityManager* world = game.world;
+    GameResources* resources = game.resources;
+    context.showToolbar = [menu, world, resources, window](const ToolbarView& view) {
+        showToolbar(view, *menu, *world, *resources, window);
+    };
     return context;
 }
 

@@ -96,10 +96,6 @@ void FrameRenderer::render(float alpha)
     }
     mark("rope");
     drawRope(alpha);
-    if (editing) {
-        mark("gizmo");
-        drawGizmo();
-    }
     bindFramebuffer(0);
     if (editing) {
         mark("picking");
@@ -109,6 +105,10 @@ void FrameRenderer::render(float alpha)
     drawEdgePass();
     mark("composite");
     drawComposite();
+    if (editing) {
+        mark("gizmo");
+        drawGizmo();
+    }
     mark("overlay");
     drawOverlay();
     restoreState();
@@ -225,11 +225,15 @@ void FrameRenderer::drawRope(float alpha)
     glDisable(GL_BLEND);
 }
 
-// Drawn on a cleared depth buffer, so the scene never hides it.
+// Drawn onto the finished picture with a cleared depth buffer, so neither
+// the scene nor the outline pass changes its colours.
 void FrameRenderer::drawGizmo()
 {
+    useActiveCamera();
+    glEnable(GL_DEPTH_TEST);
     glClear(GL_DEPTH_BUFFER_BIT);
     drawEditorGizmo(*sources.editorState, *sources.matrices, *sources.resources);
+    glDisable(GL_DEPTH_TEST);
 }
 
 void FrameRenderer::drawPickingPass()

@@ -22,6 +22,7 @@ namespace Game {
 
 class GameResources;
 struct EditorState;
+struct GameMap;
 struct GameState;
 
 // The game's shared records in one place, for the code that switches modes
@@ -39,6 +40,7 @@ struct GameContext {
     uint32_t menuCameraEntity = 0;
     EditorState* editorState = nullptr;
     PhysicsWorld* physicsWorld = nullptr;
+    GameMap* gameMap = nullptr;
 };
 
 } // namespace Game

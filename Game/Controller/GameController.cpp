@@ -17,6 +17,7 @@
 #include "Game/Controller/HeldItem.h"
 #include "Game/Controller/Skybox.h"
 #include "Game/Controller/StepReadouts.h"
+#include "Game/Editor/BlockEdits.h"
 #include "Game/Editor/EditorState.h"
 #include "Game/Controller/EditorBinding.h"
 #include "Game/Level/GameMap.h"
@@ -199,7 +200,7 @@ void GameController::createPlayer()
 
 void GameController::createLevel()
 {
-    Game::createLevel(*gameMap, *world);
+    createLevelFromFileOrGenerator(*gameMap, *world, levelFilePath);
 }
 
 void GameController::createFloor()
@@ -218,7 +219,7 @@ void GameController::createMenus()
     gameContext = std::make_unique<GameContext>(GameContext{
         gameState.get(), world.get(), resources.get(), engine->matrixState, menu.get(), engine,
         menuController.get(), playerEntity, editorCameraEntity, menuCameraEntity, editorState.get(),
-        physicsWorld.get()});
+        physicsWorld.get(), gameMap.get()});
 }
 
 void GameController::createFrameRenderer()

@@ -11,6 +11,8 @@
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
 
+#include <algorithm>
+
 namespace Game {
 
 namespace {
@@ -18,7 +20,8 @@ namespace {
 constexpr const char* colourUniform = "uColor";
 constexpr const char* normalMatrixUniform = "uNormalMatrix";
 constexpr const char* borderScaleUniform = "uBorderScale";
-// World units the picking shapes grow by, so handles are easier to hit.
+// Units of the gizmo mesh the picking shapes grow by, so handles are easier
+// to hit.
 constexpr float pickingBorder = 0.06f;
 constexpr float opaque = 1.0f;
 constexpr float byteScale = 255.0f;
@@ -48,9 +51,20 @@ void drawPart(const GizmoResources& gizmo, const Shader& shader, const char* par
     gizmo.axisMesh->drawPart(part);
 }
 
-glm::mat4 gizmoModel(const EditorState& editor)
+// An arrow spans this share of the view's height (100 of 720 pixels).
+constexpr float arrowShareOfHeight = 100.0f / 720.0f;
+// Keeps the scale positive when the gizmo is at or behind the eye.
+constexpr float nearestDepth = 1e-3f;
+
+float scaleOf(const EditorState& editor, const MatrixState& matrices, const GizmoResources& gizmo)
 {
-    return glm::translate(glm::mat4(1.0f), editor.gizmoPosition);
+    if (!gizmo.constantScreenSize) return 1.0f;
+    return gizmoScale(matrices.view, matrices.projection, editor.gizmoPosition);
+}
+
+glm::mat4 gizmoModel(const EditorState& editor, float scale)
+{
+    return glm::scale(glm::translate(glm::mat4(1.0f), editor.gizmoPosition), glm::vec3(scale));
 }
 
 // Turns model-space normals into world space.
@@ -71,7 +85,15 @@ void requireGizmo(const GizmoResources& gizmo)
 GizmoResources gizmoResourcesOf(GameResources& resources)
 {
     return GizmoResources{resources.shaderEditorAxis.get(), resources.shaderEditorAxisID.get(),
-                          resources.editorAxisMesh.get()};
+                          resources.editorAxisMesh.get(), true};
+}
+
+// A length L at clip depth w covers L * projection[1][1] / w of the two
+// units of normalised height.
+float gizmoScale(const glm::mat4& view, const glm::mat4& projection, const glm::vec3& position)
+{
+    const float depth = std::max((projection * view * glm::vec4(position, 1.0f)).w, nearestDepth);
+    return 2.0f * arrowShareOfHeight * depth / projection[1][1];
 }
 
 void drawEditorGizmo(const EditorState& editor, MatrixState& matrices, const GizmoResources& gizmo)
@@ -81,7 +103,7 @@ void drawEditorGizmo(const EditorState& editor, MatrixState& matrices, const Giz
     const Shader& shader = *gizmo.axisShader;
     glDisable(GL_BLEND);
     matrices.use(shader);
-    matrices.setModel(gizmoModel(editor));
+    matrices.setModel(gizmoModel(editor, scaleOf(editor, matrices, gizmo)));
     drawPart(gizmo, shader, "center", glm::vec4(editor.centreColours.current, opaque));
     drawPart(gizmo, shader, "x_axis_transform", glm::vec4(editor.xColours.current, opaque));
     drawPart(gizmo, shader, "y_axis_transform", glm::vec4(editor.yColours.current, opaque));
@@ -100,7 +122,8 @@ void drawEditorPickingPass(const EditorState& editor, MatrixState& matrices, con
     if (editor.selection.empty()) return;
     requireGizmo(gizmo);
     const Shader& shader = *gizmo.axisIdShader;
-    const glm::mat4 model = gizmoModel(editor);
+    const float scale = scaleOf(editor, matrices, gizmo);
+    const glm::mat4 model = gizmoModel(editor, scale);
     matrices.use(shader);
     matrices.setModel(model);
     if (shader.hasUniform(normalMatrixUniform)) {
@@ -108,7 +131,7 @@ void drawEditorPickingPass(const EditorState& editor, MatrixState& matrices, con
                            glm::value_ptr(normalMatrix(model)));
     }
     if (shader.hasUniform(borderScaleUniform)) {
-        glUniform1f(shader.getUniformLocation(borderScaleUniform), pickingBorder);
+        glUniform1f(shader.getUniformLocation(borderScaleUniform), pickingBorder * scale);
     }
     for (const PickingPart& part : pickingParts) {
         drawPart(gizmo, shader, part.name, glm::vec4(part.axis / byteScale, 0.0f, 0.0f, opaque));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <glm/glm.hpp>
+
 class MatrixState;
 class Shader;
 
@@ -19,7 +21,15 @@ struct GizmoResources {
     const Shader* axisShader = nullptr;
     const Shader* axisIdShader = nullptr;
     Engine::GFX::Mesh::Model3Di* axisMesh = nullptr;
+    // Scaled by gizmoScale, so the handles keep their size on screen;
+    // otherwise drawn at the mesh's own size in world units.
+    bool constantScreenSize = false;
 };
+
+// The gizmo's scale at `position` that makes its 1 m arrows about 100
+// pixels long on a 720-pixel-high view (the same share of any other height),
+// whatever the distance.
+float gizmoScale(const glm::mat4& view, const glm::mat4& projection, const glm::vec3& position);
 
 GizmoResources gizmoResourcesOf(GameResources& resources);
 

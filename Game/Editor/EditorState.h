@@ -2,8 +2,13 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
+#include <string>
 
 #include <glm/glm.hpp>
+
+#include "Game/Editor/DragMaths.h"
+#include "Game/Editor/EditHistory.h"
 
 namespace Game {
 
@@ -15,6 +20,18 @@ struct AxisColours {
     glm::vec3 current;
 
     AxisColours(const glm::vec3& base, const glm::vec3& highlight) : base(base), highlight(highlight), current(base) {}
+};
+
+// What the editing tools keep between update steps.
+struct EditingState {
+    Tool tool = Tool::translate;
+    EditHistory history;
+    // The handle drag in progress, while the left button is held.
+    std::optional<BlockDrag> drag;
+    // A message for the tool bar (what a save did, a refused edit) and the
+    // update steps it stays there.
+    std::string status;
+    uint32_t statusSteps = 0;
 };
 
 // The map editor's state, kept for the whole run: selections survive leaving
@@ -40,6 +57,8 @@ struct EditorState {
     // Overlay entity -> selected entity, and selected entity -> its overlay.
     std::map<uint32_t, uint32_t> selectionProxies;
     std::map<uint32_t, uint32_t> selection;
+
+    EditingState editing;
 
     static bool isAxis(uint32_t id) { return id >= xAxis && id <= centreAxis; }
     // The colours of a handle id (1 to 4).

@@ -5,6 +5,7 @@
 #include "Engine/Core/MouseState.h"
 #include "Engine/ECS/EntityManager.h"
 #include "Game/Resources/GameState.h"
+#include "Game/Editor/EditorEditing.h"
 #include "Game/Editor/EditorState.h"
 #include "Game/Physics/PhysicsUserPointer.h"
 #include "Game/Physics/RayCast.h"
@@ -55,23 +56,20 @@ void steerCamera(const EditorContext& context)
     Engine::ECS::EntityManager& world = *context.world;
     setSwitch<CameraMouseMovementComponent>(world, context.editorCameraEntity, mouse.buttonHeld(SDL_BUTTON_RMASK));
     setSwitch<CameraMouseShiftComponent>(world, context.editorCameraEntity, mouse.buttonHeld(SDL_BUTTON_MMASK));
+    const bool ctrl = context.keyboard->held(SDL_SCANCODE_LCTRL) || context.keyboard->held(SDL_SCANCODE_RCTRL);
+    setSwitch<FreeCamMovementComponent>(world, context.editorCameraEntity, !ctrl);
 }
 
 // The nearest level block on the ray from the editor camera through the
 // mouse, nothingHit for none; no answer when the camera cannot cast a ray.
 std::optional<uint32_t> castPickRay(const EditorContext& context)
 {
-    Engine::ECS::EntityManager& world = *context.world;
-    const uint32_t camera = context.editorCameraEntity;
-    if (!world.hasComponent<CameraComponent>(camera) || !world.hasComponent<TransformComponent>(camera)) {
-        return std::nullopt;
-    }
-    const Camera& view = world.getComponent<CameraComponent>(camera).camera;
-    const glm::vec3 from = world.getComponent<TransformComponent>(camera).position;
-    const glm::vec3 direction = GamePhysics::RayCast::screenRayDirection(
-        static_cast<float>(context.mouse->glX), static_cast<float>(context.mouse->glY), view);
+    const std::optional<Ray> cursor = cursorRay(context);
+    if (!cursor) return std::nullopt;
+    const Camera& view = context.world->getComponent<CameraComponent>(context.editorCameraEntity).camera;
+    const glm::vec3 from = cursor->origin;
     const auto ray = GamePhysics::RayCast::castClosest(*context.physicsWorld, toBullet(from),
-                                                       toBullet(from + direction * view.far),
+                                                       toBullet(from + cursor->direction * view.far),
                                                        GamePhysics::CollisionGroup::all,
                                                        GamePhysics::CollisionGroup::block);
     Engine::log("SHOOT:");
@@ -94,6 +92,19 @@ void pickWithLeftButton(EditorState& editor, const EditorContext& context, uint3
 }
 
 } // namespace
+
+std::optional<Ray> cursorRay(const EditorContext& context)
+{
+    Engine::ECS::EntityManager& world = *context.world;
+    const uint32_t camera = context.editorCameraEntity;
+    if (!world.hasComponent<CameraComponent>(camera) || !world.hasComponent<TransformComponent>(camera)) {
+        return std::nullopt;
+    }
+    const Camera& view = world.getComponent<CameraComponent>(camera).camera;
+    const glm::vec3 direction = GamePhysics::RayCast::screenRayDirection(
+        static_cast<float>(context.mouse->glX), static_cast<float>(context.mouse->glY), view);
+    return Ray{world.getComponent<TransformComponent>(camera).position, direction};
+}
 
 uint32_t axisFromPickingRed(uint8_t red)
 {
@@ -119,6 +130,7 @@ void updateEditor(EditorState& editor, const EditorContext& context)
     steerCamera(context);
     const uint32_t hoveredAxis = axisFromPickingRed(context.readAxisId(context.mouse->glX, context.mouse->glY));
     showHoveredAxis(editor, hoveredAxis);
+    if (context.map != nullptr && updateEditing(editor, context, hoveredAxis)) return;
     pickWithLeftButton(editor, context, hoveredAxis);
 }
 

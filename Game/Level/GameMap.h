@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "Game/Level/ColorIdPool.h"
 #include "Game/Level/Model3Dmap.h"
 
 namespace Game {
@@ -19,6 +20,9 @@ struct GameMap {
     // Absent until the first rebuild, and while there is nothing to merge.
     std::unique_ptr<Model3Dmap> mergedModel;
     int32_t rebuildCountdown = noRebuild;
+    // The colour ids the merged model holds, in the order they were taken;
+    // a rebuild hands them back first, so edits never run the pool dry.
+    std::vector<ColorId> faceIds;
 };
 
 } // namespace Game

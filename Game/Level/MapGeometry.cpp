@@ -29,7 +29,8 @@ void appendBlock(MapGeometry& geometry, const TransformComponent& transform, Col
     const glm::vec2 repeat(transform.scale.x, transform.scale.y);
     geometry.mesh.addBox(boxMin, boxMax, boxColour, repeat, blockMatrix(transform));
     for (uint32_t face = 0; face < MapGeometry::facesPerBox; ++face) {
-        geometry.colorIds.insert(geometry.colorIds.end(), MapGeometry::verticesPerFace, pool.take().toColor());
+        geometry.faceIds.push_back(pool.take());
+        geometry.colorIds.insert(geometry.colorIds.end(), MapGeometry::verticesPerFace, geometry.faceIds.back().toColor());
     }
 }
 
@@ -49,8 +50,11 @@ MapGeometry assembleMapGeometry(const std::vector<uint32_t>& blocks, Engine::ECS
 void rebuildMapModel(GameMap& map, Engine::ECS::EntityManager& world, ColorIdPool& pool)
 {
     map.mergedModel.reset();
+    for (auto id = map.faceIds.rbegin(); id != map.faceIds.rend(); ++id) pool.release(*id);
+    map.faceIds.clear();
     if (map.blocks.empty()) return;
     const MapGeometry geometry = assembleMapGeometry(map.blocks, world, pool);
+    map.faceIds = geometry.faceIds;
     if (geometry.vertexCount() == 0) return;
     auto model = std::make_unique<Model3Dmap>();
     model->fill(geometry);

@@ -6,6 +6,7 @@
 #include <glm/glm.hpp>
 
 #include "Engine/Mesh/MeshBuilder.h"
+#include "Game/Level/ColorIdPool.h"
 
 namespace Engine::ECS {
 class EntityManager;
@@ -13,7 +14,6 @@ class EntityManager;
 
 namespace Game {
 
-class ColorIdPool;
 struct GameMap;
 
 // The merged level model before upload: one transformed unit box per block
@@ -24,6 +24,8 @@ struct MapGeometry {
 
     Engine::GFX::Mesh::MeshBuilder mesh;
     std::vector<glm::vec3> colorIds;
+    // The ids taken, one per face.
+    std::vector<ColorId> faceIds;
 
     std::size_t vertexCount() const { return mesh.vertexCount(); }
 };
@@ -35,7 +37,9 @@ MapGeometry assembleMapGeometry(const std::vector<uint32_t>& blocks, Engine::ECS
                                 ColorIdPool& pool);
 
 // Replaces the merged model with one built from the current blocks; leaves
-// none when no block has a transform. Needs a current GL context.
+// none when no block has a transform. The ids of the model it replaces go
+// back to the pool first, so the same level gets the same ids again. Needs a
+// current GL context.
 void rebuildMapModel(GameMap& map, Engine::ECS::EntityManager& world, ColorIdPool& pool);
 
 // Asks for a rebuild; it happens in the update step after the next.

@@ -28,8 +28,14 @@ glm::quat blockRotation()
 
 uint32_t createStaticBlock(Engine::ECS::EntityManager& world, const glm::vec3& position, const glm::vec3& size)
 {
+    return createStaticBlock(world, position, size, blockRotation());
+}
+
+uint32_t createStaticBlock(Engine::ECS::EntityManager& world, const glm::vec3& position, const glm::vec3& size,
+                           const glm::quat& rotation)
+{
     const uint32_t entity = world.createEntity();
-    world.addComponent(entity, TransformComponent(position, size, blockRotation()));
+    world.addComponent(entity, TransformComponent(position, size, rotation));
 
     const glm::vec3 half = size * 0.5f;
     world.addComponent(entity, PhysicsColliderComponent(std::make_shared<btBoxShape>(btVector3(half.x, half.y, half.z))));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <glm/glm.hpp>
+#include <glm/gtc/quaternion.hpp>
 
 #include <cstdint>
 
@@ -15,6 +16,9 @@ namespace GamePhysics {
 // body in the block group. Returns the entity; the body enters the physics
 // world at the next refresh.
 uint32_t createStaticBlock(Engine::ECS::EntityManager& world, const glm::vec3& position, const glm::vec3& size);
+// The same block with a rotation of the caller's choice.
+uint32_t createStaticBlock(Engine::ECS::EntityManager& world, const glm::vec3& position, const glm::vec3& size,
+                           const glm::quat& rotation);
 
 // Creates the floor: the plane z = 0 facing +Z as a static body in the floor
 // group, with a default transform.

@@ -140,9 +140,11 @@ def damage_file(path, how):
 class Game:
     """The game started in a copy of the run folder (tests never write into the build's), its lines collected."""
 
-    def __init__(self, config=None, env=None, damage=None):
+    def __init__(self, config=None, env=None, damage=None, level=None):
         self.dir = tempfile.mkdtemp(prefix="game_e2e_")
         shutil.copytree(ARGS.run_dir, self.dir, dirs_exist_ok=True)
+        if level:
+            shutil.copy(level, os.path.join(self.dir, "profile", "level.cfg"))
         if config is not None:
             open(os.path.join(self.dir, "profile", "config.cfg"), "w").write(config)
         if damage:
@@ -461,6 +463,72 @@ def first_view_scenario():
         expect(changed < 0.03, f"Singleplayer's first view differs by {changed:.0%} after input in the menu and editor")
 
 
+GREEN, BLUE, WHITE = (76, 255, 0), (0, 148, 255), (255, 255, 255)  # the gizmo's y and z arrows, its centre
+
+
+def pixels_of(screen, colour, tolerance=6):
+    return [(x, y) for y in range(64, screen.h, 2) for x in range(0, screen.w, 2)
+            if close_to(screen.px(x, y), colour, tolerance)]
+
+
+def centroid(points):
+    return sum(p[0] for p in points) / len(points), sum(p[1] for p in points) / len(points)
+
+
+def saved_level(g):
+    """The saved blocks as (x, y, z, sx, sy, sz, qw, qx, qy, qz)."""
+    sections = open(os.path.join(g.dir, "profile", "level.cfg")).read().split("[block")[1:]
+    keys = ("x", "y", "z", "sx", "sy", "sz", "qw", "qx", "qy", "qz")
+    return [tuple(float(dict(re.findall(r"(\w+) = (-?[\d.]+)", s))[k]) for k in keys) for s in sections]
+
+
+def editor_edits():
+    with Game() as g:
+        g.start()
+        g.click_button(1)
+        g.wait_screen(g.bar_shown, "the editor's bar")
+
+        def save(blocks):
+            seen = len(g.lines)
+            g.hold("Control_L+s", until=lambda _: any(l.startswith(f"Saved {blocks} blocks") for l in g.lines[seen:]),
+                   what=f"Saved {blocks} blocks")
+        save(156)
+        original = saved_level(g)
+        moved = int(g.click_until_line(g.at(1000, 220), "HIT: ")[5:])
+        g.move(g.at(5, 5))
+        selected = g.wait_screen(lambda s: len(pixels_of(s, GREEN)) > 20, "the gizmo's y arrow")
+        rows = [y for _, y in pixels_of(selected, BLUE)]  # the z arrow stands upright
+        expect(70 <= max(rows) - min(rows) <= 130, f"the z arrow is {max(rows) - min(rows)} px long on screen")
+        (gx, gy), (cx, cy) = centroid(pixels_of(selected, GREEN)), centroid(pixels_of(selected, WHITE, 2))
+        length = max(((gx - cx) ** 2 + (gy - cy) ** 2) ** 0.5, 1.0)
+        g.move((round(gx), round(gy)))
+        time.sleep(HOLD)
+        xdo("mousedown", 1)  # drag 80 px further along the arrow
+        for step in range(1, 9):
+            time.sleep(0.1)
+            g.move((round(gx + (gx - cx) / length * 10 * step), round(gy + (gy - cy) / length * 10 * step)))
+        time.sleep(HOLD)
+        xdo("mouseup", 1)
+        time.sleep(HOLD)
+        deleted = int(g.click_until_line(g.at(700, 470), "HIT: ")[5:])
+        expect(deleted != moved, "the second click picked the moved block again")
+        g.hold("Delete")
+        save(155)
+        g.hold("Control_L+z")
+        save(156)
+        g.hold("Control_L+y")
+        save(155)
+        expect(g.close("signal") == 0, "the game did not end with code 0")
+        level = saved_level(g)
+        now, before = level[moved - 5 - (deleted < moved)], original[moved - 5]
+        expect(abs(now[1] - before[1]) > 0.1 and now[0] == before[0] and now[2:] == before[2:],
+               f"block {moved} was not moved along y alone: {before} -> {now}")
+        expect(len(level) == 155 and original[deleted - 5] not in level, f"block {deleted} was not deleted")
+        shutil.copy(os.path.join(g.dir, "profile", "level.cfg"), os.path.join(ARGS.shots, "level.cfg"))
+    with Game(level=os.path.join(ARGS.shots, "level.cfg")) as g:
+        g.wait_line("FLOOR ID: 160")
+
+
 # What a damaged data file does, by extension, for (missing, cut to half, random bytes): "stop": start-up
 # stops, one stderr line names the file, exit code 1; "run": the game runs and closes with 0; "reported":
 # runs after a "MISSING FILE: <path>" line; "either": a font description may still read with whatever
@@ -536,7 +604,8 @@ def faults():
     expect(not problems, f"{len(problems)} of {len(cases)} cases failed:\n" + "\n".join(problems))
 
 
-SCENARIOS = {"play": play, "editor": editor, "faults": faults, "first_view": first_view_scenario}
+SCENARIOS = {"play": play, "editor": editor, "faults": faults, "first_view": first_view_scenario,
+             "editor_edits": editor_edits}
 
 
 def main():

@@ -149,7 +149,9 @@ TEST_F(GameControllerGL, TheEditorSelectsABlockUnderAClickPausesResumesAndGoesBa
     const int menuEntities = driver->aliveEntities();
     driver->clickElement("Map-Editor");
     ASSERT_EQ(state().mode, GameState::modeMapEditor);
-    EXPECT_EQ(menuNames(), Names{"background"});
+    const Names editorBar{"background",        "editor_tool_create", "editor_tool_rotate",
+                          "editor_tool_scale", "editor_tool_text",   "editor_tool_translate"};
+    EXPECT_EQ(menuNames(), editorBar);
     driver->steps(10);
 
     Game::EditorState& editor = *game().editorState;
@@ -160,13 +162,16 @@ TEST_F(GameControllerGL, TheEditorSelectsABlockUnderAClickPausesResumesAndGoesBa
     const auto& blocks = game().gameMap->blocks;
     EXPECT_NE(std::find(blocks.begin(), blocks.end(), selected), blocks.end());
     EXPECT_EQ(game().world->getComponent<MeshComponent>(overlay).renderGroup, MeshComponent::selectedGroup);
+    EXPECT_EQ(driver->aliveEntities(), menuEntities - 4 + 6 + 1) << "bar and overlay instead of the buttons";
 
     driver->tapEscape();
     EXPECT_TRUE(state().paused);
-    EXPECT_EQ(menuNames(), (Names{"Back_to_menu", "Resume_Editor", "background"}));
+    Names paused{"Back_to_menu", "Resume_Editor"};
+    paused.insert(paused.end(), editorBar.begin(), editorBar.end());
+    EXPECT_EQ(menuNames(), paused);
     driver->clickElement("Resume_Editor");
     EXPECT_FALSE(state().paused);
-    EXPECT_EQ(menuNames(), Names{"background"});
+    EXPECT_EQ(menuNames(), editorBar);
     driver->tapEscape();
     driver->clickElement("Back_to_menu");
     driver->steps(10);

@@ -1,22 +1,7 @@
 // The map editor's rules over a real entity manager and physics world: the
 // editor camera hangs above the point it is aimed at and looks straight down
 // from the window's centre, so a pick ray goes straight down onto that point.
-#include "Game/Editor/EditorState.h"
-#include "Game/Editor/MapEditor.h"
-#include "Game/Level/GameMap.h"
-#include "Game/Level/Level.h"
-#include "Game/Resources/GameState.h"
-#include "Game/Scene/CameraComponent.h"
-#include "Game/Scene/CameraControlComponents.h"
-#include "Game/Scene/MeshComponent.h"
-#include "Game/Scene/TransformComponent.h"
-#include "tests/support/GameTestWorld.h"
-
-#include <SDL_mouse.h>
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
+#include "tests/Game/Editor/EditorFixture.h"
 
 namespace {
 
@@ -24,62 +9,15 @@ using Game::EditorState;
 using Blocks = std::vector<uint32_t>;
 
 const glm::vec3 sky(0.0f, 60.0f, 0.0f);
-constexpr float cameraHeight = 30.0f;
 
-class MapEditorTest : public ::testing::Test {
+class MapEditorTest : public GameTesting::EditorFixture {
 protected:
     MapEditorTest()
     {
-        Camera view;
-        view.setPerspective(60.0f, float(t.windowWidth), float(t.windowHeight), 0.1f, 200.0f);
-        t.world.addComponent(camera, CameraComponent(view));
-        t.world.addComponent(camera, TransformComponent());
-        t.world.addComponent(camera, CameraMouseMovementComponent(false));
-        t.world.addComponent(camera, CameraMouseShiftComponent(false));
-        t.world.addComponent(camera, CameraMouseZoomMoveComponent(true));
-        t.world.addComponent(camera, FreeCamMovementComponent(true));
-        gameState.mode = Game::GameState::modeMapEditor;
-        context = {&t.world, &t.physics, &gameState, camera, &t.mouse, &t.keyboard, {}, nullptr, nullptr, nullptr};
-        context.readAxisId = [this](int32_t x, int32_t y) {
-            pickingReads.emplace_back(x, y);
-            return pickingRed;
-        };
-        context.showPauseMenu = [this] { ++pauseMenus; };
-        context.hidePauseMenu = [this] { --pauseMenus; };
         for (const glm::vec3& p : {glm::vec3(0.0f), glm::vec3(10.0f, 0.0f, 0.0f), glm::vec3(-10.0f, 0.0f, 4.0f)})
-            blocks.push_back(Game::createBlock(map, t.world, p, glm::vec3(2.0f)));
-        t.world.refresh();
-        t.physics.getDynamicsWorld()->updateAabbs();
+            blocks.push_back(addBlock(p));
     }
 
-    void step(uint32_t buttons = 0, glm::ivec2 cursor = {GameTesting::GameTestWorld::windowWidth / 2,
-                                                           GameTesting::GameTestWorld::windowHeight / 2})
-    {
-        t.buttons = buttons;
-        t.refreshInput(cursor);
-        Game::updateEditor(editor, context);
-        t.world.refresh();
-    }
-
-    void aimAt(const glm::vec3& target)
-    {
-        Camera& view = t.world.getComponent<CameraComponent>(camera).camera;
-        view.position = t.world.getComponent<TransformComponent>(camera).position = target + glm::vec3(0, 0, cameraHeight);
-        view.center = target;
-        view.up = glm::vec3(0.0f, 1.0f, 0.0f);
-    }
-
-    // Left button down for one step, then up, with left shift as given; returns the log.
-    std::string clickAt(const glm::vec3& target, bool shift = false)
-    {
-        aimAt(target);
-        t.keys[SDL_SCANCODE_LSHIFT] = shift;
-        testing::internal::CaptureStdout();
-        step(SDL_BUTTON_LMASK);
-        step();
-        t.keys[SDL_SCANCODE_LSHIFT] = 0;
-        return testing::internal::GetCapturedStdout();
-    }
     std::string clickOn(int block, bool shift = false) { return clickAt(positionOf(blocks[block]), shift); }
 
     void pressEscape()
@@ -90,8 +28,6 @@ protected:
         step();
     }
 
-    template <class Switch>
-    bool switchedOn() { return t.world.getComponent<Switch>(camera).enabled; }
     glm::vec3 positionOf(uint32_t entity) { return t.world.getComponent<TransformComponent>(entity).position; }
     Blocks selected() const
     {
@@ -100,16 +36,7 @@ protected:
         return found;
     }
 
-    GameTesting::GameTestWorld t;
-    const uint32_t camera = t.world.createEntity();
-    Game::GameState gameState;
-    Game::GameMap map;
-    EditorState editor;
-    Game::EditorContext context;
     Blocks blocks;
-    uint8_t pickingRed = 0;
-    std::vector<glm::ivec2> pickingReads;
-    int pauseMenus = 0;
 };
 
 TEST_F(MapEditorTest, AClickSelectsTheBlockUnderTheMouseShiftAddsAndRemovesAndASkyClickClears)

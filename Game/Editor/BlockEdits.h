@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "Game/Editor/EditHistory.h"
+#include "Game/Level/LevelFile.h"
+
+class PhysicsWorld;
+
+namespace Engine::ECS {
+class EntityManager;
+}
+
+namespace Game {
+
+struct GameMap;
+
+// Every block may carry a selection overlay (a second entity), and the
+// cameras, player, floor and interface need a few dozen more of the world's
+// 2047 entity ids.
+inline constexpr std::size_t maxLevelBlocks = 960;
+
+// What an edit of the level reaches: block entities, their static bodies
+// and the merged model.
+struct LevelScene {
+    Engine::ECS::EntityManager* world = nullptr;
+    PhysicsWorld* physicsWorld = nullptr;
+    GameMap* map = nullptr;
+};
+
+// The block's transform as a pose; the size is the transform's scale.
+BlockPose poseOf(Engine::ECS::EntityManager& world, uint32_t block);
+// Every block of the level in list order.
+std::vector<BlockPose> levelPoses(const LevelScene& scene);
+
+// Moves, turns and resizes one block: its transform, its body's pose and
+// bounding box (so rays and the player meet it there at once) and, when the
+// size changed, its box shape. Asks for the merged model to be rebuilt at
+// the end of this update step.
+void placeBlock(const LevelScene& scene, uint32_t block, const BlockPose& pose);
+
+// Carries out an edit: deleted blocks go (highest place first), changed
+// blocks are placed, created blocks are inserted (lowest place first). The
+// world is refreshed, so new bodies are in the physics world and deleted
+// ones gone when this returns. Returns the entities the edit created or
+// changed, for the caller to select.
+std::vector<uint32_t> applyEdit(const LevelScene& scene, const Edit& edit);
+
+// The level built from poses (the level file), in their order.
+void createLevelFrom(GameMap& map, Engine::ECS::EntityManager& world, const std::vector<BlockPose>& poses);
+
+// The level from the level file at `path` when there is one, else the
+// generated level. A file that cannot be used leaves one line naming it and
+// the problem on standard error, and the generated level is built; the file
+// is not touched.
+void createLevelFromFileOrGenerator(GameMap& map, Engine::ECS::EntityManager& world, const std::string& path);
+
+} // namespace Game

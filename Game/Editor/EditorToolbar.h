@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include <glm/glm.hpp>
+
+#include "Game/Editor/DragMaths.h"
+
+namespace Engine::ECS {
+class EntityManager;
+}
+
+namespace UI {
+class Menu;
+}
+
+namespace Game {
+
+class GameResources;
+struct EditingState;
+
+// The editor's bar along the top of the window: the four tool icons, then a
+// line of text (the active tool, or for a while a message such as what a
+// save did).
+struct ToolbarView {
+    Tool active = Tool::translate;
+    std::string text;
+};
+
+inline constexpr float toolbarHeight = 64.0f;
+
+const char* toolName(Tool tool);
+ToolbarView toolbarView(const EditingState& editing);
+
+// Whether a GL window row (origin bottom left) lies on the bar.
+bool onToolbar(int32_t glY, float windowHeight);
+// The icon under a GL window position, if any.
+std::optional<Tool> toolAt(int32_t glX, int32_t glY, float windowHeight);
+
+// Shows the view with interface elements over the bar, recorded in the menu
+// registry so that leaving the editor removes them with the bar. Elements
+// made in this step are updated from the next one on. Needs a current GL
+// context (texts are built at once).
+void showToolbar(const ToolbarView& view, UI::Menu& menu, Engine::ECS::EntityManager& world,
+                 GameResources& resources, const glm::vec2& windowSize);
+
+} // namespace Game

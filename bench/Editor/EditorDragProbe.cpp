@@ -1,0 +1,146 @@
+// The map editor's frame time while a block is dragged, next to the still
+// editor in the same run: the two take turns every second, so load on the
+// machine touches both alike. A dragging step does what a translate drag
+// does each step (the block, its body and its overlay move; the merged level
+// is rebuilt and uploaded in the same step); the still step does nothing
+// more than the editor. Run in the game's run folder under an X server:
+//   cd build/run && ../../tests/with_display.sh ../bench/Editor/editor_drag_probe
+
+#include "Engine/Core/GameEngine.h"
+#include "Engine/Core/GamePrototype.h"
+#include "Engine/ECS/EntityManager.h"
+#include "Game/Controller/GameController.h"
+#include "Game/Resources/GameResources.h"
+#include "Game/Editor/BlockEdits.h"
+#include "Game/Editor/EditorSelection.h"
+#include "Game/Editor/EditorState.h"
+#include "Game/Level/GameMap.h"
+#include "Game/Scene/TransformComponent.h"
+#include "Game/UI/MenuController.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+using SteadyClock = std::chrono::steady_clock;
+
+constexpr double warmUpSeconds = 3.0;
+constexpr double comparisonSeconds = 30.0;
+constexpr double turnSeconds = 1.0;
+// A block whose gizmo is in view from the editor camera's starting place.
+constexpr std::size_t draggedBlock = 112;
+constexpr float stepMotion = 0.02f;
+
+double millisecondsBetween(SteadyClock::time_point from, SteadyClock::time_point to)
+{
+    return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+double threadCpuMilliseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec * 1000.0 + now.tv_nsec / 1.0e6;
+}
+
+double median(std::vector<double> values)
+{
+    if (values.empty()) return 0.0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+class DragProbe final : public GamePrototype {
+public:
+    explicit DragProbe(Engine::GameEngine* engine) : engine(engine), controller(engine) {}
+
+    bool init() override
+    {
+        controller.init();
+        controller.menuController->startEditor();
+        block = controller.gameMap->blocks.at(draggedBlock);
+        Game::EditorState& editor = *controller.editorState;
+        const Game::OverlayLook look{controller.resources->whiteCube.get(), controller.resources->defaultTexture.get()};
+        Game::select(editor, *controller.world, block, look);
+        Game::updateGizmoPosition(editor, *controller.world);
+        start = SteadyClock::now();
+        return true;
+    }
+
+    void update() override
+    {
+        const bool measuring = elapsed() >= warmUpSeconds;
+        const double before = threadCpuMilliseconds();
+        if (dragTurn()) dragStep();
+        controller.update();
+        if (measuring) (dragTurn() ? dragUpdates : stillUpdates).push_back(threadCpuMilliseconds() - before);
+    }
+
+    void render(float alpha) override
+    {
+        const SteadyClock::time_point now = SteadyClock::now();
+        const int turn = static_cast<int>(elapsed() / turnSeconds);
+        // A turn's first interval also holds the switch and is left out.
+        if (elapsed() >= warmUpSeconds && turn == lastTurn) (dragTurn() ? dragFrames : stillFrames).push_back(millisecondsBetween(lastFrame, now));
+        lastTurn = turn;
+        lastFrame = now;
+        controller.render(alpha);
+        if (elapsed() >= warmUpSeconds + comparisonSeconds) engine->quit = true;
+    }
+
+    void shutdown() override { controller.shutdown(); }
+
+    void report() const
+    {
+        const double still = median(stillFrames);
+        const double drag = median(dragFrames);
+        std::printf("editor frame, still:     median %6.2f ms over %zu frames\n", still, stillFrames.size());
+        std::printf("editor frame, dragging:  median %6.2f ms over %zu frames\n", drag, dragFrames.size());
+        std::printf("dragging / still:        %6.2f\n", still > 0.0 ? drag / still : 0.0);
+        std::printf("update step CPU, still:    median %6.3f ms\n", median(stillUpdates));
+        std::printf("update step CPU, dragging: median %6.3f ms\n", median(dragUpdates));
+    }
+
+private:
+    double elapsed() const { return millisecondsBetween(start, SteadyClock::now()) / 1000.0; }
+    bool dragTurn() const { return static_cast<int>(elapsed() / turnSeconds) % 2 == 1; }
+
+    // The block goes back and forth along y; the overlay and gizmo follow.
+    void dragStep()
+    {
+        Engine::ECS::EntityManager& world = *controller.world;
+        Game::BlockPose pose = Game::poseOf(world, block);
+        pose.position.y += (++dragSteps / 100) % 2 == 0 ? stepMotion : -stepMotion;
+        Game::placeBlock(Game::LevelScene{&world, controller.physicsWorld.get(), controller.gameMap.get()}, block, pose);
+        Game::EditorState& editor = *controller.editorState;
+        const uint32_t overlay = editor.selection.at(block);
+        if (world.hasComponent<TransformComponent>(overlay)) world.getComponent<TransformComponent>(overlay).position = pose.position;
+        Game::updateGizmoPosition(editor, world);
+    }
+
+    Engine::GameEngine* engine;
+    Game::GameController controller;
+    uint32_t block = 0;
+    int64_t dragSteps = 0;
+    SteadyClock::time_point start;
+    SteadyClock::time_point lastFrame;
+    int lastTurn = -1;
+    std::vector<double> stillFrames, dragFrames, stillUpdates, dragUpdates;
+};
+
+} // namespace
+
+int main()
+{
+    Engine::GameEngine engine;
+    DragProbe probe(&engine);
+    engine.game = &probe;
+    engine.run();
+    std::printf("\n---- editor drag ----\n");
+    probe.report();
+    return 0;
+}

@@ -1,0 +1,162 @@
+#include "tests/Game/Editor/EditorFixture.h"
+
+#include "Game/Editor/BlockEdits.h"
+#include "Game/Editor/DragMaths.h"
+
+#include <functional>
+
+namespace {
+
+using Game::BlockPose;
+using Game::Ray;
+using Game::Tool;
+
+// Looking straight down onto (x, y), or along +Y onto (x, z).
+Ray down(float x, float y)
+{
+    return Ray{{x, y, 50.0f}, {0.0f, 0.0f, -1.0f}};
+}
+Ray north(float x, float z)
+{
+    return Ray{{x, -50.0f, z}, {0.0f, 1.0f, 0.0f}};
+}
+
+TEST(DragMaths, TheCursorRayMovesTurnsAndResizesTheSelectionAsItsHandleSays)
+{
+    const BlockPose block{{2.0f, 0.0f, 0.0f}, {1.0f, 1.0f, 1.0f}, glm::angleAxis(glm::radians(90.0f), glm::vec3(0, 0, 1))};
+    const glm::quat turn15 = glm::angleAxis(glm::radians(15.0f), glm::vec3(0, 0, 1));
+    struct Row {
+        Tool tool;
+        uint32_t axis;
+        Ray grab, cursor;
+        bool snap;
+        glm::vec3 position, size;
+        glm::quat rotation;
+    };
+    const Row rows[] = {
+        {Tool::translate, 1, down(3.0f, 7.0f), down(5.3f, -4.0f), false, {4.3f, 0, 0}, {1, 1, 1}, block.rotation},
+        {Tool::translate, 1, down(3.0f, 7.0f), down(5.3f, -4.0f), true, {4.5f, 0, 0}, {1, 1, 1}, block.rotation},
+        {Tool::translate, 3, north(0.0f, 1.0f), north(9.0f, 3.2f), true, {2, 0, 2}, {1, 1, 1}, block.rotation},
+        {Tool::translate, 4, down(1.0f, 1.0f), down(2.7f, -0.4f), true, {3.5f, -1.5f, 0}, {1, 1, 1}, block.rotation},
+        {Tool::rotate, 3, down(1.0f, 0.0f), down(std::cos(0.35f), std::sin(0.35f)), false,
+         turn15 * glm::vec3(2, 0, 0), {1, 1, 1}, turn15 * block.rotation},
+        {Tool::scale, 2, down(0.0f, 1.0f), down(0.0f, 2.2f), false, {2, 0, 0}, {1, 2.2f, 1}, block.rotation},
+        {Tool::scale, 2, down(0.0f, 1.0f), down(0.0f, -5.0f), false, {2, 0, 0}, {1, 0.1f, 1}, block.rotation},
+    };
+    for (const Row& row : rows) {
+        const auto drag = Game::beginDrag(row.tool, row.axis, {7}, {block}, glm::vec3(0.0f), row.grab);
+        ASSERT_TRUE(drag) << "axis " << row.axis;
+        const BlockPose pose = Game::dragPoses(*drag, row.cursor, row.snap).front();
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_NEAR(pose.position[k], row.position[k], 1e-4f) << "tool " << int(row.tool) << " axis " << row.axis;
+            EXPECT_NEAR(pose.size[k], row.size[k], 1e-4f) << "tool " << int(row.tool) << " axis " << row.axis;
+        }
+        EXPECT_NEAR(std::abs(glm::dot(pose.rotation, row.rotation)), 1.0f, 1e-5f) << "axis " << row.axis;
+    }
+    EXPECT_FALSE(Game::beginDrag(Tool::translate, 3, {7}, {block}, glm::vec3(0.0f), down(0.0f, 0.0f)));
+}
+
+class EditingTest : public GameTesting::EditorFixture {
+protected:
+    void SetUp() override
+    {
+        for (const float x : {0.0f, 10.0f, 20.0f}) addBlock(glm::vec3(x, 0.0f, 1.0f));
+        context.map = &map;
+        context.windowSize = glm::vec2(t.windowWidth, t.windowHeight);
+        context.levelPath = ::testing::TempDir() + "editing_level.cfg";
+    }
+
+    std::vector<BlockPose> level() { return Game::levelPoses(Game::LevelScene{&t.world, &t.physics, &map}); }
+
+    void press(std::initializer_list<SDL_Scancode> pressed)
+    {
+        for (const SDL_Scancode key : pressed) t.keys[key] = 1;
+        step();
+        for (const SDL_Scancode key : pressed) t.keys[key] = 0;
+        step();
+    }
+
+    void drag(uint32_t axis, const glm::vec3& from, const glm::vec3& to, bool snap = false)
+    {
+        pickingRed = static_cast<uint8_t>(axis);
+        aimAt(from);
+        step(SDL_BUTTON_LMASK);
+        pickingRed = 0;
+        aimAt(to);
+        t.keys[SDL_SCANCODE_LCTRL] = snap ? 1 : 0;
+        step(SDL_BUTTON_LMASK);
+        t.keys[SDL_SCANCODE_LCTRL] = 0;
+        step();
+    }
+
+    // Every block's body is in the physics world where its transform is,
+    // with a box of its size, and a ray from above meets it there.
+    void expectBodiesFollowBlocks()
+    {
+        for (const uint32_t block : map.blocks) {
+            const auto& transform = t.world.getComponent<TransformComponent>(block);
+            const auto& body = t.world.getComponent<PhysicsRigidBodyComponent>(block);
+            ASSERT_NE(body.getWorld(), nullptr);
+            const btVector3 origin = body.getBody()->getWorldTransform().getOrigin();
+            EXPECT_EQ(glm::vec3(origin.x(), origin.y(), origin.z()), transform.position);
+            const btVector3 half = static_cast<const btBoxShape*>(body.getShape().get())->getHalfExtentsWithMargin();
+            EXPECT_NEAR(half.x() * 2.0f, transform.scale.x, 1e-5f);
+            const btVector3 above(origin.x(), origin.y(), 50.0f), below(origin.x(), origin.y(), -50.0f);
+            btCollisionWorld::AllHitsRayResultCallback ray(above, below);
+            t.physics.getDynamicsWorld()->rayTest(above, below, ray);
+            const auto& hits = ray.m_collisionObjects;
+            EXPECT_NE(hits.findLinearSearch(body.getBody()), hits.size()) << "rays meet the block where it now is";
+        }
+    }
+};
+
+TEST_F(EditingTest, EveryKindOfEditIsUndoneAndRedoneEverywhereAndTheLevelSaves)
+{
+    const std::vector<BlockPose> original = level();
+    const std::vector<std::pair<const char*, std::function<void()>>> edits{
+        {"translate", [&] { clickAt({0, 0, 1}); drag(1, {0.2f, 0, 1}, {3.4f, 0, 1}, true); }},
+        {"rotate", [&] { press({SDL_SCANCODE_3}); drag(3, {12, 0, 1}, {10, 2, 1}); }},
+        {"scale", [&] { press({SDL_SCANCODE_4}); drag(2, {20, 0, 1}, {20, 2.5f, 1}); }},
+        {"create", [&] { press({SDL_SCANCODE_1}); clickAt({10, 0, 1}); press({SDL_SCANCODE_2}); }},
+        {"duplicate", [&] { clickAt({20, 0, 1}); press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_D}); }},
+        {"delete", [&] { clickAt({10, 0, 1}); press({SDL_SCANCODE_DELETE}); }},
+    };
+    for (const auto& [name, edit] : edits) {
+        const std::vector<BlockPose> before = level();
+        edit();
+        const std::vector<BlockPose> after = level();
+        EXPECT_NE(after, before) << name;
+        press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_Z});
+        EXPECT_EQ(level(), before) << name;
+        press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_Y});
+        EXPECT_EQ(level(), after) << name;
+        expectBodiesFollowBlocks();
+    }
+    EXPECT_EQ(level()[0].position, glm::vec3(3.0f, 0, 1)) << "moved 3.2 m, snapped to 3";
+    EXPECT_EQ(map.blocks.size(), 4u) << "three, one created, one duplicated, one deleted";
+    EXPECT_EQ(map.rebuildCountdown, Game::GameMap::rebuildNextStep);
+
+    press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_S});
+    const Game::LevelRead saved = Game::readLevelFile(context.levelPath, 10);
+    EXPECT_EQ(saved.blocks.size(), 4u);
+    EXPECT_EQ(editor.editing.status, "Saved 4 blocks to " + context.levelPath);
+
+    for (std::size_t i = 0; i < edits.size(); ++i) press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_Z});
+    EXPECT_EQ(level(), original);
+}
+
+TEST_F(EditingTest, CtrlTurnsFlyingOffAndAnEditPastTheEntityLimitIsRefusedWithAMessage)
+{
+    t.keys[SDL_SCANCODE_LCTRL] = 1;
+    step();
+    EXPECT_FALSE(switchedOn<FreeCamMovementComponent>()) << "W A S D are shortcuts while Ctrl is held";
+    t.keys[SDL_SCANCODE_LCTRL] = 0;
+    while (map.blocks.size() < Game::maxLevelBlocks) Game::createBlock(map, t.world, glm::vec3(0, 0, -50), glm::vec3(1));
+    t.world.refresh();
+    clickAt({10, 0, 1});
+    press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_D});
+    EXPECT_EQ(map.blocks.size(), Game::maxLevelBlocks);
+    EXPECT_EQ(editor.editing.status, "EDIT REFUSED: a level holds at most 960 blocks");
+}
+
+} // namespace
