@@ -8,7 +8,7 @@ namespace {
 
 auto fields(const Engine::WindowSettings& s)
 {
-    return std::make_tuple(s.fullscreen, s.vsync, s.resolutionWidth, s.resolutionHeight, s.maxAnisotropy);
+    return std::make_tuple(s.fullscreen, s.vsync, s.resolutionWidth, s.resolutionHeight, s.maxAnisotropy, s.mouseSpeed);
 }
 
 } // namespace
@@ -37,6 +37,8 @@ TEST(WindowSettings, ReadsTheUnnamedSectionAndLogsDoneAfterTheWidth)
         {{"max_anisotropy = 2.5"}, {false, 0, 1280, 720, 2.5f}, ""},
         {{"max_anisotropy = " + hugeNumber}, {}, ""},
         {{"max_anisotropy = off"}, {}, ""},
+        {{"mouse_speed = 1.5"}, {false, 0, 1280, 720, 0.0f, 1.5f}, ""},
+        {{"mouse_speed = 0"}, {}, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.lines));
