@@ -108,6 +108,8 @@ void SoakUser::planInMenu()
     if (chance(0.3)) {
         clickElement("Options");
         expect(GameState::modeMainMenu, false, "clicking Options");
+        clickElement("Options_Back");
+        expect(GameState::modeMainMenu, false, "leaving Options");
         return;
     }
     if (nextSessionPlays) {

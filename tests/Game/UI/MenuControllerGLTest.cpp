@@ -1,3 +1,5 @@
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -26,6 +28,28 @@ struct RecordingPlatform final : UI::MenuPlatform {
 
     bool relativeMouse = false;
     int centred = 0;
+};
+
+// A 1280 x 720 screen whose driver offers 8x filtering and whose window
+// system refuses fullscreen; remembers what was applied.
+struct RecordingTarget final : UI::OptionsTarget {
+    std::vector<glm::ivec2> screenModes() const override { return {}; }
+    glm::ivec2 screenSize() const override { return glm::ivec2(1280, 720); }
+    float largestAnisotropy() const override { return 8.0f; }
+    bool resize(glm::ivec2 size) override
+    {
+        resized = size;
+        return true;
+    }
+    bool setFullscreen(bool) override { return false; }
+    void setSwapInterval(int32_t interval) override { swapInterval = interval; }
+    void setAnisotropy(float value) override { anisotropy = value; }
+    void setMouseSpeed(float speed) override { mouseSpeed = speed; }
+
+    glm::ivec2 resized{0, 0};
+    int32_t swapInterval = 0;
+    float anisotropy = 0.0f;
+    float mouseSpeed = 0.0f;
 };
 
 class MenuControllerTest : public UiTesting::UiWorldTest {
@@ -91,7 +115,7 @@ protected:
     std::unique_ptr<UI::MenuController> controller;
 };
 
-TEST_F(MenuControllerTest, MainMenuButtonsStepDownInRowsAndOptionsHasNoAction)
+TEST_F(MenuControllerTest, MainMenuButtonsStepDownInRows)
 {
     ASSERT_EQ(resources->buttonTexture->width, 256u);
     ASSERT_EQ(resources->buttonTexture->height, 64u);
@@ -109,14 +133,47 @@ TEST_F(MenuControllerTest, MainMenuButtonsStepDownInRowsAndOptionsHasNoAction)
     EXPECT_EQ(world->getComponent<UItextComponent>(end).text, "End Game");
     EXPECT_EQ(world->getComponent<UIclickableComponent>(end).backgroundPressed, resources->buttonPressedTexture.get());
 
-    EXPECT_FALSE(world->hasComponent<UIclickableComponent>(menu->guiElements.at("Options")));
-    clickOn("Options");
-    EXPECT_EQ(state.mode, GameState::modeMainMenu);
-    EXPECT_EQ(menu->guiElements.size(), 4u);
-    EXPECT_FALSE(engine.quit);
-
     clickOn("GameEnd");
     EXPECT_TRUE(engine.quit);
+}
+
+// Each click moves one setting on, applies it and saves it; the rows keep the
+// main menu's places and Back brings the main menu back.
+TEST_F(MenuControllerTest, OptionsRowsCycleTheirSettingsAndBackReturnsToTheMainMenu)
+{
+    const std::string profile = (std::filesystem::temp_directory_path() / "menu_options_test.cfg").string();
+    RecordingTarget target;
+    UI::DisplayOptions options(Engine::WindowSettings{}, &target, profile);
+    controller->options = &options;
+    controller->showMainMenu();
+    world->refresh();
+    clickOn("Options");
+    const struct {
+        const char* name;
+        const char* label;
+    } rows[] = {{"Options_Resolution", "Resolution: 960 x 540"}, {"Options_Fullscreen", "Fullscreen: Off"},
+                {"Options_VSync", "VSync: On"}, {"Options_TextureFiltering", "Texture filtering: 1x"},
+                {"Options_MouseSpeed", "Mouse speed: 1.5"}, {"Options_Back", "Back"}};
+    EXPECT_EQ(world->getComponent<UItextComponent>(menu->guiElements.at("Options_TextureFiltering")).text,
+              "Texture filtering: 8x");
+    testing::internal::CaptureStdout();
+    for (int row = 0; row < 5; ++row) clickOn(rows[row].name);
+    testing::internal::GetCapturedStdout();
+    for (int row = 0; row < 6; ++row) {
+        const uint32_t element = menu->guiElements.at(rows[row].name);
+        EXPECT_EQ(world->getComponent<UItextComponent>(element).text, rows[row].label);
+        EXPECT_EQ(world->getComponent<UITransformComponent>(element).y, 488.0f - 64.0f * row) << "the column is centred";
+    }
+    EXPECT_EQ(glm::vec4(target.resized, target.swapInterval, target.mouseSpeed), glm::vec4(960, 540, 1, 1.5f));
+    EXPECT_EQ(target.anisotropy, 1.0f);
+
+    clickOn("Options_Back");
+    EXPECT_EQ(menu->guiElements.size(), 4u);
+    EXPECT_EQ(menu->count("Singleplayer"), 1u);
+    std::ifstream saved(profile);
+    const std::string text((std::istreambuf_iterator<char>(saved)), {});
+    std::filesystem::remove(profile);
+    EXPECT_NE(text.find("resolution_width = 960\nresolution_height = 540\n"), std::string::npos) << text;
 }
 
 TEST_F(MenuControllerTest, SingleplayerButtonStartsTheGameWithAStillPlayer)
