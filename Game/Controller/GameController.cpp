@@ -17,6 +17,7 @@
 #include "Game/Controller/HeldItem.h"
 #include "Game/Controller/Skybox.h"
 #include "Game/Controller/StepReadouts.h"
+#include "Game/Controller/WindowOptions.h"
 #include "Game/Editor/EditorState.h"
 #include "Game/Editor/EditorBinding.h"
 #include "Game/Editor/GameMap.h"
@@ -45,6 +46,7 @@
 #include "Game/Scene/RotationAnimationSystem.h"
 #include "Game/Scene/TransformComponent.h"
 #include "Game/Scene/TransformStateCopySystem.h"
+#include "Game/UI/DisplayOptions.h"
 #include "Game/UI/Menu.h"
 #include "Game/UI/MenuController.h"
 #include "Game/UI/UiLayer.h"
@@ -104,6 +106,7 @@ bool GameController::init()
     createFloor();
     createMenus();
     createFrameRenderer();
+    createOptions();
     startClock();
     return true;
 }
@@ -238,6 +241,21 @@ void GameController::createFrameRenderer()
     frameRenderer = std::make_unique<FrameRenderer>(frame);
 }
 
+void GameController::createOptions()
+{
+    WindowOptionsParts parts;
+    parts.engine = engine;
+    parts.resources = resources.get();
+    parts.frameRenderer = frameRenderer.get();
+    parts.world = world.get();
+    parts.cameras = CameraEntities{menuCameraEntity, playerEntity, editorCameraEntity};
+    parts.frameSize = glm::ivec2(windowSettings.resolutionWidth, windowSettings.resolutionHeight);
+    windowOptions = std::make_unique<WindowOptions>(parts);
+    displayOptions = std::make_unique<UI::DisplayOptions>(windowSettings, windowOptions.get());
+    menuController->options = displayOptions.get();
+    windowOptions->setMouseSpeed(windowSettings.mouseSpeed);
+}
+
 // Shows the main menu and starts the step clock now, so that the loading
 // time is not simulated.
 void GameController::startClock()
@@ -355,6 +373,8 @@ void GameController::shutdown()
 void GameController::releaseAll()
 {
     world.reset();
+    displayOptions.reset();
+    windowOptions.reset();
     frameRenderer.reset();
     gameContext.reset();
     menuController.reset();

@@ -3,9 +3,12 @@
 #include "Engine/ECS/EntityManager.h"
 #include "Engine/Font/TextMesh.h"
 #include "Game/Controller/GameResources.h"
+#include "Game/Controller/ResourceCameras.h"
+#include "Game/Controller/WindowOptions.h"
 #include "Game/Editor/EditorState.h"
 #include "Game/Editor/GameMap.h"
 #include "Game/Physics/CharacterControllerComponent.h"
+#include "Game/Scene/CameraComponent.h"
 #include "Game/Scene/MeshComponent.h"
 #include "Game/Scene/TransformComponent.h"
 #include "Game/UI/Menu.h"
@@ -151,6 +154,30 @@ TEST_F(GameControllerGL, LevelIsMergedOnTheSecondStepAndTheFrameLeavesItsGLState
         EXPECT_EQ(glInteger(GL_DEPTH_WRITEMASK), GL_TRUE);
         EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     }
+}
+
+// A new window size reaches every render target, the viewport, the 2D camera
+// and the scene cameras, and every mode still draws without a GL error.
+TEST_F(GameControllerGL, ResizeRebuildsTheFrameTargetsAtTheNewSizeAndFramesStillDraw)
+{
+    ASSERT_TRUE(game().windowOptions->resize(glm::ivec2(960, 540)));
+    const Game::GameResources& resources = *game().resources;
+    for (const Game::RenderTarget* target : {resources.sceneFBO.get(), resources.edgeFBO.get(), resources.pickingFBO.get()}) {
+        EXPECT_EQ(glm::uvec2(target->colour(0).width, target->colour(0).height), glm::uvec2(960, 540));
+    }
+    EXPECT_EQ(glm::uvec2(resources.sceneFBO->colour(1).width, resources.sceneFBO->depthTexture->height),
+              glm::uvec2(960, 540));
+    EXPECT_EQ(resources.uiCamera.projection, Game::makeUiCamera(960.0f, 540.0f).projection);
+    EXPECT_EQ(game().world->getComponent<CameraComponent>(game().playerEntity).camera.projection,
+              Game::makeDefaultCamera(960.0f, 540.0f).projection);
+    for (uint32_t mode : {GameState::modeMainMenu, GameState::modeSingleplayer, GameState::modeMapEditor}) {
+        state().mode = mode;
+        game().render(0.5f);
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)) << "mode " << mode;
+    }
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(glm::ivec2(viewport[2], viewport[3]), glm::ivec2(960, 540));
 }
 
 TEST_F(GameControllerGL, SingleplayerWalkPauseResumeAndBackToTheMenu)
