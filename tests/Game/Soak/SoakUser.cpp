@@ -105,11 +105,14 @@ void SoakUser::startSessionIfNew()
 void SoakUser::planInMenu()
 {
     idle(between(10, 30));
+    if (driver.controller.menu->count("Options_Back") == 1) {
+        clickElement("Options_Back");
+        expect(GameState::modeMainMenu, false, "leaving Options");
+        return;
+    }
     if (chance(0.3)) {
         clickElement("Options");
         expect(GameState::modeMainMenu, false, "clicking Options");
-        clickElement("Options_Back");
-        expect(GameState::modeMainMenu, false, "leaving Options");
         return;
     }
     if (nextSessionPlays) {
