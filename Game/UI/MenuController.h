@@ -18,11 +18,13 @@
 
 namespace UI {
 
-// Builds and removes the main menu and the two pause menus, and carries out
-// their buttons' actions, which move the game between its modes. Every
-// element it makes is recorded in the Menu registry under its name
-// ("Singleplayer", "Map-Editor", "Options", "GameEnd", "Resume_Game",
-// "Resume_Editor", "Back_to_menu", and the editor bar "background").
+// Builds and removes the main menu, the Options menu and the two pause
+// menus, and carries out their buttons' actions, which move the game between
+// its modes. Every element it makes is recorded in the Menu registry under its
+// name ("Singleplayer", "Map-Editor", "Options", "GameEnd", "Options_Resolution",
+// "Options_Fullscreen", "Options_VSync", "Options_TextureFiltering",
+// "Options_MouseSpeed", "Options_Back", "Resume_Game", "Resume_Editor",
+// "Back_to_menu", and the editor bar "background").
 class MenuController {
 public:
     // Every pointer must outlive the controller. The platform defaults to SDL
