@@ -42,6 +42,9 @@ WindowSettings readWindowSettings(const IniData& ini)
     readWholeNumber(section, "resolution_height", settings.resolutionHeight);
     if (section.hasFloat("max_anisotropy") && std::isfinite(section.getFloat("max_anisotropy")))
         settings.maxAnisotropy = section.getFloat("max_anisotropy");
+    if (section.hasFloat("mouse_speed") && std::isfinite(section.getFloat("mouse_speed"))
+        && section.getFloat("mouse_speed") > 0.0f)
+        settings.mouseSpeed = section.getFloat("mouse_speed");
     return settings;
 }
 

@@ -17,13 +17,15 @@ struct WindowSettings {
     // The most anisotropic filtering the textures ask for; 0 (or anything
     // below 1) asks for the largest the driver offers.
     float maxAnisotropy = 0.0f;
+    // Scales mouse look; 1 is the game's own speed.
+    float mouseSpeed = 1.0f;
 };
 
 inline const char* const configFilePath = "./profile/config.cfg";
 
-// Reads "vsync", "fullscreen", "resolution_width", "resolution_height" and
-// "max_anisotropy" in that order, logging "DONE" right after
-// "resolution_width" is read.
+// Reads "vsync", "fullscreen", "resolution_width", "resolution_height",
+// "max_anisotropy" and "mouse_speed" in that order, logging "DONE" right
+// after "resolution_width" is read. A mouse speed must be above 0.
 WindowSettings readWindowSettings(const IniData& ini);
 
 WindowSettings loadWindowSettings(const std::string& path = configFilePath);

@@ -75,6 +75,12 @@ public:
 
     void render(float alpha);
     void setObserver(FramePassObserver* observer) { sources.observer = observer; }
+    // The window's size after a resize.
+    void setSize(float width, float height)
+    {
+        sources.width = width;
+        sources.height = height;
+    }
 
 private:
     void interpolate(float alpha);

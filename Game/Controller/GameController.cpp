@@ -18,6 +18,7 @@
 #include "Game/Controller/Skybox.h"
 #include "Game/Controller/StepReadouts.h"
 #include "Game/Editor/BlockEdits.h"
+#include "Game/Controller/WindowOptions.h"
 #include "Game/Editor/EditorState.h"
 #include "Game/Controller/EditorBinding.h"
 #include "Game/Level/GameMap.h"
@@ -46,6 +47,7 @@
 #include "Game/Scene/RotationAnimationSystem.h"
 #include "Game/Scene/TransformComponent.h"
 #include "Game/Scene/TransformStateCopySystem.h"
+#include "Game/UI/DisplayOptions.h"
 #include "Game/UI/Menu.h"
 #include "Game/UI/MenuController.h"
 #include "Game/UI/UiLayer.h"
@@ -105,6 +107,7 @@ bool GameController::init()
     createFloor();
     createMenus();
     createFrameRenderer();
+    createOptions();
     startClock();
     return true;
 }
@@ -242,6 +245,21 @@ void GameController::createFrameRenderer()
     frameRenderer = std::make_unique<FrameRenderer>(frame);
 }
 
+void GameController::createOptions()
+{
+    WindowOptionsParts parts;
+    parts.engine = engine;
+    parts.resources = resources.get();
+    parts.frameRenderer = frameRenderer.get();
+    parts.world = world.get();
+    parts.cameras = CameraEntities{menuCameraEntity, playerEntity, editorCameraEntity};
+    parts.frameSize = glm::ivec2(windowSettings.resolutionWidth, windowSettings.resolutionHeight);
+    windowOptions = std::make_unique<WindowOptions>(parts);
+    displayOptions = std::make_unique<UI::DisplayOptions>(windowSettings, windowOptions.get());
+    menuController->options = displayOptions.get();
+    windowOptions->setMouseSpeed(windowSettings.mouseSpeed);
+}
+
 // Shows the main menu and starts the step clock now, so that the loading
 // time is not simulated.
 void GameController::startClock()
@@ -359,6 +377,8 @@ void GameController::shutdown()
 void GameController::releaseAll()
 {
     world.reset();
+    displayOptions.reset();
+    windowOptions.reset();
     frameRenderer.reset();
     gameContext.reset();
     menuController.reset();

@@ -27,6 +27,7 @@ class BulletDebugDrawer_OpenGL;
 }
 
 namespace UI {
+class DisplayOptions;
 class Menu;
 class MenuController;
 class UiLayer;
@@ -38,6 +39,7 @@ class FramePassObserver;
 class FrameRenderer;
 class GameResources;
 class Skybox;
+class WindowOptions;
 struct EditorState;
 struct GameMap;
 
@@ -88,6 +90,9 @@ public:
     std::unique_ptr<Engine::GFX::Mesh::Model3D> screenQuad;
     std::unique_ptr<EditorState> editorState;
     uint32_t floorEntity = 0;
+    // The Options menu's settings and where they take effect.
+    std::unique_ptr<WindowOptions> windowOptions;
+    std::unique_ptr<UI::DisplayOptions> displayOptions;
     // Declared last so that it goes first: its components take their bodies
     // out of the physics world and free their GL objects.
     std::unique_ptr<Engine::ECS::EntityManager> world;
@@ -106,6 +111,7 @@ private:
     void createFloor();
     void createMenus();
     void createFrameRenderer();
+    void createOptions();
     void startClock();
 
     // update(), in order.

@@ -128,6 +128,12 @@ void applySetup(Texture2D& texture, TextureSetup setup, float anisotropy)
     }
 }
 
+bool filtersAnisotropically(TextureSetup setup)
+{
+    return setup == TextureSetup::SkyBox || setup == TextureSetup::PixelatedMipmaps
+        || setup == TextureSetup::SmoothMipmaps;
+}
+
 std::unique_ptr<Texture2D> loadTexture(const TextureEntry& entry, float anisotropy)
 {
     std::unique_ptr<Texture2D> texture = Texture2D::loadFromFile(entry.file.path);
@@ -173,6 +179,21 @@ GameResources::GameResources(int32_t width, int32_t height, float requestedAniso
     loadTextures(anisotropy);
     generateMeshes();
     loadEditorAxisMesh();
+}
+
+void GameResources::resizeTargets(int32_t width, int32_t height)
+{
+    createCameras(static_cast<float>(width), static_cast<float>(height));
+    createFramebuffers(static_cast<uint32_t>(width), static_cast<uint32_t>(height));
+}
+
+void GameResources::applyAnisotropy(float anisotropy)
+{
+    floorSampler->setMaxAnisotropy(anisotropy);
+    glActiveTexture(GL_TEXTURE0);
+    for (const TextureEntry& entry : textureEntries) {
+        if (filtersAnisotropically(entry.file.setup)) (this->*entry.field)->setMaxAnisotropy(anisotropy);
+    }
 }
 
 void GameResources::loadCharacter()

@@ -37,6 +37,12 @@ public:
     GameResources(const GameResources&) = delete;
     GameResources& operator=(const GameResources&) = delete;
 
+    // A new window size: the framebuffers are made again at that size and
+    // the cameras refitted to it.
+    void resizeTargets(int32_t width, int32_t height);
+    // Anisotropy for the floor sampler and the textures that filter with it.
+    void applyAnisotropy(float anisotropy);
+
     // Quad (0, 0) .. (1, 1), white: the crosshair.
     std::unique_ptr<Engine::GFX::Mesh::Model3D> unitQuad;
 

@@ -16,5 +16,5 @@ void CameraModificationMouseMovementSystem::update(uint32_t entity, float)
 {
     if (!world->getComponent<CameraMouseMovementComponent>(entity).enabled) return;
     CameraModificationComponent& modification = world->getComponent<CameraModificationComponent>(entity);
-    applyMouseLook(modification, mouse->relativeX, mouse->relativeY);
+    applyMouseLook(modification, mouse->relativeX, mouse->relativeY, mouseSpeed);
 }

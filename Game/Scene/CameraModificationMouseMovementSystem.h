@@ -13,6 +13,9 @@ public:
     CameraModificationMouseMovementSystem(Engine::ECS::EntityManager* world, const Engine::MouseState* mouse);
     void update(uint32_t entity, float dt) override;
 
+    // The user's mouse speed (1 is the game's own).
+    float mouseSpeed = 1.0f;
+
 private:
     const Engine::MouseState* mouse;
 };

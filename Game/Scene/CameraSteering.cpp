@@ -30,10 +30,10 @@ float wrapYaw(float yaw)
     return static_cast<float>(whole % fullTurn) + fraction;
 }
 
-void applyMouseLook(CameraModificationComponent& modification, int relativeX, int relativeY)
+void applyMouseLook(CameraModificationComponent& modification, int relativeX, int relativeY, float speed)
 {
-    modification.yaw -= static_cast<float>(relativeX) * mouseLookDegreesPerPixel;
-    modification.pitch -= static_cast<float>(relativeY) * mouseLookDegreesPerPixel;
+    modification.yaw -= static_cast<float>(relativeX) * mouseLookDegreesPerPixel * speed;
+    modification.pitch -= static_cast<float>(relativeY) * mouseLookDegreesPerPixel * speed;
     modification.yaw = wrapYaw(modification.yaw);
     modification.pitch = glm::clamp(modification.pitch, -maximumPitch, maximumPitch);
 }

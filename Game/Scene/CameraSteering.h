@@ -22,9 +22,10 @@ constexpr float panMetresPerPixel = 0.05f;
 // Folds the whole degrees into (−360, 360), keeping the sign and the fraction.
 float wrapYaw(float yaw);
 
-// Turns by the mouse movement: moving right turns right, moving down looks
-// up; the yaw is wrapped and the pitch held within [−90, 90].
-void applyMouseLook(CameraModificationComponent& modification, int relativeX, int relativeY);
+// Turns by the mouse movement times the user's speed: moving right turns
+// right, moving down looks up; the yaw is wrapped and the pitch held within
+// [−90, 90].
+void applyMouseLook(CameraModificationComponent& modification, int relativeX, int relativeY, float speed = 1.0f);
 
 // The movement keys held this step.
 struct FlightKeys {

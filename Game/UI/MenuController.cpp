@@ -1,7 +1,9 @@
 #include "Game/UI/MenuController.h"
 
+#include <iterator>
 #include <utility>
 
+#include "Engine/Base/Assert.h"
 #include "Engine/Core/MouseState.h"
 #include "Game/Physics/CharacterControllerComponent.h"
 #include "Game/UI/InputSwitch.h"
@@ -19,6 +21,9 @@ constexpr const char* resumeGameName = "Resume_Game";
 constexpr const char* resumeEditorName = "Resume_Editor";
 constexpr const char* backToMenuName = "Back_to_menu";
 constexpr const char* editorBarName = "background";
+constexpr const char* optionsBackName = "Options_Back";
+const char* const optionRowNames[] = {"Options_Resolution", "Options_Fullscreen", "Options_VSync",
+                                      "Options_TextureFiltering", "Options_MouseSpeed"};
 
 constexpr float editorBarHeight = 64.0f;
 const glm::vec4 buttonColour(1.0f, 1.0f, 1.0f, 1.0f);
@@ -48,8 +53,24 @@ void MenuController::showMainMenu()
 {
     showButtons({{"Singleplayer", "Singleplayer", &MenuController::startGame},
                  {"Map-Editor", "Map-Editor", &MenuController::startEditor},
-                 {"Options", "Options", nullptr},
+                 {"Options", "Options", &MenuController::openOptions},
                  {"GameEnd", "End Game", &MenuController::endProgram}});
+}
+
+void MenuController::showOptionsMenu()
+{
+    GAME_ASSERT(options != nullptr);
+    const glm::ivec2 windowSize = platform->windowSize();
+    const glm::ivec2 buttonSize(resources->buttonTexture->width, resources->buttonTexture->height);
+    const int32_t rowCount = static_cast<int32_t>(std::size(optionRows)) + 1;
+    auto corner = [&](int32_t row) { return menuColumnCorner(windowSize, buttonSize, row, rowCount); };
+    int32_t row = 0;
+    for (OptionRow option : optionRows) {
+        addButton(optionRowNames[row], options->label(option), [this, option] { changeOption(option); }, corner(row),
+                  buttonSize);
+        ++row;
+    }
+    addButton({optionsBackName, "Back", &MenuController::optionsToMenu}, corner(row), buttonSize);
 }
 
 void MenuController::showGamePauseMenu()
@@ -85,17 +106,28 @@ void MenuController::showButtons(std::initializer_list<Button> buttons)
 
 void MenuController::addButton(const Button& button, glm::ivec2 corner, glm::ivec2 size)
 {
+    std::function<void()> action;
+    if (button.action != nullptr) {
+        const Action member = button.action;
+        action = [this, member] { (this->*member)(); };
+    }
+    addButton(button.name, button.label, std::move(action), corner, size);
+}
+
+// Without an action the button does not react to the mouse.
+void MenuController::addButton(const std::string& name, const std::string& label, std::function<void()> action,
+                               glm::ivec2 corner, glm::ivec2 size)
+{
     const uint32_t entity = makeButtonElement(*world, static_cast<float>(corner.x), static_cast<float>(corner.y),
                                               static_cast<float>(size.x), static_cast<float>(size.y),
                                               resources->buttonTexture.get(), buttonColour, resources->font.get(),
-                                              button.label);
-    if (button.action != nullptr) {
-        const Action action = button.action;
-        world->addComponent(entity, Component::UIclickableComponent([this, action] { (this->*action)(); },
+                                              label);
+    if (action) {
+        world->addComponent(entity, Component::UIclickableComponent(std::move(action),
                                                                     resources->buttonHoverTexture.get(),
                                                                     resources->buttonPressedTexture.get()));
     }
-    menu->add(button.name, entity);
+    menu->add(name, entity);
 }
 
 // ---- button actions --------------------------------------------------------------
@@ -158,6 +190,27 @@ void MenuController::editorToMenu()
 {
     gameToMenu();
     setEditorCameraInputEnabled(*world, editorCameraEntity, false);
+}
+
+void MenuController::openOptions()
+{
+    menu->clear();
+    showOptionsMenu();
+}
+
+void MenuController::optionsToMenu()
+{
+    menu->clear();
+    showMainMenu();
+}
+
+// A new size moves every button, so the whole menu is built again rather
+// than only the clicked row relabelled.
+void MenuController::changeOption(OptionRow row)
+{
+    options->advance(row);
+    menu->clear();
+    showOptionsMenu();
 }
 
 void MenuController::pauseGame()

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <memory>
+#include <string>
 
 #include <glm/glm.hpp>
 
@@ -10,16 +12,19 @@
 #include "Engine/ECS/EntityManager.h"
 #include "Game/Resources/GameResources.h"
 #include "Game/Resources/GameState.h"
+#include "Game/UI/DisplayOptions.h"
 #include "Game/UI/Menu.h"
 #include "Game/UI/MenuPlatform.h"
 
 namespace UI {
 
-// Builds and removes the main menu and the two pause menus, and carries out
-// their buttons' actions, which move the game between its modes. Every
-// element it makes is recorded in the Menu registry under its name
-// ("Singleplayer", "Map-Editor", "Options", "GameEnd", "Resume_Game",
-// "Resume_Editor", "Back_to_menu", and the editor bar "background").
+// Builds and removes the main menu, the Options menu and the two pause
+// menus, and carries out their buttons' actions, which move the game between
+// its modes. Every element it makes is recorded in the Menu registry under its
+// name ("Singleplayer", "Map-Editor", "Options", "GameEnd", "Options_Resolution",
+// "Options_Fullscreen", "Options_VSync", "Options_TextureFiltering",
+// "Options_MouseSpeed", "Options_Back", "Resume_Game", "Resume_Editor",
+// "Back_to_menu", and the editor bar "background").
 class MenuController {
 public:
     // Every pointer must outlive the controller. The platform defaults to SDL
@@ -28,8 +33,10 @@ public:
                    Menu* menu, Game::GameState* gameState, uint32_t playerEntity, uint32_t editorCameraEntity,
                    uint32_t menuCameraEntity, std::unique_ptr<MenuPlatform> platform = nullptr);
 
-    // "Singleplayer", "Map-Editor", "Options" (no action), "End Game".
+    // "Singleplayer", "Map-Editor", "Options", "End Game".
     void showMainMenu();
+    // One row per setting, labelled with its value, and "Back"; needs options.
+    void showOptionsMenu();
     // "Resume", "Back to menu" for a running game / for the editor.
     void showGamePauseMenu();
     void showEditorPauseMenu();
@@ -44,6 +51,11 @@ public:
     void gameToMenu();
     void resumeEditor();
     void editorToMenu();
+    void openOptions();
+    void optionsToMenu();
+    // Moves the row's setting on and shows the menu again, relabelled and
+    // laid out for the window as it is now.
+    void changeOption(OptionRow row);
 
     // Escape during play: pause with the mouse freed and centred and the
     // player's input off. resumeGame() is the way back.
@@ -58,6 +70,8 @@ public:
     uint32_t editorCameraEntity;
     uint32_t menuCameraEntity;
     std::unique_ptr<MenuPlatform> platform;
+    // The settings the Options menu changes; set by the game before use.
+    DisplayOptions* options = nullptr;
 
 private:
     using Action = void (MenuController::*)();
@@ -70,6 +84,8 @@ private:
 
     void showButtons(std::initializer_list<Button> buttons);
     void addButton(const Button& button, glm::ivec2 corner, glm::ivec2 size);
+    void addButton(const std::string& name, const std::string& label, std::function<void()> action,
+                   glm::ivec2 corner, glm::ivec2 size);
     void enterRelativeMouseMode();
     void resetPlayerMotion();
 };

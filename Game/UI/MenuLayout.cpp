@@ -8,4 +8,10 @@ glm::ivec2 menuButtonCorner(glm::ivec2 windowSize, glm::ivec2 buttonSize, int32_
     return glm::ivec2(centred.x, centred.y - row * menuRowSpacing);
 }
 
+glm::ivec2 menuColumnCorner(glm::ivec2 windowSize, glm::ivec2 buttonSize, int32_t row, int32_t rowCount)
+{
+    const int32_t lift = (rowCount - 1) * menuRowSpacing / 2;
+    return menuButtonCorner(windowSize, buttonSize, row) + glm::ivec2(0, lift);
+}
+
 } // namespace UI

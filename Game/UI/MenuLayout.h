@@ -13,4 +13,8 @@ constexpr int32_t menuRowSpacing = 64;
 // the window (each half rounded down), every further row one spacing lower.
 glm::ivec2 menuButtonCorner(glm::ivec2 windowSize, glm::ivec2 buttonSize, int32_t row);
 
+// As menuButtonCorner, but the column of rowCount rows is centred as a whole,
+// so that a long menu still fits a small window.
+glm::ivec2 menuColumnCorner(glm::ivec2 windowSize, glm::ivec2 buttonSize, int32_t row, int32_t rowCount);
+
 } // namespace UI

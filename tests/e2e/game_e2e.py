@@ -260,7 +260,7 @@ class Game:
 
     def button_corner(self, row):
         x, y, w, h = self.win
-        bottom = h // 2 - BUTTON.h // 2 - row * BUTTON_SPACING
+        bottom = h // 2 - BUTTON.h // 2 - int(row * BUTTON_SPACING)
         return x + w // 2 - BUTTON.w // 2, y + h - bottom - BUTTON.h
 
     def button_shows(self, screen, image, row):
@@ -529,6 +529,35 @@ def editor_edits():
         g.wait_line("FLOOR ID: 160")
 
 
+OPTIONS_ROW = -2.5  # the Options menu's six rows are centred as a column: its first row in main-menu rows
+
+
+def options():
+    with Game() as g:
+        g.start()
+        profile = os.path.join(g.dir, "profile", "config.cfg")
+        comments = [line for line in open(profile) if line.startswith("#")]
+        g.click_button(2)
+        g.click_button(OPTIONS_ROW)  # Resolution: 1280 x 720 -> 960 x 540
+        deadline = time.monotonic() + SCREEN_TIMEOUT
+        while g.find_window()[2:] != (960, 540):
+            expect(time.monotonic() < deadline, f"the window stays {g.win[2:]} after the resolution row")
+            time.sleep(0.2)
+        g.click_button(OPTIONS_ROW + 5)  # Back
+        g.move(g.at(10, 10))
+        g.wait_screen(g.menu_shown, "the main menu centred in the 960 x 540 window")
+        g.click_button(3)
+        expect(g.exit_code() == 0, "End Game did not end the program with code 0")
+        saved = open(profile).read()
+        for needed in ["resolution_width = 960\n", "resolution_height = 540\n"] + comments:
+            expect(needed in saved, f"profile/config.cfg lacks {needed!r}:\n{saved}")
+    with Game(config=saved) as g:
+        g.start()
+        expect(g.win[2:] == (960, 540), f"the restarted game opened at {g.win[2:]}")
+        g.move(g.at(10, 10))
+        g.wait_screen(g.menu_shown, "the main menu centred after the restart")
+
+
 # What a damaged data file does, by extension, for (missing, cut to half, random bytes): "stop": start-up
 # stops, one stderr line names the file, exit code 1; "run": the game runs and closes with 0; "reported":
 # runs after a "MISSING FILE: <path>" line; "either": a font description may still read with whatever
@@ -605,7 +634,7 @@ def faults():
 
 
 SCENARIOS = {"play": play, "editor": editor, "faults": faults, "first_view": first_view_scenario,
-             "editor_edits": editor_edits}
+             "editor_edits": editor_edits, "options": options}
 
 
 def main():

@@ -95,9 +95,12 @@ TEST(WindowSettings, ReadFromTheUnnamedSectionWithDoneLoggedAfterTheWidth)
         {{"vsync = 1.9", "resolution_width = 1023.99", "resolution_height = -0.5"}, {false, 1, 1023, 0}, "DONE\n"},
         {{"[window]", "resolution_width = 800"}, {}, ""},
         {{"resolution_width = 99999999999", "max_anisotropy = 2.5"}, {false, 0, 1280, 720, 2.5f}, "DONE\n"},
+        {{"mouse_speed = 1.5"}, {false, 0, 1280, 720, 0.0f, 1.5f}, ""},
+        {{"mouse_speed = 0"}, {}, ""},
     };
     const auto fields = [](const Engine::WindowSettings& s) {
-        return std::make_tuple(s.fullscreen, s.vsync, s.resolutionWidth, s.resolutionHeight, s.maxAnisotropy);
+        return std::make_tuple(s.fullscreen, s.vsync, s.resolutionWidth, s.resolutionHeight, s.maxAnisotropy,
+                               s.mouseSpeed);
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.lines));

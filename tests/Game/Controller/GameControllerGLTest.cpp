@@ -2,10 +2,13 @@
 // mode with made-up input as a player would.
 #include "Engine/ECS/EntityManager.h"
 #include "Engine/Font/TextMesh.h"
+#include "Game/Resources/ResourceCameras.h"
+#include "Game/Controller/WindowOptions.h"
 #include "Game/Editor/EditorState.h"
 #include "Game/Level/GameMap.h"
 #include "Game/Physics/CharacterControllerComponent.h"
 #include "Game/Resources/GameResources.h"
+#include "Game/Scene/CameraComponent.h"
 #include "Game/Scene/MeshComponent.h"
 #include "Game/Scene/TransformComponent.h"
 #include "Game/UI/Menu.h"
@@ -98,6 +101,30 @@ TEST_F(GameControllerGL, EveryModesFrameIsDrawnWithoutGLErrorsAndLeavesTheGLStat
     }
     state().mode = GameState::modeMainMenu;
     state().paused = false;
+}
+
+// A new window size reaches every render target, the viewport and the
+// cameras, and every mode still draws without a GL error.
+TEST_F(GameControllerGL, ResizeRebuildsTheFrameTargetsAtTheNewSizeAndFramesStillDraw)
+{
+    ASSERT_TRUE(game().windowOptions->resize(glm::ivec2(960, 540)));
+    const Game::GameResources& r = *game().resources;
+    const Engine::GFX::Texture2D* depth = r.sceneFBO->depthTexture.get();
+    for (const Engine::GFX::Texture2D* target :
+         {&r.sceneFBO->colour(0), &r.sceneFBO->colour(1), depth, &r.edgeFBO->colour(0), &r.pickingFBO->colour(0)}) {
+        EXPECT_EQ(glm::uvec2(target->width, target->height), glm::uvec2(960, 540));
+    }
+    EXPECT_EQ(r.uiCamera.projection, Game::makeUiCamera(960.0f, 540.0f).projection);
+    EXPECT_EQ(game().world->getComponent<CameraComponent>(game().playerEntity).camera.projection,
+              Game::makeDefaultCamera(960.0f, 540.0f).projection);
+    for (uint32_t mode : {GameState::modeMainMenu, GameState::modeSingleplayer, GameState::modeMapEditor}) {
+        state().mode = mode;
+        game().render(0.5f);
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)) << "mode " << mode;
+    }
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(glm::ivec2(viewport[2], viewport[3]), glm::ivec2(960, 540));
 }
 
 TEST_F(GameControllerGL, SingleplayerWalksPausesResumesAndGoesBackToTheMenuLeavingNoEntities)

@@ -1,4 +1,5 @@
 #include "tests/Game/Editor/EditorFixture.h"
+#include "Game/Physics/PhysicsRigidBodyComponent.h"
 
 #include "Game/Editor/BlockEdits.h"
 #include "Game/Editor/DragMaths.h"

@@ -106,8 +106,12 @@ TEST_F(CameraControl, LookTurnsHalfADegreePerPixelWrappingTheYawAndClampingThePi
         EXPECT_FLOAT_EQ(row.expectedYaw, angles().yaw);
         EXPECT_FLOAT_EQ(row.expectedPitch, angles().pitch);
     }
+    t.world.getSystem<CameraModificationMouseMovementSystem>().mouseSpeed = 1.5f;
+    angles().yaw = angles().pitch = 0.0f;
+    look(10, -6);
+    EXPECT_EQ(glm::vec2(angles().yaw, angles().pitch), glm::vec2(-7.5f, 4.5f)) << "the user's mouse speed";
     switchOff<CameraMouseMovementComponent>();
-    angles().pitch = 0.0f;
+    angles().yaw = angles().pitch = 0.0f;
     look(40, 40);
     EXPECT_EQ(glm::vec2(angles().yaw, angles().pitch), glm::vec2(0.0f)) << "switched off";
 }

@@ -93,6 +93,7 @@ private:
         }
         if (state.mode == GameState::modeMainMenu) {
             hold(between(10, 30), {}, 0, 2);
+            if (driver.controller.menu->count("Options_Back") == 1) return click("Options_Back", GameState::modeMainMenu);
             if (roll < 30) return click("Options", GameState::modeMainMenu);
             nextPlays = !nextPlays;
             return click(nextPlays ? "Singleplayer" : "Map-Editor",

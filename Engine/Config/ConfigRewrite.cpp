@@ -1,0 +1,134 @@
+#include "Engine/Config/ConfigRewrite.h"
+
+#include "Engine/Config/FileUtil.h"
+#include "Engine/Base/Log.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <optional>
+#include <sstream>
+
+namespace Engine {
+
+namespace {
+
+std::string trim(const std::string& text)
+{
+    return FileUtil::trimRight(FileUtil::trimLeft(text));
+}
+
+// The line's key as the reader sees it, when the line sets a value.
+std::optional<std::string> keyOf(const std::string& line)
+{
+    const std::vector<std::string> pieces = FileUtil::split(line, '=');
+    if (pieces.size() < 2) return std::nullopt;
+    return trim(pieces[0]);
+}
+
+bool isSectionHeader(const std::string& line)
+{
+    const std::vector<std::string> pieces = FileUtil::split(line, '=');
+    if (pieces.size() != 1) return false;
+    const std::string text = trim(pieces[0]);
+    return text.size() >= 2 && text.front() == '[' && text.back() == ']';
+}
+
+const ConfigValue* valueFor(const std::vector<ConfigValue>& values, const std::string& key)
+{
+    for (const ConfigValue& value : values) {
+        if (value.key == key) return &value;
+    }
+    return nullptr;
+}
+
+std::string lineOf(const ConfigValue& value)
+{
+    return value.key + " = " + value.value;
+}
+
+std::string number(float value)
+{
+    std::ostringstream text;
+    text << value;
+    return text.str();
+}
+
+std::vector<std::string> readLinesQuietly(const std::string& path)
+{
+    std::vector<std::string> lines;
+    std::ifstream file(path, std::ios::binary);
+    for (std::string line; std::getline(file, line);) lines.push_back(line);
+    return lines;
+}
+
+} // namespace
+
+std::vector<std::string> rewriteConfigLines(const std::vector<std::string>& lines,
+                                            const std::vector<ConfigValue>& values)
+{
+    std::vector<std::string> result;
+    std::vector<const ConfigValue*> written;
+    bool unnamed = true;
+    auto appendMissing = [&] {
+        for (const ConfigValue& value : values) {
+            if (std::find(written.begin(), written.end(), &value) == written.end()) result.push_back(lineOf(value));
+        }
+    };
+    for (const std::string& line : lines) {
+        if (unnamed && isSectionHeader(line)) {
+            appendMissing();
+            unnamed = false;
+        }
+        const std::optional<std::string> key = keyOf(line);
+        const ConfigValue* value = unnamed && key ? valueFor(values, *key) : nullptr;
+        if (value != nullptr) written.push_back(value);
+        result.push_back(value != nullptr ? lineOf(*value) : line);
+    }
+    if (unnamed) appendMissing();
+    return result;
+}
+
+std::vector<ConfigValue> configValuesOf(const WindowSettings& settings)
+{
+    return {{"resolution_width", std::to_string(settings.resolutionWidth)},
+            {"resolution_height", std::to_string(settings.resolutionHeight)},
+            {"fullscreen", settings.fullscreen ? "true" : "false"},
+            {"vsync", std::to_string(settings.vsync)},
+            {"max_anisotropy", number(settings.maxAnisotropy)},
+            {"mouse_speed", number(settings.mouseSpeed)}};
+}
+
+std::string replaceFileLines(const std::string& path, const std::vector<std::string>& lines)
+{
+    const std::string temporary = path + ".tmp";
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (file == nullptr) return std::strerror(errno);
+    std::string text;
+    for (const std::string& line : lines) text += line + "\n";
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    const int writeError = errno;
+    if (std::fclose(file) != 0 || !written) {
+        std::remove(temporary.c_str());
+        return std::strerror(written ? errno : writeError);
+    }
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int renameError = errno;
+        std::remove(temporary.c_str());
+        return std::strerror(renameError);
+    }
+    return "";
+}
+
+bool saveWindowSettings(const WindowSettings& settings, const std::string& path)
+{
+    const std::vector<std::string> lines = rewriteConfigLines(readLinesQuietly(path), configValuesOf(settings));
+    const std::string problem = replaceFileLines(path, lines);
+    if (problem.empty()) return true;
+    log("SETTINGS NOT SAVED: " + path + ": " + problem);
+    return false;
+}
+
+} // namespace Engine
