@@ -29,6 +29,8 @@ TEST(FileUtil, LinesSplitAtLineFeedsWithCarriageReturnsDroppedAndAMissingFileIsN
     Lines lines{"x"};
     EXPECT_EQ(captured([&] { lines = FileUtil::readLines("./no/config.cfg"); }), "MISSING FILE: ./no/config.cfg\n");
     EXPECT_TRUE(lines.empty());
+    const std::string folder = dir.folder().string();
+    EXPECT_EQ(captured([&] { lines = FileUtil::readLines(folder); }), "MISSING FILE: " + folder + "\n") << "a folder";
     EXPECT_EQ(FileUtil::trimLeft(" \t\n a b \r"), "a b \r");
     EXPECT_EQ(FileUtil::trimRight(" a b \n\r\f\v\t "), " a b");
 }

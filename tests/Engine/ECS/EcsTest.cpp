@@ -142,6 +142,33 @@ TEST_F(EcsTest, FreedIdentifiersAreReusedFirstInFirstOutOnlyAfterTheRefresh)
     EXPECT_EQ(create(4), (Ids{3, 5, 2, 9}));
 }
 
+// A hook that destroys its entity again, or gives it a component, while the
+// refresh that destroys it runs: neither reaches the identifier's next owner.
+class Meddler : public Recorder {
+public:
+    using Recorder::Recorder;
+    void onEntityRemoved(uint32_t entity) override
+    {
+        world->destroyEntity(entity);
+        world->addComponent(entity, Velocity());
+    }
+};
+
+TEST_F(EcsTest, HooksOfTheRefreshThatDestroysAnEntityCannotTouchItsIdentifierAgain)
+{
+    world.addSystem(Meddler(&world, {Position::_cType}, "m", &log));
+    const Ids e = create(2);
+    for (uint32_t entity : e) world.addComponent(entity, Position());
+    world.refresh();
+    world.destroyEntity(e[0]);
+    world.refresh();
+    EXPECT_FALSE(world.isAlive(e[0]));
+    EXPECT_EQ(create(3), (Ids{e[0], 3, 4})) << "freed once";
+    world.refresh();
+    EXPECT_TRUE(world.isAlive(e[0])) << "the new owner lives on";
+    EXPECT_FALSE(world.hasComponent<Velocity>(e[0])) << "and starts bare";
+}
+
 TEST_F(EcsTest, SystemsGainAndLoseMembersAtTheRefreshInClassNameOrder)
 {
     world.addSystem(Beta(&world, {Position::_cType, Velocity::_cType}, "Beta", &log));

@@ -1,4 +1,7 @@
 #include "Engine/Base/DataFileError.h"
+#include "Engine/Core/GameEngine.h"
+#include "Engine/Core/GamePrototype.h"
+#include <SDL.h>
 #include "Engine/Graphics/MatrixState.h"
 #include "Engine/Graphics/ModelFromBuilder.h"
 #include "Engine/Graphics/ModelLoader.h"
@@ -219,6 +222,33 @@ TEST_F(GraphicsGLDeathTest, MisuseIsAProgrammingError)
     EXPECT_DEATH(vao.upload(), "Assertion failed: bufferSet == true ");
     Model3Di model;
     EXPECT_DEATH(model.drawPart("gizmoX"), "nameToIndex.find\\(meshName\\) != nameToIndex.end\\(\\)");
+}
+
+// A start-up stopped by bad data tears down as a normal end does: the game
+// shuts down while its GL context is still current, then the error travels on.
+struct GameStoppedByData final : GamePrototype {
+    bool init() override { throw Engine::DataFileError("data/x.cmesh", "truncated"); }
+    void update() override {}
+    void render(float) override {}
+    void shutdown() override { std::fprintf(stderr, "shut down, context %d\n", SDL_GL_GetCurrentContext() != nullptr); }
+};
+
+TEST(GameEngineDeathTest, AStartUpErrorShutsTheGameDownBeforeItTravelsOn)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            Engine::GameEngine engine;
+            GameStoppedByData game;
+            engine.game = &game;
+            try {
+                engine.run();
+            } catch (const Engine::DataFileError& error) {
+                std::fprintf(stderr, "then %s\n", error.what());
+                std::exit(0);
+            }
+        },
+        testing::ExitedWithCode(0), "shut down, context 1\nthen data/x.cmesh: truncated");
 }
 
 } // namespace
