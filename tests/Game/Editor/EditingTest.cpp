@@ -146,6 +146,21 @@ TEST_F(EditingTest, EveryKindOfEditIsUndoneAndRedoneEverywhereAndTheLevelSaves)
     EXPECT_EQ(level(), original);
 }
 
+// What Singleplayer plays is the edited level: a walk along +x ends at the
+// moved block's new place, not its old one.
+TEST_F(EditingTest, ThePlayerIsStoppedByAMovedBlockWhereItNowStands)
+{
+    t.addBox({0, 0, -1}, {200, 200, 2});
+    clickAt({10, 0, 1});
+    drag(1, {10.2f, 0, 1}, {5.2f, 0, 1});
+    const uint32_t player = t.addPlayer();
+    t.keys[SDL_SCANCODE_W] = 1;
+    t.stepsPlayer(400);
+    const float x = t.world.getComponent<TransformComponent>(player).position.x;
+    EXPECT_GT(x, 2.5f);
+    EXPECT_LT(x, 4.0f) << "the block now stands at x = 5";
+}
+
 TEST_F(EditingTest, CtrlTurnsFlyingOffAndAnEditPastTheEntityLimitIsRefusedWithAMessage)
 {
     t.keys[SDL_SCANCODE_LCTRL] = 1;
