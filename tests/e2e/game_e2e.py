@@ -295,9 +295,9 @@ class Game:
                    default=-1)
 
     def bar_shown(self, screen):
-        """The editor's black bar along the top, right of its frame-rate read-out."""
+        """The editor's black bar along the top, right of its read-out, tool icons and tool text."""
         x0, y0 = self.win[:2]
-        return all(screen.px(x0 + x, y0 + y) == (0, 0, 0) for y in range(2, 62, 4) for x in range(200, self.win[2], 8))
+        return all(screen.px(x0 + x, y0 + y) == (0, 0, 0) for y in range(2, 62, 4) for x in range(1100, self.win[2], 8))
 
 
 def changed_pixels(a, b, centre, radius=20):
@@ -467,8 +467,7 @@ GREEN, BLUE, WHITE = (76, 255, 0), (0, 148, 255), (255, 255, 255)  # the gizmo's
 
 
 def pixels_of(screen, colour, tolerance=6):
-    return [(x, y) for y in range(64, screen.h, 2) for x in range(0, screen.w, 2)
-            if close_to(screen.px(x, y), colour, tolerance)]
+    return [(x, y) for y in range(64, screen.h) for x in range(screen.w) if close_to(screen.px(x, y), colour, tolerance)]
 
 
 def centroid(points):
@@ -494,9 +493,15 @@ def editor_edits():
                    what=f"Saved {blocks} blocks")
         save(156)
         original = saved_level(g)
-        moved = int(g.click_until_line(g.at(1000, 220), "HIT: ")[5:])
-        g.move(g.at(5, 5))
-        selected = g.wait_screen(lambda s: len(pixels_of(s, GREEN)) > 20, "the gizmo's y arrow")
+        for x, y in [(100, 300), (300, 200), (200, 380), (520, 120)]:  # a block whose gizmo is in view
+            moved = int(g.click_until_line((g.win[0] + x, g.win[1] + y), "HIT: ")[5:])
+            g.move(g.at(5, 5))
+            time.sleep(SETTLE)
+            selected = shot()
+            if len(pixels_of(selected, GREEN)) > 20:
+                break
+        else:
+            raise Failure("no click selected a block with its gizmo in view")
         rows = [y for _, y in pixels_of(selected, BLUE)]  # the z arrow stands upright
         expect(70 <= max(rows) - min(rows) <= 130, f"the z arrow is {max(rows) - min(rows)} px long on screen")
         (gx, gy), (cx, cy) = centroid(pixels_of(selected, GREEN)), centroid(pixels_of(selected, WHITE, 2))
@@ -510,7 +515,7 @@ def editor_edits():
         time.sleep(HOLD)
         xdo("mouseup", 1)
         time.sleep(HOLD)
-        deleted = int(g.click_until_line(g.at(700, 470), "HIT: ")[5:])
+        deleted = int(g.click_until_line((g.win[0] + 1000, g.win[1] + 500), "HIT: ")[5:])
         expect(deleted != moved, "the second click picked the moved block again")
         g.hold("Delete")
         save(155)
@@ -538,12 +543,25 @@ def options():
         profile = os.path.join(g.dir, "profile", "config.cfg")
         comments = [line for line in open(profile) if line.startswith("#")]
         g.click_button(2)
-        g.click_button(OPTIONS_ROW)  # Resolution: 1280 x 720 -> 960 x 540
-        deadline = time.monotonic() + SCREEN_TIMEOUT
-        while g.find_window()[2:] != (960, 540):
-            expect(time.monotonic() < deadline, f"the window stays {g.win[2:]} after the resolution row")
-            time.sleep(0.2)
-        g.click_button(OPTIONS_ROW + 5)  # Back
+
+        def press_row(row, done, what):  # its label may overrun the button: judged by what the click does
+            for _ in range(3):
+                left, top = g.button_corner(OPTIONS_ROW + row)
+                g.move((left + BUTTON.w // 2, top + BUTTON.h // 2))
+                time.sleep(HOLD)
+                g.hold("left", 1.0)
+                deadline = time.monotonic() + 10
+                while not done() and time.monotonic() < deadline:
+                    time.sleep(0.2)
+                if done():
+                    return
+            save(shot(), "options_failure")
+            raise Failure(f"{what} never happened; window {g.win}")
+        press_row(0, lambda: g.find_window()[2:] == (960, 540), "the resize to 960 x 540 by the resolution row")
+        time.sleep(SETTLE)
+        g.find_window()  # the window is centred again once it has its new size
+        g.move(g.at(10, 10))
+        press_row(5, lambda: g.button_shows(shot(), BUTTON, 0), "the main menu after Back")
         g.move(g.at(10, 10))
         g.wait_screen(g.menu_shown, "the main menu centred in the 960 x 540 window")
         g.click_button(3)
