@@ -22,6 +22,7 @@ constexpr const char* resumeEditorName = "Resume_Editor";
 constexpr const char* backToMenuName = "Back_to_menu";
 constexpr const char* editorBarName = "background";
 constexpr const char* optionsBackName = "Options_Back";
+constexpr int32_t optionsExtraWidth = 64;
 const char* const optionRowNames[] = {"Options_Resolution", "Options_Fullscreen", "Options_VSync",
                                       "Options_TextureFiltering", "Options_MouseSpeed"};
 
@@ -61,7 +62,8 @@ void MenuController::showOptionsMenu()
 {
     GAME_ASSERT(options != nullptr);
     const glm::ivec2 windowSize = platform->windowSize();
-    const glm::ivec2 buttonSize(resources->buttonTexture->width, resources->buttonTexture->height);
+    // "Resolution: 1920 x 1080" is longer than any main menu label.
+    const glm::ivec2 buttonSize(resources->buttonTexture->width + optionsExtraWidth, resources->buttonTexture->height);
     const int32_t rowCount = static_cast<int32_t>(std::size(optionRows)) + 1;
     auto corner = [&](int32_t row) { return menuColumnCorner(windowSize, buttonSize, row, rowCount); };
     int32_t row = 0;
