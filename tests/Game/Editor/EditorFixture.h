@@ -38,7 +38,12 @@ protected:
         t.world.addComponent(camera, CameraMouseZoomMoveComponent(true));
         t.world.addComponent(camera, FreeCamMovementComponent(true));
         gameState.mode = Game::GameState::modeMapEditor;
-        context = {&t.world, &t.physics, &gameState, camera, &t.mouse, &t.keyboard, {}, nullptr, nullptr, nullptr};
+        context.world = &t.world;
+        context.physicsWorld = &t.physics;
+        context.gameState = &gameState;
+        context.editorCameraEntity = camera;
+        context.mouse = &t.mouse;
+        context.keyboard = &t.keyboard;
         context.readAxisId = [this](int32_t x, int32_t y) {
             pickingReads.emplace_back(x, y);
             return pickingRed;
