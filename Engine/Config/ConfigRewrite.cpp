@@ -4,9 +4,6 @@
 #include "Engine/Base/Log.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -101,31 +98,12 @@ std::vector<ConfigValue> configValuesOf(const WindowSettings& settings)
             {"mouse_speed", number(settings.mouseSpeed)}};
 }
 
-std::string replaceFileLines(const std::string& path, const std::vector<std::string>& lines)
-{
-    const std::string temporary = path + ".tmp";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr) return std::strerror(errno);
-    std::string text;
-    for (const std::string& line : lines) text += line + "\n";
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    const int writeError = errno;
-    if (std::fclose(file) != 0 || !written) {
-        std::remove(temporary.c_str());
-        return std::strerror(written ? errno : writeError);
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int renameError = errno;
-        std::remove(temporary.c_str());
-        return std::strerror(renameError);
-    }
-    return "";
-}
-
 bool saveWindowSettings(const WindowSettings& settings, const std::string& path)
 {
     const std::vector<std::string> lines = rewriteConfigLines(readLinesQuietly(path), configValuesOf(settings));
-    const std::string problem = replaceFileLines(path, lines);
+    std::string text;
+    for (const std::string& line : lines) text += line + "\n";
+    const std::string problem = FileUtil::replaceFile(path, text);
     if (problem.empty()) return true;
     log("SETTINGS NOT SAVED: " + path + ": " + problem);
     return false;

@@ -24,11 +24,6 @@ std::vector<std::string> rewriteConfigLines(const std::vector<std::string>& line
 // The six keys the options change, in the form the reader takes back.
 std::vector<ConfigValue> configValuesOf(const WindowSettings& settings);
 
-// Writes the lines to a temporary file beside the path and renames it over
-// the path, so a reader never sees half a file. Returns the problem, or an
-// empty text when the file was written.
-std::string replaceFileLines(const std::string& path, const std::vector<std::string>& lines);
-
 // Rewrites the file's lines of the six keys (a missing file is created). A
 // failure logs one line naming the file and is otherwise passed over.
 bool saveWindowSettings(const WindowSettings& settings, const std::string& path = configFilePath);

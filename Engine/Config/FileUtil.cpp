@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -60,6 +63,25 @@ std::vector<std::string> readLines(const std::string& path)
 std::string missingFileMessage(const std::string& path)
 {
     return "MISSING FILE: " + path;
+}
+
+std::string replaceFile(const std::string& path, const std::string& text)
+{
+    const std::string temporary = path + ".tmp";
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (file == nullptr) return std::strerror(errno);
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    const int writeError = errno;
+    if (std::fclose(file) != 0 || !written) {
+        std::remove(temporary.c_str());
+        return std::strerror(written ? errno : writeError);
+    }
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int renameError = errno;
+        std::remove(temporary.c_str());
+        return std::strerror(renameError);
+    }
+    return "";
 }
 
 std::vector<std::string> split(std::string text, char delimiter)

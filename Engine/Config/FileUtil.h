@@ -17,6 +17,11 @@ std::vector<std::string> readLines(const std::string& path);
 
 std::string missingFileMessage(const std::string& path);
 
+// Writes the text to a temporary file beside the path and renames it over
+// the path, so a reader never sees half a file. Returns the problem, or an
+// empty text when the file was written.
+std::string replaceFile(const std::string& path, const std::string& text);
+
 // The non-empty pieces between occurrences of the delimiter.
 std::vector<std::string> split(std::string text, char delimiter);
 

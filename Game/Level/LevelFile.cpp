@@ -1,5 +1,6 @@
 #include "Game/Level/LevelFile.h"
 
+#include "Engine/Config/FileUtil.h"
 #include "Engine/Config/IniData.h"
 #include "Engine/Config/IniReader.h"
 
@@ -117,22 +118,7 @@ LevelRead readLevelFile(const std::string& path, std::size_t maxBlocks)
 
 std::string writeLevelFile(const std::string& path, const std::vector<BlockPose>& blocks)
 {
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return "cannot create " + temporary;
-        out << formatLevel(blocks);
-        out.flush();
-        if (!out) {
-            std::remove(temporary.c_str());
-            return "cannot write " + temporary;
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return "cannot replace " + path;
-    }
-    return "";
+    return FileUtil::replaceFile(path, formatLevel(blocks));
 }
 
 } // namespace Game

@@ -17,6 +17,7 @@
 #include "Game/Level/GameMap.h"
 #include "Game/Scene/TransformComponent.h"
 #include "Game/UI/MenuController.h"
+#include "bench/ProbeTiming.h"
 
 #include <algorithm>
 #include <chrono>
@@ -26,7 +27,10 @@
 
 namespace {
 
-using SteadyClock = std::chrono::steady_clock;
+using ProbeTiming::SteadyClock;
+using ProbeTiming::median;
+using ProbeTiming::millisecondsBetween;
+using ProbeTiming::threadCpuMilliseconds;
 
 constexpr double warmUpSeconds = 3.0;
 constexpr double comparisonSeconds = 30.0;
@@ -34,25 +38,6 @@ constexpr double turnSeconds = 1.0;
 // A block whose gizmo is in view from the editor camera's starting place.
 constexpr std::size_t draggedBlock = 112;
 constexpr float stepMotion = 0.02f;
-
-double millisecondsBetween(SteadyClock::time_point from, SteadyClock::time_point to)
-{
-    return std::chrono::duration<double, std::milli>(to - from).count();
-}
-
-double threadCpuMilliseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1000.0 + now.tv_nsec / 1.0e6;
-}
-
-double median(std::vector<double> values)
-{
-    if (values.empty()) return 0.0;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 class DragProbe final : public GamePrototype {
 public:

@@ -17,6 +17,7 @@
 #include "Game/Resources/GameResources.h"
 #include "Engine/Graphics/Sampler.h"
 #include "Game/UI/MenuController.h"
+#include "bench/ProbeTiming.h"
 
 #include <GL/glew.h>
 
@@ -31,7 +32,10 @@
 
 namespace {
 
-using SteadyClock = std::chrono::steady_clock;
+using ProbeTiming::SteadyClock;
+using ProbeTiming::median;
+using ProbeTiming::millisecondsBetween;
+using ProbeTiming::threadCpuMilliseconds;
 
 constexpr double warmUpSeconds = 3.0;
 // Each side gets half of this, in turns of one second.
@@ -41,25 +45,6 @@ constexpr double passSeconds = 6.0;
 constexpr double settleSeconds = 1.0;
 constexpr int referenceQuads = 4;
 constexpr int referenceTextureSize = 1024;
-
-double millisecondsBetween(SteadyClock::time_point from, SteadyClock::time_point to)
-{
-    return std::chrono::duration<double, std::milli>(to - from).count();
-}
-
-double threadCpuMilliseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1000.0 + now.tv_nsec / 1.0e6;
-}
-
-double median(std::vector<double> values)
-{
-    if (values.empty()) return 0.0;
-    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-    return values[values.size() / 2];
-}
 
 double sum(const std::vector<double>& values)
 {
