@@ -21,10 +21,10 @@ struct ConfigValue {
 std::vector<std::string> rewriteConfigLines(const std::vector<std::string>& lines,
                                             const std::vector<ConfigValue>& values);
 
-// The six keys the options change, in the form the reader takes back.
+// The seven keys the options change, in the form the reader takes back.
 std::vector<ConfigValue> configValuesOf(const WindowSettings& settings);
 
-// Rewrites the file's lines of the six keys (a missing file is created). A
+// Rewrites the file's lines of the seven keys (a missing file is created). A
 // failure logs one line naming the file and is otherwise passed over.
 bool saveWindowSettings(const WindowSettings& settings, const std::string& path = configFilePath);
 

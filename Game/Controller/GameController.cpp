@@ -11,6 +11,7 @@
 #include "Engine/Graphics/ModelFromBuilder.h"
 #include "Engine/Mesh/MeshBuilder.h"
 #include "Game/Controller/FrameRenderer.h"
+#include "Game/Controller/FrameTimeGraph.h"
 #include "Game/Controller/GLErrorReport.h"
 #include "Game/Resources/GameResources.h"
 #include "Game/Controller/GameWorld.h"
@@ -87,7 +88,7 @@ bool GameController::init()
     GameEngine::log("GC INIT");
 
     resources = std::make_unique<GameResources>(windowSettings.resolutionWidth, windowSettings.resolutionHeight,
-                                                windowSettings.maxAnisotropy);
+                                                windowSettings.maxAnisotropy, windowSettings.renderScale);
     createWorld();
     gameMap = std::make_unique<GameMap>();
     debugDrawer = std::make_unique<DebugDraw::BulletDebugDrawer_OpenGL>(debugDrawOff);
@@ -242,6 +243,8 @@ void GameController::createFrameRenderer()
     frame.cameras = CameraEntities{menuCameraEntity, playerEntity, editorCameraEntity};
     frame.width = static_cast<float>(windowSettings.resolutionWidth);
     frame.height = static_cast<float>(windowSettings.resolutionHeight);
+    frameTimeGraph = std::make_unique<FrameTimeGraph>(resources->font.get());
+    frame.frameTimeGraph = frameTimeGraph.get();
     frameRenderer = std::make_unique<FrameRenderer>(frame);
 }
 
@@ -277,6 +280,7 @@ void GameController::update()
 {
     animationPhase = StepReadouts::advanceAnimationPhase(animationPhase);
     togglePause();
+    if (engine->keyboard->pressed(SDL_SCANCODE_F3)) frameTimeGraph->toggle();
     if (gameState->mode == GameState::modeMapEditor) updateEditor(*gameContext);
     runStepSystems();
     animateCharacter();
@@ -380,6 +384,7 @@ void GameController::releaseAll()
     displayOptions.reset();
     windowOptions.reset();
     frameRenderer.reset();
+    frameTimeGraph.reset();
     gameContext.reset();
     menuController.reset();
     menu.reset();

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+
+#include <glm/glm.hpp>
+
+namespace Engine::GFX {
+class Drawable;
+class RenderTarget;
+} // namespace Engine::GFX
+
+namespace Game {
+
+// What one outlined composite reads and writes.
+struct OutlineCompositeInputs {
+    // The scene's two colour targets.
+    const Engine::GFX::RenderTarget* scene = nullptr;
+    // A one-target framebuffer of the scene's size, for a scene drawn
+    // smaller than the window; null when the two sizes match.
+    const Engine::GFX::RenderTarget* scaled = nullptr;
+    Engine::GFX::Drawable* screenQuad = nullptr;
+    // The framebuffer drawn onto (0: the window) and its size.
+    uint32_t destination = 0;
+    glm::ivec2 window{0, 0};
+};
+
+// With "shaderOutlineComposite" current and its matrices set: the scene's
+// colour darkened by the outlines of its target 1, onto the destination. A
+// scene of the destination's size is drawn onto it in one full-screen pass;
+// a smaller one is drawn at its own size into `scaled`, which is then
+// stretched over the destination with linear filtering. Leaves the
+// destination bound and the viewport over it.
+void drawOutlineComposite(const OutlineCompositeInputs& inputs);
+
+} // namespace Game
