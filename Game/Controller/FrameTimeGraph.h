@@ -88,6 +88,8 @@ public:
     void draw(MatrixState& matrices, const Shader& lineShader, const Shader& textShader, glm::vec2 window);
 
     const FrameTimeHistory& history() const { return times; }
+    // Each pass's share of the last second, as far as its times have arrived.
+    std::vector<PassShare> passShares() { return shares.shares(secondsSinceStart()); }
 
 private:
     double secondsSinceStart() const;

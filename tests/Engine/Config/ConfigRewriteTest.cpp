@@ -28,7 +28,7 @@ TEST(ConfigRewrite, OnlyTheUnnamedSectionsLinesOfTheKeysChangeAndMissingKeysGoBe
 // user's lines (a Windows line end included) survive.
 TEST(ConfigRewrite, SavedProfileReadsBackAndKeepsItsComments)
 {
-    const Engine::WindowSettings settings{true, 1, 960, 540, 4.0f, 0.75f};
+    const Engine::WindowSettings settings{true, 1, 960, 540, 4.0f, 0.75f, 0.5f};
     const TestFiles::TempDir folder;
     const std::string profile = folder.path("config.cfg");
     TestFiles::writeText(profile, "# my window\r\nresolution_width = 1280\n# end\n");
@@ -38,7 +38,7 @@ TEST(ConfigRewrite, SavedProfileReadsBackAndKeepsItsComments)
     testing::internal::GetCapturedStdout();
     auto fields = [](const Engine::WindowSettings& s) {
         return std::make_tuple(s.fullscreen, s.vsync, s.resolutionWidth, s.resolutionHeight, s.maxAnisotropy,
-                               s.mouseSpeed);
+                               s.mouseSpeed, s.renderScale);
     };
     EXPECT_EQ(fields(read), fields(settings));
     std::ifstream file(profile);

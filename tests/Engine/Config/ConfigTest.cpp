@@ -99,10 +99,15 @@ TEST(WindowSettings, ReadFromTheUnnamedSectionWithDoneLoggedAfterTheWidth)
         {{"resolution_width = 99999999999", "max_anisotropy = 2.5"}, {false, 0, 1280, 720, 2.5f}, "DONE\n"},
         {{"mouse_speed = 1.5"}, {false, 0, 1280, 720, 0.0f, 1.5f}, ""},
         {{"mouse_speed = 0"}, {}, ""},
+        {{"render_scale = 0.25"}, {false, 0, 1280, 720, 0.0f, 1.0f, 0.25f}, ""},
+        {{"render_scale = 0.75", "render_scale = 1"}, {}, ""},
+        {{"render_scale = 0.24"}, {}, "./profile/config.cfg: render_scale = 0.24 is out of range (0.25 to 1), using 1\n"},
+        {{"render_scale = 1.01"}, {}, "./profile/config.cfg: render_scale = 1.01 is out of range (0.25 to 1), using 1\n"},
+        {{"render_scale = yes"}, {}, ""},
     };
     const auto fields = [](const Engine::WindowSettings& s) {
         return std::make_tuple(s.fullscreen, s.vsync, s.resolutionWidth, s.resolutionHeight, s.maxAnisotropy,
-                               s.mouseSpeed);
+                               s.mouseSpeed, s.renderScale);
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.lines));

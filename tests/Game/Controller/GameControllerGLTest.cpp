@@ -4,6 +4,7 @@
 #include "Engine/Font/TextMesh.h"
 #include "Engine/Graphics/MatrixState.h"
 #include "Game/Resources/ResourceCameras.h"
+#include "Game/Controller/FrameTimeGraph.h"
 #include "Game/Controller/WindowOptions.h"
 #include "Game/Editor/EditorState.h"
 #include "Game/Level/GameMap.h"
@@ -281,6 +282,31 @@ TEST_F(GameControllerGL, AtHalfRenderScaleTheSceneIsDrawnSmallAndScaledUpOverThe
     EXPECT_EQ(r.scaledCompositeFBO, nullptr);
     state().mode = GameState::modeMainMenu;
     state().uiVisible = true;
+}
+
+// The graph keeps every frame's time; while shown, the GL times each pass
+// and the times come back within a few frames.
+TEST_F(GameControllerGL, F3ShowsAndHidesTheFrameTimeGraphAndThePassTimesArrive)
+{
+    Game::FrameTimeGraph& graph = *game().frameTimeGraph;
+    driver->steps(2);
+    EXPECT_FALSE(graph.shown());
+    driver->steps(1, StepInput{{SDL_SCANCODE_F3}});
+    driver->steps(1);
+    ASSERT_TRUE(graph.shown());
+    const size_t framesBefore = graph.history().size();
+    for (int frame = 0; frame < 6; ++frame) {
+        game().render(0.5f);
+        glFinish();
+    }
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    EXPECT_EQ(graph.history().size(), framesBefore + 6);
+    const std::vector<Game::PassShare> shares = graph.passShares();
+    Names passes;
+    for (const Game::PassShare& share : shares) passes.push_back(share.pass);
+    EXPECT_NE(std::find(passes.begin(), passes.end(), "composite"), passes.end()) << testing::PrintToString(passes);
+    driver->steps(1, StepInput{{SDL_SCANCODE_F3}});
+    EXPECT_FALSE(graph.shown());
 }
 
 TEST_F(GameControllerGL, SingleplayerWalksPausesResumesAndGoesBackToTheMenuLeavingNoEntities)
