@@ -251,9 +251,11 @@ void FrameRenderer::drawComposite()
     glDisable(GL_DEPTH_TEST);
     sources.matrices->view = sources.screenCamera->view;
     sources.matrices->projection = sources.screenCamera->projection;
-    use(resources.shaderOutlineComposite.get());
-    sources.matrices->setModel(identity);
     OutlineCompositeInputs composite;
+    composite.matrices = sources.matrices;
+    composite.composite = resources.shaderOutlineComposite.get();
+    composite.upscale = resources.shaderSceneUpscale.get();
+    composite.upscaleSampler = resources.upscaleSampler.get();
     composite.scene = resources.sceneFBO.get();
     composite.scaled = resources.scaledCompositeFBO.get();
     composite.screenQuad = sources.screenQuad;
@@ -348,7 +350,8 @@ glm::ivec2 FrameRenderer::windowSize() const
 void FrameRenderer::mark(const char* pass)
 {
     if (sources.observer != nullptr) sources.observer->passBegins(pass);
-    FramePassObserver* graphTimer = sources.frameTimeGraph != nullptr ? sources.frameTimeGraph->passObserver() : nullptr;
+    FrameTimeGraph* graph = sources.frameTimeGraph;
+    FramePassObserver* graphTimer = graph != nullptr ? graph->passObserver() : nullptr;
     if (graphTimer != nullptr) graphTimer->passBegins(pass);
 }
 

@@ -69,6 +69,7 @@ const ShaderEntry shaderEntries[] = {
     {"shaderEditorAxis", &GameResources::shaderEditorAxis},
     {"shaderEditorAxisID", &GameResources::shaderEditorAxisID},
     {"shaderOutlineComposite", &GameResources::shaderOutlineComposite},
+    {"shaderSceneUpscale", &GameResources::shaderSceneUpscale},
     {"shaderFrameGraph", &GameResources::shaderFrameGraph},
 };
 
@@ -286,6 +287,9 @@ void GameResources::createSamplers(float anisotropy)
     edgeSampler = std::make_unique<Engine::GFX::Sampler>();
     edgeSampler->setFilters(GL_NEAREST, GL_NEAREST);
     edgeSampler->setWrap(GL_CLAMP_TO_EDGE, GL_CLAMP_TO_EDGE);
+    upscaleSampler = std::make_unique<Engine::GFX::Sampler>();
+    upscaleSampler->setFilters(GL_LINEAR, GL_LINEAR);
+    upscaleSampler->setWrap(GL_CLAMP_TO_EDGE, GL_CLAMP_TO_EDGE);
 }
 
 void GameResources::loadTextures(float anisotropy)

@@ -102,11 +102,14 @@ public:
     std::unique_ptr<Shader> shaderEditorAxis;
     std::unique_ptr<Shader> shaderEditorAxisID;
     std::unique_ptr<Shader> shaderOutlineComposite;
+    std::unique_ptr<Shader> shaderSceneUpscale;
     std::unique_ptr<Shader> shaderFrameGraph;
 
     // Floor: trilinear, repeating, most anisotropic. Edge: nearest, clamped.
+    // Upscale: linear, clamped, for the scaled composite.
     std::unique_ptr<Engine::GFX::Sampler> floorSampler;
     std::unique_ptr<Engine::GFX::Sampler> edgeSampler;
+    std::unique_ptr<Engine::GFX::Sampler> upscaleSampler;
 
     std::unique_ptr<Engine::GFX::Texture2D> gridTexture;
     std::unique_ptr<Engine::GFX::Texture2D> defaultTexture;

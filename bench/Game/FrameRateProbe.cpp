@@ -255,9 +255,11 @@ public:
     {
         const SteadyClock::time_point now = SteadyClock::now();
         recordInterval(now);
-        const float side = phase == Phase::Comparison ? sides[turn % sideCount] : 1.0f;
+        const bool comparing = phase == Phase::Comparison;
+        const float side = comparing ? sides[turn % sideCount] : controller.resources->renderScale();
         const bool referenceTurn = side == referenceSide;
-        if (!referenceTurn && side != controller.resources->renderScale()) controller.resources->setRenderScale(side);
+        if (comparing && !referenceTurn && side != controller.resources->renderScale())
+            controller.resources->setRenderScale(side);
         if (referenceTurn)
             reference->draw();
         else
@@ -293,7 +295,8 @@ public:
             const double ratio = median(referenceFrames) > 0.0 ? median(gameFrames) / median(referenceFrames) : 0.0;
             std::printf("%-42s %7.2f\n", "  game frame time / reference frame time:", ratio);
             const double full = median(framesOf(1.0f));
-            std::printf("%-42s %7.2f\n", "  game frame time / the same at 100 %:", full > 0.0 ? median(gameFrames) / full : 0.0);
+            const double againstFull = full > 0.0 ? median(gameFrames) / full : 0.0;
+            std::printf("%-42s %7.2f\n", "  game frame time / the same at 100 %:", againstFull);
         }
         std::printf("%-42s median %6.3f ms, mean %6.3f ms CPU over %zu steps\n", "update step:",
                     median(updateTimes), updateTimes.empty() ? 0.0 : sum(updateTimes) / updateTimes.size(),

@@ -97,9 +97,11 @@ void compositeInTwoPasses(Game::GameController& game, const RenderTarget& edges,
 void compositeInOnePass(Game::GameController& game, GLuint destination)
 {
     Game::GameResources& r = *game.resources;
-    game.engine->matrixState->use(r.shaderOutlineComposite.get());
-    game.engine->matrixState->setModel(glm::mat4(1.0f));
     Game::OutlineCompositeInputs inputs;
+    inputs.matrices = game.engine->matrixState;
+    inputs.composite = r.shaderOutlineComposite.get();
+    inputs.upscale = r.shaderSceneUpscale.get();
+    inputs.upscaleSampler = r.upscaleSampler.get();
     inputs.scene = r.sceneFBO.get();
     inputs.scaled = r.scaledCompositeFBO.get();
     inputs.screenQuad = game.screenQuad.get();

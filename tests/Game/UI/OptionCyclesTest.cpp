@@ -40,5 +40,6 @@ TEST(OptionCycles, RenderScaleStepsThroughHalfThreeQuartersAndWholeThenWraps)
 {
     const std::pair<float, float> steps[] = {{1.0f, 0.5f}, {0.5f, 0.75f}, {0.75f, 1.0f}, {0.25f, 0.5f}, {0.6f, 0.75f}};
     for (const auto& [now, next] : steps) EXPECT_EQ(UI::nextValue(UI::renderScaleCycle(), now), next) << now;
-    EXPECT_EQ(UI::renderScaleLabel(0.75f) + ", " + UI::renderScaleLabel(0.333f), "Render scale: 75%, Render scale: 33%");
+    EXPECT_EQ(UI::renderScaleLabel(0.75f) + ", " + UI::renderScaleLabel(0.333f),
+              "Render scale: 75%, Render scale: 33%");
 }
