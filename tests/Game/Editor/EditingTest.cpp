@@ -4,6 +4,7 @@
 #include "Game/Editor/BlockEdits.h"
 #include "Game/Editor/DragMaths.h"
 
+#include <fstream>
 #include <functional>
 
 namespace {
@@ -137,10 +138,12 @@ TEST_F(EditingTest, EveryKindOfEditIsUndoneAndRedoneEverywhereAndTheLevelSaves)
     EXPECT_EQ(map.blocks.size(), 4u) << "three, one created, one duplicated, one deleted";
     EXPECT_EQ(map.rebuildCountdown, Game::GameMap::rebuildNextStep);
 
+    std::ofstream(context.levelPath) << "a level the game refused";
     press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_S});
     const Game::LevelRead saved = Game::readLevelFile(context.levelPath, 10);
     EXPECT_EQ(saved.blocks.size(), 4u);
-    EXPECT_EQ(editor.editing.status, "Saved 4 blocks to " + context.levelPath);
+    EXPECT_EQ(editor.editing.status, "Saved 4 blocks to " + context.levelPath + "; the file it replaced is kept as "
+                                         + context.levelPath + ".refused");
 
     for (std::size_t i = 0; i < edits.size(); ++i) press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_Z});
     EXPECT_EQ(level(), original);
