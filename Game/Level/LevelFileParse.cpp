@@ -58,10 +58,12 @@ std::optional<std::size_t> keyIndex(const std::string& key)
 // optional point, an optional exponent; the problem otherwise.
 std::optional<float> numberOf(const std::string& text, std::string& problem)
 {
-    const std::size_t digits = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
-    const bool startsWell = digits < text.size()
-        && (std::isdigit(static_cast<unsigned char>(text[digits])) != 0 || text[digits] == '.');
-    const char* const first = text.data() + (text[0] == '+' ? 1 : 0);
+    // from_chars takes no plus sign but does take "inf" and "nan": after the
+    // sign a number must start with a digit or a point.
+    const std::size_t sign = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+    const bool startsWell = sign < text.size()
+        && (std::isdigit(static_cast<unsigned char>(text[sign])) != 0 || text[sign] == '.');
+    const char* const first = text.data() + (sign == 1 && text[0] == '+' ? 1 : 0);
     const char* const last = text.data() + text.size();
     float value = 0.0f;
     const std::from_chars_result read = startsWell ? std::from_chars(first, last, value) : std::from_chars_result{};
