@@ -150,19 +150,19 @@ bool sameSettings(const Engine::WindowSettings& a, const Engine::WindowSettings&
     return fields(a) == fields(b);
 }
 
-// The lines of a profile other than those setting one of the six keys in
-// the unnamed section, as the rewrite must keep them.
-std::vector<TextLine> untouchedLines(const std::string& text)
+// The bytes of a profile's lines other than those setting one of the six
+// keys in the unnamed section, as the rewrite must keep them.
+std::string untouchedBytes(const std::string& text)
 {
     const std::vector<Engine::ConfigValue> keys = Engine::configValuesOf({});
-    std::vector<TextLine> kept;
+    std::string kept;
     bool unnamed = true;
     for (const TextLine& line : splitLines(text, LineEnds::lineFeed)) {
         const IniLine lexed = lexIniLine(line.text);
         unnamed = unnamed && lexed.kind != IniLine::Kind::section;
         const bool setsKey = unnamed && lexed.kind == IniLine::Kind::keyValue
             && std::any_of(keys.begin(), keys.end(), [&](const auto& key) { return key.key == lexed.name; });
-        if (!setsKey) kept.push_back(line);
+        if (!setsKey) kept += line.text + line.end;
     }
     return kept;
 }
@@ -261,8 +261,9 @@ bool consumeLevelFile(const uint8_t* data, std::size_t size)
 }
 
 // Any text is a profile: the rewrite keeps every line but those of the six
-// keys byte for byte (a last line without an end may gain one), and the
-// result reads back as the settings written: those the text held, changed.
+// keys byte for byte (a last line without a line feed may gain one, when
+// keys are added after it), and the result reads back as the settings
+// written: those the text held, changed.
 bool consumeProfileRewrite(const uint8_t* data, std::size_t size)
 {
     static const std::string rewritten = scratchPath("rewritten");
@@ -272,12 +273,9 @@ bool consumeProfileRewrite(const uint8_t* data, std::size_t size)
     settings.mouseSpeed = 1.5f;
     settings.maxAnisotropy = 1.0f / 3.0f;
     const std::string result = Engine::rewriteConfigText(text, Engine::configValuesOf(settings));
-    const std::vector<TextLine> before = untouchedLines(text), after = untouchedLines(result);
-    GAME_ASSERT(before.size() == after.size());
-    for (std::size_t i = 0; i < before.size(); ++i) {
-        GAME_ASSERT(before[i].text == after[i].text);
-        GAME_ASSERT(before[i].end == after[i].end || (before[i].end.empty() && i + 1 == before.size()));
-    }
+    const std::string before = untouchedBytes(text), after = untouchedBytes(result);
+    const bool unterminated = !text.empty() && text.back() != '\n';
+    GAME_ASSERT(after == before || (unterminated && (after == before + "\n" || after == before + "\r\n")));
     std::ofstream(rewritten, std::ios::binary | std::ios::trunc) << result;
     GAME_ASSERT(sameSettings(Engine::loadWindowSettings(rewritten), settings));
     return true;
