@@ -488,7 +488,7 @@ def saved_level(g):
     """The saved blocks as (x, y, z, sx, sy, sz, qw, qx, qy, qz)."""
     sections = open(os.path.join(g.dir, "profile", "level.cfg")).read().split("[block")[1:]
     keys = ("x", "y", "z", "sx", "sy", "sz", "qw", "qx", "qy", "qz")
-    return [tuple(float(dict(re.findall(r"(\w+) = (-?[\d.]+)", s))[k]) for k in keys) for s in sections]
+    return [tuple(float(dict(re.findall(r"(\w+) = (-?[\d.]+(?:e[-+]?\d+)?)", s))[k]) for k in keys) for s in sections]
 
 
 def editor_edits():
