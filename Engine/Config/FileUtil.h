@@ -7,7 +7,9 @@
 #include <vector>
 
 // Text files and the string helpers shared by the loaders (INI, font,
-// shader sources). An unreadable file is never an error for the caller.
+// shader sources), for which an unreadable file is never an error; and the
+// user's own files (profile, level), read and replaced so that one the
+// program cannot read is told apart from a missing one and never lost.
 namespace FileUtil {
 
 // The whole text, each line followed by "\n"; empty when the file cannot be
