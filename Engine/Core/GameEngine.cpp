@@ -166,7 +166,7 @@ void GameEngine::refreshInput(EventQueue& events)
     SDL_Event event;
     while (SDL_PollEvent(&event) != 0)
         step.take(event, events);
-    keyboard->refresh();
+    keyboard->refresh(step.keyPresses);
     int cursorX = 0;
     int cursorY = 0;
     const uint32_t buttons = SDL_GetMouseState(&cursorX, &cursorY);

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -20,7 +22,7 @@ SDL_Event event(uint32_t type, int32_t a = 0, int32_t b = 0)
     e.type = type;
     if (type == SDL_MOUSEMOTION) e.motion.xrel = a, e.motion.yrel = b;
     if (type == SDL_MOUSEWHEEL) e.wheel.y = a;
-    if (type == SDL_KEYDOWN) e.key.keysym.scancode = SDL_Scancode(a);
+    if (type == SDL_KEYDOWN || type == SDL_KEYUP) e.key.keysym.scancode = SDL_Scancode(a), e.key.keysym.mod = b;
     return e;
 }
 
@@ -100,6 +102,22 @@ TEST(StepInput, MotionAddsUpTheLastOneNotchWheelEventWinsAndOtherEventsAreQueued
     EXPECT_EQ(queue.size(), 0u);
 }
 
+TEST(StepInput, KeyDownsAreListedInOrderWithTheirCtrlAndWithoutRepeats)
+{
+    Engine::EventQueue queue;
+    Engine::StepInput step;
+    SDL_Event repeat = event(SDL_KEYDOWN, SDL_SCANCODE_Z, KMOD_LCTRL);
+    repeat.key.repeat = 1;
+    for (const SDL_Event& e : {event(SDL_KEYDOWN, SDL_SCANCODE_Z, KMOD_LCTRL), repeat, event(SDL_KEYUP, SDL_SCANCODE_Z),
+                               event(SDL_KEYDOWN, SDL_SCANCODE_Y, KMOD_RCTRL), event(SDL_KEYDOWN, SDL_SCANCODE_Z, KMOD_LSHIFT)})
+        step.take(e, queue);
+    std::vector<std::pair<int32_t, bool>> presses;
+    for (const Engine::KeyPress& press : step.keyPresses) presses.emplace_back(press.scancode, press.ctrl);
+    EXPECT_EQ(presses, (std::vector<std::pair<int32_t, bool>>{
+                           {SDL_SCANCODE_Z, true}, {SDL_SCANCODE_Y, true}, {SDL_SCANCODE_Z, false}}));
+    EXPECT_EQ(queue.size(), 5u) << "key events are still set aside";
+}
+
 TEST(MouseState, RefreshTakesThisStepsMovementAndResetDiscardsOnlyTheNextStep)
 {
     Engine::MouseState mouse(nullptr);
@@ -129,14 +147,16 @@ TEST(KeyboardState, AKeyIsPressedInItsFirstStepHeldAfterwardsAndReleasedForOneSt
     platform[SDL_SCANCODE_W] = 1;
     platform.back() = 1;
     EXPECT_FALSE(keys.held(SDL_SCANCODE_W)) << "only the state at the refresh counts";
-    keys.refresh();
+    keys.refresh({{SDL_SCANCODE_W, false}, {SDL_SCANCODE_Q, true}});
     EXPECT_TRUE(keys.pressed(SDL_SCANCODE_W) && keys.held(SDL_NUM_SCANCODES - 1));
-    keys.refresh();
+    EXPECT_EQ(keys.presses.size(), 2u);
+    keys.refresh({});
     EXPECT_TRUE(keys.held(SDL_SCANCODE_W) && !keys.pressed(SDL_SCANCODE_W));
+    EXPECT_TRUE(keys.presses.empty()) << "presses last one step";
     platform[SDL_SCANCODE_W] = 0;
-    keys.refresh();
+    keys.refresh({});
     EXPECT_TRUE(keys.released(SDL_SCANCODE_W) && !keys.held(SDL_SCANCODE_W));
-    keys.refresh();
+    keys.refresh({});
     EXPECT_FALSE(keys.released(SDL_SCANCODE_W));
 }
 
