@@ -1,9 +1,11 @@
 #include "Engine/Core/FrameClock.h"
 #include "Engine/Core/GLContextRequirement.h"
+#include "Engine/Core/GlewStartup.h"
 #include "Engine/Core/KeyboardState.h"
 #include "Engine/Core/MouseState.h"
 #include "Engine/Core/StepInput.h"
 
+#include <GL/glew.h>
 #include <SDL_events.h>
 #include <SDL_mouse.h>
 #include <gtest/gtest.h>
@@ -166,6 +168,30 @@ TEST(GLContextRequirement, OnlyCoreProfilesOf33OrLaterAreAccepted)
         {3, 3, true, true}, {4, 0, true, true}, {3, 2, true, false}, {2, 9, true, false}, {4, 5, false, false}};
     for (const auto& [major, minor, core, accepted] : cases)
         EXPECT_EQ(Engine::meetsGLRequirement(major, minor, core), accepted) << major << "." << minor << " " << core;
+}
+
+TEST(GlewStartup, OnlyAMissingGLXDisplayIsTriedAgainAndARefusalNamesTheFailingCall)
+{
+    using Engine::GlewStep;
+    const std::tuple<unsigned, bool, int, GlewStep> cases[] = {
+        {GLEW_OK, true, 1, GlewStep::goOn},
+        {GLEW_OK, false, 2, GlewStep::goOn},
+        {GLEW_ERROR_NO_GLX_DISPLAY, true, 1, GlewStep::retry},
+        {GLEW_ERROR_NO_GLX_DISPLAY, false, 1, GlewStep::retry},
+        {GLEW_ERROR_NO_GLX_DISPLAY, true, 2, GlewStep::goOn},
+        {GLEW_ERROR_NO_GLX_DISPLAY, false, 2, GlewStep::refuse},
+        {GLEW_ERROR_NO_GL_VERSION, true, 1, GlewStep::refuse},
+        {GLEW_ERROR_GL_VERSION_10_ONLY, true, 1, GlewStep::refuse},
+        {GLEW_ERROR_GLX_VERSION_11_ONLY, true, 1, GlewStep::refuse},
+        {GLEW_ERROR_NO_GLX_DISPLAY + 1, true, 1, GlewStep::refuse},
+    };
+    for (const auto& [status, current, attempt, step] : cases)
+        EXPECT_EQ(Engine::glewStepAfter(status, current, attempt), step) << status << " " << current << " " << attempt;
+    EXPECT_EQ(Engine::glewFailure(GLEW_ERROR_NO_GLX_DISPLAY, "x11", true, "stale"),
+              "glewInit returned 4 (glXGetCurrentDisplay() gave no display) under SDL's x11 video driver");
+    EXPECT_EQ(Engine::glewFailure(GLEW_ERROR_NO_GL_VERSION, "wayland", false, "BadMatch"),
+              "glewInit returned 1 (glGetString(GL_VERSION) gave no version) under SDL's wayland video driver; "
+              "SDL_GL_GetCurrentContext() is not the new context: BadMatch");
 }
 
 } // namespace
