@@ -9,7 +9,9 @@ last line of its loading (or the line --up-line names; "GC INIT" is the first li
 the GL context and GLEW are up, so a start killed there dies with its context freshly made); it is
 then killed (SIGKILL unless --signal says otherwise) and the next
 one starts at once, while the X server is still cleaning up after the killed client. A start that
-ends before it is up is a failure; the distinct error lines of the failures are listed at the end.
+ends before it is up is a failure; the error lines of the failures, and the lines the other starts
+wrote on standard error, are tallied at the end. With --overlap the killed start dies while the
+next one opens its window and GL context.
 """
 import argparse
 import collections
@@ -56,7 +58,7 @@ def start_once(game, run_dir, up_line, timeout, previous, kill_signal, overlap):
 def stderr_notes(run_dir):
     """The distinct lines a start wrote on standard error, numbers left out so that alike lines count together."""
     with open(os.path.join(run_dir, "err.txt"), errors="replace") as err:
-        return {re.sub(r"\d+", "N", line.strip()) for line in err if line.strip()}
+        return {re.sub(r"\b\d+\b", "N", line.strip()) for line in err if line.strip()}
 
 
 def main():
@@ -89,7 +91,8 @@ def main():
             if problem is not None:
                 failures[problem] += 1
                 print(f"start {index + 1}: FAILED {problem}", flush=True)
-            notes.update(stderr_notes(run_dir))
+            else:
+                notes.update(stderr_notes(run_dir))
             # Reap the killed ones now and then, never before the next start.
             if len(killed) > 4:
                 killed.pop(0).wait()
