@@ -28,11 +28,6 @@ constexpr uint32_t statusSteps = 200;
 const glm::vec3 newBlockSize(2.0f);
 const glm::vec3 duplicateOffset(1.0f, 0.0f, 0.0f);
 
-bool ctrlHeld(const Engine::KeyboardState& keys)
-{
-    return keys.held(SDL_SCANCODE_LCTRL) || keys.held(SDL_SCANCODE_RCTRL);
-}
-
 LevelScene sceneOf(const EditorContext& context)
 {
     return LevelScene{context.world, context.physicsWorld, context.map};
@@ -147,23 +142,29 @@ void saveLevel(EditorState& editor, const EditorContext& context)
     editor.editing.statusSteps = statusSteps;
 }
 
-void takeShortcuts(EditorState& editor, const EditorContext& context)
+// One key press, so that presses falling into the same step act one by one
+// in the order they came: an undo and a redo in one step undo the edit, then
+// redo it.
+void takeShortcut(EditorState& editor, const EditorContext& context, const Engine::KeyPress& press)
 {
-    const Engine::KeyboardState& keys = *context.keyboard;
     EditingState& editing = editor.editing;
-    if (!ctrlHeld(keys)) {
-        for (uint32_t tool = 1; tool <= 4; ++tool) {
-            if (keys.pressed(SDL_SCANCODE_1 + static_cast<int32_t>(tool) - 1)) editing.tool = static_cast<Tool>(tool);
-        }
-        if (keys.pressed(SDL_SCANCODE_DELETE)) deleteSelection(editor, context);
+    const int32_t key = press.scancode;
+    if (!press.ctrl) {
+        if (key >= SDL_SCANCODE_1 && key <= SDL_SCANCODE_4) editing.tool = static_cast<Tool>(key - SDL_SCANCODE_1 + 1);
+        if (key == SDL_SCANCODE_DELETE) deleteSelection(editor, context);
         return;
     }
-    if (keys.pressed(SDL_SCANCODE_D)) duplicateSelection(editor, context);
-    if (keys.pressed(SDL_SCANCODE_S)) saveLevel(editor, context);
     std::optional<Edit> step;
-    if (keys.pressed(SDL_SCANCODE_Z)) step = editing.history.undo();
-    if (keys.pressed(SDL_SCANCODE_Y)) step = editing.history.redo();
+    if (key == SDL_SCANCODE_D) duplicateSelection(editor, context);
+    if (key == SDL_SCANCODE_S) saveLevel(editor, context);
+    if (key == SDL_SCANCODE_Z) step = editing.history.undo();
+    if (key == SDL_SCANCODE_Y) step = editing.history.redo();
     if (step) carryOut(editor, context, *step);
+}
+
+void takeShortcuts(EditorState& editor, const EditorContext& context)
+{
+    for (const Engine::KeyPress& press : context.keyboard->presses) takeShortcut(editor, context, press);
 }
 
 // A 2 m block resting on the face (or the floor) under the cursor, turned
