@@ -38,7 +38,7 @@ void readRenderScale(const IniSectionData& section, const std::string& path, flo
     std::ostringstream line;
     line << path << ": " << key << " = " << scale << " is out of range (" << smallestRenderScale << " to "
          << largestRenderScale << "), using " << target;
-    log(line.str());
+    logError(line.str());
 }
 
 } // namespace

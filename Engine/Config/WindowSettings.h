@@ -32,8 +32,8 @@ inline const char* const configFilePath = "./profile/config.cfg";
 // Reads "vsync", "fullscreen", "resolution_width", "resolution_height",
 // "max_anisotropy", "mouse_speed" and "render_scale" in that order, logging
 // "DONE" right after "resolution_width" is read. A mouse speed must be above
-// 0. A render scale outside its range keeps the default and logs one line
-// naming the file (`path`), the key and the value.
+// 0. A render scale outside its range keeps the default and logs one error
+// line naming the file (`path`), the key and the value.
 WindowSettings readWindowSettings(const IniData& ini, const std::string& path = configFilePath);
 
 WindowSettings loadWindowSettings(const std::string& path = configFilePath);

@@ -18,7 +18,6 @@
 #include <SDL_scancode.h>
 
 #include <algorithm>
-#include <iostream>
 
 namespace Game {
 
@@ -28,11 +27,6 @@ namespace {
 constexpr uint32_t statusSteps = 200;
 const glm::vec3 newBlockSize(2.0f);
 const glm::vec3 duplicateOffset(1.0f, 0.0f, 0.0f);
-
-bool ctrlHeld(const Engine::KeyboardState& keys)
-{
-    return keys.held(SDL_SCANCODE_LCTRL) || keys.held(SDL_SCANCODE_RCTRL);
-}
 
 LevelScene sceneOf(const EditorContext& context)
 {
@@ -128,6 +122,7 @@ void duplicateSelection(EditorState& editor, const EditorContext& context)
     for (const uint32_t block : selectedBlocks(editor, *context.map)) {
         copies.push_back(poseOf(*context.world, block));
         copies.back().position += duplicateOffset;
+        copies.back() = withinLevelLimits(copies.back());
     }
     addBlocks(editor, context, copies);
 }
@@ -135,33 +130,41 @@ void duplicateSelection(EditorState& editor, const EditorContext& context)
 void saveLevel(EditorState& editor, const EditorContext& context)
 {
     const std::vector<BlockPose> poses = levelPoses(sceneOf(context));
-    const std::string problem = writeLevelFile(context.levelPath, poses);
-    if (problem.empty()) {
-        showStatus(editor.editing, "Saved " + std::to_string(poses.size()) + " blocks to " + context.levelPath);
+    const LevelSave save = saveLevelFile(context.levelPath, poses, maxLevelBlocks);
+    const std::string kept =
+        save.keptRefused ? "; the file it replaced is kept as " + context.levelPath + refusedLevelSuffix : "";
+    if (save.status.ok()) {
+        showStatus(editor.editing, "Saved " + std::to_string(poses.size()) + " blocks to " + context.levelPath + kept);
         return;
     }
-    std::cerr << "SAVE FAILED: " << context.levelPath << ": " << problem << std::endl;
-    editor.editing.status = "Save failed: " + problem;
+    Engine::logError("SAVE FAILED: " + context.levelPath + ": " + save.status.message() + kept);
+    editor.editing.status = "Save failed: " + save.status.message() + kept;
     editor.editing.statusSteps = statusSteps;
+}
+
+// One key press, so that presses falling into the same step act one by one
+// in the order they came: an undo and a redo in one step undo the edit, then
+// redo it.
+void takeShortcut(EditorState& editor, const EditorContext& context, const Engine::KeyPress& press)
+{
+    EditingState& editing = editor.editing;
+    const int32_t key = press.scancode;
+    if (!press.ctrl) {
+        if (key >= SDL_SCANCODE_1 && key <= SDL_SCANCODE_4) editing.tool = static_cast<Tool>(key - SDL_SCANCODE_1 + 1);
+        if (key == SDL_SCANCODE_DELETE) deleteSelection(editor, context);
+        return;
+    }
+    std::optional<Edit> step;
+    if (key == SDL_SCANCODE_D) duplicateSelection(editor, context);
+    if (key == SDL_SCANCODE_S) saveLevel(editor, context);
+    if (key == SDL_SCANCODE_Z) step = editing.history.undo();
+    if (key == SDL_SCANCODE_Y) step = editing.history.redo();
+    if (step) carryOut(editor, context, *step);
 }
 
 void takeShortcuts(EditorState& editor, const EditorContext& context)
 {
-    const Engine::KeyboardState& keys = *context.keyboard;
-    EditingState& editing = editor.editing;
-    if (!ctrlHeld(keys)) {
-        for (uint32_t tool = 1; tool <= 4; ++tool) {
-            if (keys.pressed(SDL_SCANCODE_1 + static_cast<int32_t>(tool) - 1)) editing.tool = static_cast<Tool>(tool);
-        }
-        if (keys.pressed(SDL_SCANCODE_DELETE)) deleteSelection(editor, context);
-        return;
-    }
-    if (keys.pressed(SDL_SCANCODE_D)) duplicateSelection(editor, context);
-    if (keys.pressed(SDL_SCANCODE_S)) saveLevel(editor, context);
-    std::optional<Edit> step;
-    if (keys.pressed(SDL_SCANCODE_Z)) step = editing.history.undo();
-    if (keys.pressed(SDL_SCANCODE_Y)) step = editing.history.redo();
-    if (step) carryOut(editor, context, *step);
+    for (const Engine::KeyPress& press : context.keyboard->presses) takeShortcut(editor, context, press);
 }
 
 // A 2 m block resting on the face (or the floor) under the cursor, turned
@@ -184,7 +187,7 @@ void createAtCursor(EditorState& editor, const EditorContext& context)
     pose.position = point + normal * (newBlockSize.z * 0.5f);
     const uint32_t base = hit.hitEntity();
     if (indexOf(*context.map, base) < context.map->blocks.size()) pose.rotation = poseOf(*context.world, base).rotation;
-    addBlocks(editor, context, {pose});
+    addBlocks(editor, context, {withinLevelLimits(pose)});
 }
 
 void startDrag(EditorState& editor, const EditorContext& context, uint32_t axis)

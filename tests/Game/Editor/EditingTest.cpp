@@ -4,6 +4,7 @@
 #include "Game/Editor/BlockEdits.h"
 #include "Game/Editor/DragMaths.h"
 
+#include <fstream>
 #include <functional>
 
 namespace {
@@ -43,6 +44,9 @@ TEST(DragMaths, TheCursorRayMovesTurnsAndResizesTheSelectionAsItsHandleSays)
          turn15 * glm::vec3(2, 0, 0), {1, 1, 1}, turn15 * block.rotation},
         {Tool::scale, 2, down(0.0f, 1.0f), down(0.0f, 2.2f), false, {2, 0, 0}, {1, 2.2f, 1}, block.rotation},
         {Tool::scale, 2, down(0.0f, 1.0f), down(0.0f, -5.0f), false, {2, 0, 0}, {1, 0.1f, 1}, block.rotation},
+        // What a level file holds: within 10 km of the origin, sides up to 10 km.
+        {Tool::translate, 1, down(3.0f, 7.0f), down(-2e4f, 0.0f), false, {-1e4f, 0, 0}, {1, 1, 1}, block.rotation},
+        {Tool::scale, 2, down(0.0f, 1.0f), down(0.0f, 2e4f), false, {2, 0, 0}, {1, 1e4f, 1}, block.rotation},
     };
     for (const Row& row : rows) {
         const auto drag = Game::beginDrag(row.tool, row.axis, {7}, {block}, glm::vec3(0.0f), row.grab);
@@ -74,6 +78,17 @@ protected:
         for (const SDL_Scancode key : pressed) t.keys[key] = 1;
         step();
         for (const SDL_Scancode key : pressed) t.keys[key] = 0;
+        step();
+    }
+
+    // All the keys go down, in this order, within one step and are up in the next.
+    void pressInOneStep(const std::vector<int>& keys, bool ctrl = false)
+    {
+        t.keys[SDL_SCANCODE_LCTRL] = ctrl;
+        for (const int key : keys) t.keys[key] = 1;
+        t.pressOrder = keys;
+        step();
+        t.keys.fill(0);
         step();
     }
 
@@ -137,13 +152,40 @@ TEST_F(EditingTest, EveryKindOfEditIsUndoneAndRedoneEverywhereAndTheLevelSaves)
     EXPECT_EQ(map.blocks.size(), 4u) << "three, one created, one duplicated, one deleted";
     EXPECT_EQ(map.rebuildCountdown, Game::GameMap::rebuildNextStep);
 
+    std::ofstream(context.levelPath) << "a level the game refused";
     press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_S});
     const Game::LevelRead saved = Game::readLevelFile(context.levelPath, 10);
     EXPECT_EQ(saved.blocks.size(), 4u);
-    EXPECT_EQ(editor.editing.status, "Saved 4 blocks to " + context.levelPath);
+    EXPECT_EQ(editor.editing.status, "Saved 4 blocks to " + context.levelPath + "; the file it replaced is kept as "
+                                         + context.levelPath + ".refused");
 
     for (std::size_t i = 0; i < edits.size(); ++i) press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_Z});
     EXPECT_EQ(level(), original);
+}
+
+TEST_F(EditingTest, KeysPressedWithinOneStepActOneByOneInTheOrderPressed)
+{
+    const int undo = SDL_SCANCODE_Z, redo = SDL_SCANCODE_Y;
+    const std::vector<std::pair<const char*, std::function<void()>>> edits{
+        {"create", [&] { press({SDL_SCANCODE_1}); clickAt({10, 0, 1}); press({SDL_SCANCODE_2}); }},
+        {"delete", [&] { clickAt({20, 0, 1}); press({SDL_SCANCODE_DELETE}); }},
+    };
+    for (const auto& [name, edit] : edits) {
+        const std::vector<BlockPose> before = level();
+        edit();
+        const std::vector<BlockPose> after = level();
+        ASSERT_NE(after, before) << name;
+        pressInOneStep({undo, redo}, true);
+        EXPECT_EQ(level(), after) << name << ": undone, then redone";
+        pressInOneStep({redo, undo}, true);
+        EXPECT_EQ(level(), before) << name << ": nothing to redo, then undone";
+        pressInOneStep({redo, undo, redo}, true);
+        EXPECT_EQ(level(), after) << name << ": redone, undone, redone";
+        expectBodiesFollowBlocks();
+    }
+    EXPECT_EQ(map.blocks.size(), 3u) << "three, one created, one deleted";
+    pressInOneStep({SDL_SCANCODE_3, SDL_SCANCODE_2});
+    EXPECT_EQ(editor.editing.tool, Tool::translate) << "the tool key pressed last";
 }
 
 // What Singleplayer plays is the edited level: a walk along +x ends at the
