@@ -1,15 +1,21 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace Engine {
 
-// One key going down, as the platform reported it; `ctrl` tells whether a
-// Ctrl key was down at that moment.
+// One key going down, as the platform reported it; `ctrl` and `shift` tell
+// whether such a key was down at that moment. Text the platform's text input
+// made (a typed letter, a composed character) comes in the same list, in the
+// order it was typed among the keys, as an entry without a key (scancode 0,
+// SDL_SCANCODE_UNKNOWN) holding the UTF-8 text.
 struct KeyPress {
     int32_t scancode = 0;
     bool ctrl = false;
+    bool shift = false;
+    std::string text;
 };
 
 // The keys held in this update step and in the step before, indexed by SDL

@@ -19,7 +19,12 @@ void StepInput::take(const SDL_Event& event, EventQueue& queue)
         break;
     case SDL_KEYDOWN:
         if (event.key.repeat == 0)
-            keyPresses.push_back(KeyPress{event.key.keysym.scancode, (event.key.keysym.mod & KMOD_CTRL) != 0});
+            keyPresses.push_back(KeyPress{event.key.keysym.scancode, (event.key.keysym.mod & KMOD_CTRL) != 0,
+                                          (event.key.keysym.mod & KMOD_SHIFT) != 0, {}});
+        queue.push(event);
+        break;
+    case SDL_TEXTINPUT:
+        keyPresses.push_back(KeyPress{SDL_SCANCODE_UNKNOWN, false, false, event.text.text});
         queue.push(event);
         break;
     default:
