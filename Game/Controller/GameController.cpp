@@ -309,6 +309,7 @@ void GameController::runStepSystems()
 {
     constexpr float dt = 0.0f;
     uiLayer->updateClicks();
+    uiLayer->updateTextFields();
     world->getSystem<TransformStateCopySystem>().run(dt);
     world->getSystem<CameraModificationStateCopySystem>().run(dt);
     world->getSystem<CharacterControllerStateCopySystem>().run(dt);

@@ -24,4 +24,13 @@ UIclickableComponent::UIclickableComponent(std::function<void()> callback, Engin
     GAME_ASSERT(backgroundPressed != nullptr);
 }
 
+UITextFieldComponent::UITextFieldComponent(TextField field, std::function<void(const std::string&)> onAccept,
+                                           std::function<void()> onCancel)
+    : field(std::move(field))
+    , onAccept(std::move(onAccept))
+    , onCancel(std::move(onCancel))
+{
+    GAME_ASSERT(this->onAccept && this->onCancel);
+}
+
 } // namespace UI::Component

@@ -11,6 +11,7 @@
 #include "Engine/Font/Font.h"
 #include "Engine/Font/TextMesh.h"
 #include "Engine/Graphics/Texture2D.h"
+#include "Game/UI/TextField.h"
 
 // The parts an interface element is made of. An element is a rectangle in
 // window pixels (origin bottom-left, as GL counts) with an optional tinted
@@ -96,6 +97,21 @@ struct UIclickableComponent : Engine::ECS::Component {
     std::function<void()> callback;
     Engine::GFX::Texture2D* backgroundHover;   // not owned
     Engine::GFX::Texture2D* backgroundPressed; // not owned
+};
+
+// A one-line text field: the element's text shows what the field holds,
+// with the caret. It takes every step's typing while it exists; the menu that
+// made it gets the typed text on Enter and is told of Escape, and reads
+// field.message() to show what was refused.
+struct UITextFieldComponent : Engine::ECS::Component {
+    static constexpr uint32_t _cType = 25;
+
+    UITextFieldComponent(TextField field, std::function<void(const std::string&)> onAccept,
+                         std::function<void()> onCancel);
+
+    TextField field;
+    std::function<void(const std::string&)> onAccept;
+    std::function<void()> onCancel;
 };
 
 } // namespace UI::Component

@@ -5,6 +5,7 @@
 #include "Engine/Mesh/MeshBuilder.h"
 #include "Game/UI/UIComponents.h"
 #include "Game/UI/UIclickSystem.h"
+#include "Game/UI/UITextFieldSystem.h"
 #include "Game/UI/UiBackgroundDrawSystem.h"
 #include "Game/UI/UiTextDrawSystem.h"
 
@@ -12,6 +13,7 @@ namespace UI {
 
 using namespace Component;
 using System::UIclickSystem;
+using System::UITextFieldSystem;
 using System::UiBackgroundDrawSystem;
 using System::UiTextDrawSystem;
 
@@ -36,6 +38,7 @@ UiLayer::UiLayer(Engine::GameEngine* engine, Engine::ECS::EntityManager* world, 
 {
     GAME_ASSERT(engine->matrixState != nullptr);
     GAME_ASSERT(engine->mouse != nullptr);
+    GAME_ASSERT(engine->keyboard != nullptr);
     registerComponentTypes();
     registerSystems();
 }
@@ -47,6 +50,7 @@ void UiLayer::registerComponentTypes()
     world->registerComponent<UISpriteComponent>();
     world->registerComponent<UItextComponent>();
     world->registerComponent<UIclickableComponent>();
+    world->registerComponent<UITextFieldComponent>();
 }
 
 // Registered in layer order, so the instance number of each draw system is its layer.
@@ -59,11 +63,17 @@ void UiLayer::registerSystems()
         world->addSystem(UiTextDrawSystem(world, matrices, layer, resources->shaderFontDefault.get()));
     }
     world->addSystem(UIclickSystem(world, engine->mouse.get()));
+    world->addSystem(UITextFieldSystem(world, engine->keyboard.get()));
 }
 
 void UiLayer::updateClicks()
 {
     world->getSystem<UIclickSystem>().run(0.0f);
+}
+
+void UiLayer::updateTextFields()
+{
+    world->getSystem<UITextFieldSystem>().run(0.0f);
 }
 
 void UiLayer::drawLayers()

@@ -9,17 +9,19 @@
 
 namespace UI {
 
-// Sets the interface up in the world once at game start: the five interface
-// component types (20 .. 24), for each layer L from 0 to 14 a background draw
-// system and a text draw system registered as instance L of their classes, and
-// one click system. Lives for the whole run.
+// Sets the interface up in the world once at game start: the six interface
+// component types (20 .. 25), for each layer L from 0 to 14 a background draw
+// system and a text draw system registered as instance L of their classes, one
+// click system and one text field system. Lives for the whole run.
 class UiLayer {
 public:
-    // Needs a current GL context and the engine's matrix state and mouse.
+    // Needs a current GL context and the engine's matrix state, mouse and keyboard.
     UiLayer(Engine::GameEngine* engine, Engine::ECS::EntityManager* world, Game::GameResources* resources);
 
     // Hover, press and click; first thing in every update step.
     void updateClicks();
+    // Typing into text fields; right after the clicks.
+    void updateTextFields();
 
     // The overlay pass: layer 0 first, each layer's backgrounds before its
     // texts, so higher layers cover lower ones. The matrix state must hold the

@@ -1,0 +1,51 @@
+#include "Game/UI/UITextFieldSystem.h"
+
+#include <SDL_keyboard.h>
+
+#include "Engine/ECS/EntityManager.h"
+#include "Game/UI/UIComponents.h"
+
+namespace UI::System {
+
+using Component::UItextComponent;
+using Component::UITextFieldComponent;
+
+namespace {
+
+void showField(UItextComponent& text, const TextField& field)
+{
+    if (text.text == field.shown()) return;
+    text.text = field.shown();
+    text.textMesh->text = text.text;
+    text.textMesh->rebuild();
+}
+
+} // namespace
+
+UITextFieldSystem::UITextFieldSystem(Engine::ECS::EntityManager* world, Engine::KeyboardState* keyboard)
+    : System(world, {UITextFieldComponent::_cType, UItextComponent::_cType})
+    , keyboard(keyboard)
+{
+}
+
+void UITextFieldSystem::update(uint32_t entity, float)
+{
+    UITextFieldComponent& element = world->getComponent<UITextFieldComponent>(entity);
+    const TextField::Outcome outcome = element.field.take(keyboard->presses);
+    showField(world->getComponent<UItextComponent>(entity), element.field);
+    if (outcome == TextField::Outcome::accepted) element.onAccept(element.field.text());
+    if (outcome == TextField::Outcome::cancelled) element.onCancel();
+}
+
+void UITextFieldSystem::onEntityAdded(uint32_t entity)
+{
+    SDL_StartTextInput();
+    showField(world->getComponent<UItextComponent>(entity), world->getComponent<UITextFieldComponent>(entity).field);
+}
+
+void UITextFieldSystem::onEntityRemoved(uint32_t)
+{
+    if (entities.size() <= 1) SDL_StopTextInput();
+}
+
+} // namespace UI::System
