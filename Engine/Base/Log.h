@@ -9,4 +9,7 @@ namespace Engine {
 // pseudo-terminal or line buffering).
 void log(const std::string& text);
 
+// Problems: one line naming what failed, on standard error, flushed at once.
+void logError(const std::string& text);
+
 } // namespace Engine

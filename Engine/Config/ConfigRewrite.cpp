@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <fstream>
 #include <optional>
-#include <sstream>
 
 namespace Engine {
 
@@ -46,13 +45,6 @@ std::string lineOf(const ConfigValue& value)
     return value.key + " = " + value.value;
 }
 
-std::string number(float value)
-{
-    std::ostringstream text;
-    text << value;
-    return text.str();
-}
-
 std::vector<std::string> readLinesQuietly(const std::string& path)
 {
     std::vector<std::string> lines;
@@ -88,24 +80,14 @@ std::vector<std::string> rewriteConfigLines(const std::vector<std::string>& line
     return result;
 }
 
-std::vector<ConfigValue> configValuesOf(const WindowSettings& settings)
+bool rewriteConfigFile(const std::vector<ConfigValue>& values, const std::string& path)
 {
-    return {{"resolution_width", std::to_string(settings.resolutionWidth)},
-            {"resolution_height", std::to_string(settings.resolutionHeight)},
-            {"fullscreen", settings.fullscreen ? "true" : "false"},
-            {"vsync", std::to_string(settings.vsync)},
-            {"max_anisotropy", number(settings.maxAnisotropy)},
-            {"mouse_speed", number(settings.mouseSpeed)}};
-}
-
-bool saveWindowSettings(const WindowSettings& settings, const std::string& path)
-{
-    const std::vector<std::string> lines = rewriteConfigLines(readLinesQuietly(path), configValuesOf(settings));
+    const std::vector<std::string> lines = rewriteConfigLines(readLinesQuietly(path), values);
     std::string text;
     for (const std::string& line : lines) text += line + "\n";
     const std::string problem = FileUtil::replaceFile(path, text);
     if (problem.empty()) return true;
-    log("SETTINGS NOT SAVED: " + path + ": " + problem);
+    logError("SETTINGS NOT SAVED: " + path + ": " + problem);
     return false;
 }
 

@@ -21,11 +21,8 @@ struct ConfigValue {
 std::vector<std::string> rewriteConfigLines(const std::vector<std::string>& lines,
                                             const std::vector<ConfigValue>& values);
 
-// The six keys the options change, in the form the reader takes back.
-std::vector<ConfigValue> configValuesOf(const WindowSettings& settings);
-
-// Rewrites the file's lines of the six keys (a missing file is created). A
+// Rewrites the file's lines of the given keys (a missing file is created). A
 // failure logs one line naming the file and is otherwise passed over.
-bool saveWindowSettings(const WindowSettings& settings, const std::string& path = configFilePath);
+bool rewriteConfigFile(const std::vector<ConfigValue>& values, const std::string& path = configFilePath);
 
 } // namespace Engine

@@ -1,14 +1,12 @@
 #pragma once
 
-#include "Engine/Config/IniData.h"
-
 #include <cstdint>
 #include <string>
 
 namespace Engine {
 
-// The user's display configuration, read from the unnamed section of
-// ./profile/config.cfg. A key missing or of the wrong type keeps its default.
+// The user's display configuration, kept in the unnamed section of
+// ./profile/config.cfg; the game's option table reads and writes it.
 struct WindowSettings {
     bool fullscreen = false;
     int32_t vsync = 0; // swap interval: 0 off, 1 on, -1 adaptive
@@ -22,12 +20,5 @@ struct WindowSettings {
 };
 
 inline const char* const configFilePath = "./profile/config.cfg";
-
-// Reads "vsync", "fullscreen", "resolution_width", "resolution_height",
-// "max_anisotropy" and "mouse_speed" in that order, logging "DONE" right
-// after "resolution_width" is read. A mouse speed must be above 0.
-WindowSettings readWindowSettings(const IniData& ini);
-
-WindowSettings loadWindowSettings(const std::string& path = configFilePath);
 
 } // namespace Engine

@@ -1,5 +1,7 @@
 #include "Engine/Graphics/Shader.h"
 
+#include <glm/gtc/type_ptr.hpp>
+
 #include <cstdio>
 
 #include <GL/glew.h>
@@ -53,6 +55,36 @@ int32_t Shader::getUniformLocation(const std::string& uniform) const
 {
     GAME_ASSERT(hasUniform(uniform) == true);
     return uniforms.at(uniform);
+}
+
+void Shader::setUniform(const std::string& uniform, float value) const
+{
+    if (hasUniform(uniform)) glUniform1f(uniforms.at(uniform), value);
+}
+
+void Shader::setUniform(const std::string& uniform, const glm::vec2& value) const
+{
+    if (hasUniform(uniform)) glUniform2fv(uniforms.at(uniform), 1, glm::value_ptr(value));
+}
+
+void Shader::setUniform(const std::string& uniform, const glm::vec3& value) const
+{
+    if (hasUniform(uniform)) glUniform3fv(uniforms.at(uniform), 1, glm::value_ptr(value));
+}
+
+void Shader::setUniform(const std::string& uniform, const glm::vec4& value) const
+{
+    if (hasUniform(uniform)) glUniform4fv(uniforms.at(uniform), 1, glm::value_ptr(value));
+}
+
+void Shader::setUniform(const std::string& uniform, const glm::mat3& value) const
+{
+    if (hasUniform(uniform)) glUniformMatrix3fv(uniforms.at(uniform), 1, GL_FALSE, glm::value_ptr(value));
+}
+
+void Shader::setUniform(const std::string& uniform, const glm::mat4* values, int32_t count) const
+{
+    if (hasUniform(uniform) && count > 0) glUniformMatrix4fv(uniforms.at(uniform), count, GL_FALSE, glm::value_ptr(values[0]));
 }
 
 bool Shader::linkProgram()

@@ -59,16 +59,6 @@ void bindFramebuffer(GLuint framebuffer)
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
 }
 
-void setUniform(const Shader& shader, const char* name, const glm::vec3& value)
-{
-    if (shader.hasUniform(name)) glUniform3f(shader.getUniformLocation(name), value.x, value.y, value.z);
-}
-
-void setUniform(const Shader& shader, const char* name, const glm::vec2& value)
-{
-    if (shader.hasUniform(name)) glUniform2f(shader.getUniformLocation(name), value.x, value.y);
-}
-
 } // namespace
 
 void FrameRenderer::render(float alpha)
@@ -152,7 +142,7 @@ void FrameRenderer::drawSkybox(const Camera& camera)
     glDepthFunc(GL_LEQUAL);
     use(resources.shaderSkybox.get());
     bindTexture(GL_TEXTURE0, resources.skyboxTexture->name);
-    setUniform(*resources.shaderSkybox, "uColor", skyboxTint);
+    resources.shaderSkybox->setUniform("uColor", skyboxTint);
     sources.matrices->setModel(glm::scale(glm::translate(identity, camera.position), glm::vec3(skyboxScale)));
     sources.skybox->model->draw();
     glDepthFunc(GL_LESS);
@@ -166,8 +156,7 @@ void FrameRenderer::drawCharacter()
     use(resources.skeletalShader.get());
     const Shader& shader = *resources.skeletalShader;
     const Engine::GFX::BoneMatrixArray& bones = resources.boneMatrices;
-    if (shader.hasUniform("uBones") && !bones.empty())
-        glUniformMatrix4fv(shader.getUniformLocation("uBones"), bones.getSize(), GL_FALSE, glm::value_ptr(bones[0]));
+    if (!bones.empty()) shader.setUniform("uBones", &bones[0], static_cast<int32_t>(bones.getSize()));
     sources.matrices->setModel(identity);
     resources.animatedModel->draw();
 }
@@ -259,8 +248,7 @@ void FrameRenderer::drawEdgePass()
     use(resources.shaderEdgeDetection.get());
     glBindSampler(0, resources.edgeSampler->name);
     bindTexture(GL_TEXTURE0, resources.sceneFBO->colour(1).name);
-    setUniform(*resources.shaderEdgeDetection, "uPixelSize",
-               glm::vec2(1.0f / sources.width, 1.0f / sources.height));
+    resources.shaderEdgeDetection->setUniform("uPixelSize", glm::vec2(1.0f / sources.width, 1.0f / sources.height));
     sources.matrices->setModel(identity);
     drawScreenQuad();
     bindFramebuffer(0);

@@ -1,4 +1,5 @@
 #include "Game/Controller/GameController.h"
+#include "Game/Physics/BulletConversion.h"
 
 #include <GL/glew.h>
 #include <SDL.h>
@@ -115,7 +116,9 @@ bool GameController::init()
 // The user's window settings: swap interval, fullscreen, size, centred.
 void GameController::applyConfiguration()
 {
-    windowSettings = Engine::loadWindowSettings();
+    GLint largestTarget = 0;
+    glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &largestTarget);
+    windowSettings = UI::loadSettings(Engine::configFilePath, largestTarget);
     Engine::applyWindowSettings(windowSettings, *engine->window->handle);
     gameState = std::make_unique<GameState>();
     glViewport(0, 0, windowSettings.resolutionWidth, windowSettings.resolutionHeight);
@@ -340,7 +343,7 @@ void GameController::showSpeed()
     const auto& character = world->getComponent<CharacterControllerComponent>(playerEntity);
     const CustomCharacterController& controller = *character.controller;
     const btVector3 v = controller.getWalkDirection() + controller.getUp() * controller.getVerticalVelocity();
-    const int64_t speed = StepReadouts::speedKilometresPerHour(glm::vec3(v.x(), v.y(), v.z()));
+    const int64_t speed = StepReadouts::speedKilometresPerHour(GamePhysics::toGlm(v));
     resources->speedText->text = StepReadouts::speedLine(speed);
     resources->speedText->rebuild();
 }

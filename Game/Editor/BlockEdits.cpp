@@ -1,4 +1,5 @@
 #include "Game/Editor/BlockEdits.h"
+#include "Game/Physics/BulletConversion.h"
 
 #include "Engine/ECS/EntityManager.h"
 #include "Game/Level/GameMap.h"
@@ -19,10 +20,7 @@ namespace Game {
 
 namespace {
 
-btVector3 toBullet(const glm::vec3& v)
-{
-    return btVector3(v.x, v.y, v.z);
-}
+using GamePhysics::toBullet;
 
 void rebuildThisStep(GameMap& map)
 {
@@ -41,7 +39,7 @@ void placeBody(const LevelScene& scene, uint32_t block, const BlockPose& pose, b
         body.attach(shape, dynamics);
     }
     const glm::quat& q = pose.rotation;
-    body.getBody()->setWorldTransform(btTransform(btQuaternion(q.x, q.y, q.z, q.w), toBullet(pose.position)));
+    body.getBody()->setWorldTransform(btTransform(toBullet(q), toBullet(pose.position)));
     if (body.getWorld() != nullptr) dynamics->updateSingleAabb(body.getBody());
 }
 

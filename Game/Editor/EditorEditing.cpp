@@ -1,4 +1,5 @@
 #include "Game/Editor/EditorEditing.h"
+#include "Game/Physics/BulletConversion.h"
 
 #include "Engine/Core/KeyboardState.h"
 #include "Engine/Base/Log.h"
@@ -28,11 +29,6 @@ namespace {
 constexpr uint32_t statusSteps = 200;
 const glm::vec3 newBlockSize(2.0f);
 const glm::vec3 duplicateOffset(1.0f, 0.0f, 0.0f);
-
-bool ctrlHeld(const Engine::KeyboardState& keys)
-{
-    return keys.held(SDL_SCANCODE_LCTRL) || keys.held(SDL_SCANCODE_RCTRL);
-}
 
 LevelScene sceneOf(const EditorContext& context)
 {
@@ -149,7 +145,7 @@ void takeShortcuts(EditorState& editor, const EditorContext& context)
 {
     const Engine::KeyboardState& keys = *context.keyboard;
     EditingState& editing = editor.editing;
-    if (!ctrlHeld(keys)) {
+    if (!keys.ctrlHeld()) {
         for (uint32_t tool = 1; tool <= 4; ++tool) {
             if (keys.pressed(SDL_SCANCODE_1 + static_cast<int32_t>(tool) - 1)) editing.tool = static_cast<Tool>(tool);
         }
@@ -171,14 +167,13 @@ void createAtCursor(EditorState& editor, const EditorContext& context)
     const std::optional<Ray> cursor = cursorRay(context);
     if (!cursor) return;
     const float reach = context.world->getComponent<CameraComponent>(context.editorCameraEntity).camera.far;
-    const btVector3 from(cursor->origin.x, cursor->origin.y, cursor->origin.z);
-    const glm::vec3 end = cursor->origin + cursor->direction * reach;
+        const glm::vec3 end = cursor->origin + cursor->direction * reach;
     const auto hit = GamePhysics::RayCast::castClosest(
-        *context.physicsWorld, from, btVector3(end.x, end.y, end.z), GamePhysics::CollisionGroup::all,
+        *context.physicsWorld, GamePhysics::toBullet(cursor->origin), GamePhysics::toBullet(end), GamePhysics::CollisionGroup::all,
         GamePhysics::CollisionGroup::block | GamePhysics::CollisionGroup::floor);
     if (!hit.hasHit()) return;
     const glm::vec3 point = glm::mix(cursor->origin, end, hit.m_closestHitFraction);
-    const glm::vec3 normal(hit.hitNormal.x(), hit.hitNormal.y(), hit.hitNormal.z());
+    const glm::vec3 normal = GamePhysics::toGlm(hit.hitNormal);
     BlockPose pose;
     pose.size = newBlockSize;
     pose.position = point + normal * (newBlockSize.z * 0.5f);
@@ -202,7 +197,7 @@ void followDrag(EditorState& editor, const EditorContext& context)
     const BlockDrag& drag = *editor.editing.drag;
     const std::optional<Ray> cursor = cursorRay(context);
     if (!cursor) return;
-    const std::vector<BlockPose> poses = dragPoses(drag, *cursor, context.keyboard->held(SDL_SCANCODE_LCTRL));
+    const std::vector<BlockPose> poses = dragPoses(drag, *cursor, context.keyboard->ctrlHeld());
     for (std::size_t i = 0; i < poses.size(); ++i) {
         if (poses[i] != poseOf(*context.world, drag.blocks[i])) placeBlock(sceneOf(context), drag.blocks[i], poses[i]);
     }

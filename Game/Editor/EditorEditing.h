@@ -16,7 +16,7 @@ struct EditorState;
 // - with the create tool a click places a 2 m block on the block face or the
 //   floor under the cursor and selects it;
 // - with translate, rotate or scale, pressing the left button on a handle
-//   of a selection starts a drag that follows the cursor every step (left
+//   of a selection starts a drag that follows the cursor every step (either
 //   Ctrl snaps) and becomes one edit when the button is released.
 // Edits that would take the level past maxLevelBlocks are refused with a
 // message. Returns true when the left button's press or hold belonged to

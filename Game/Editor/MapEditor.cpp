@@ -1,4 +1,5 @@
 #include "Game/Editor/MapEditor.h"
+#include "Game/Physics/BulletConversion.h"
 
 #include "Engine/Core/KeyboardState.h"
 #include "Engine/Base/Log.h"
@@ -27,10 +28,7 @@ namespace {
 // No entity has id 0, so it stands for "the ray hit nothing".
 constexpr uint32_t nothingHit = 0;
 
-btVector3 toBullet(const glm::vec3& v)
-{
-    return btVector3(v.x, v.y, v.z);
-}
+using GamePhysics::toBullet;
 
 template <class Switch>
 void setSwitch(Engine::ECS::EntityManager& world, uint32_t entity, bool enabled)
@@ -56,8 +54,7 @@ void steerCamera(const EditorContext& context)
     Engine::ECS::EntityManager& world = *context.world;
     setSwitch<CameraMouseMovementComponent>(world, context.editorCameraEntity, mouse.buttonHeld(SDL_BUTTON_RMASK));
     setSwitch<CameraMouseShiftComponent>(world, context.editorCameraEntity, mouse.buttonHeld(SDL_BUTTON_MMASK));
-    const bool ctrl = context.keyboard->held(SDL_SCANCODE_LCTRL) || context.keyboard->held(SDL_SCANCODE_RCTRL);
-    setSwitch<FreeCamMovementComponent>(world, context.editorCameraEntity, !ctrl);
+    setSwitch<FreeCamMovementComponent>(world, context.editorCameraEntity, !context.keyboard->ctrlHeld());
 }
 
 // The nearest level block on the ray from the editor camera through the

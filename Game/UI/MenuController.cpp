@@ -23,8 +23,6 @@ constexpr const char* backToMenuName = "Back_to_menu";
 constexpr const char* editorBarName = "background";
 constexpr const char* optionsBackName = "Options_Back";
 constexpr int32_t optionsExtraWidth = 64;
-const char* const optionRowNames[] = {"Options_Resolution", "Options_Fullscreen", "Options_VSync",
-                                      "Options_TextureFiltering", "Options_MouseSpeed"};
 
 constexpr float editorBarHeight = 64.0f;
 const glm::vec4 buttonColour(1.0f, 1.0f, 1.0f, 1.0f);
@@ -64,11 +62,12 @@ void MenuController::showOptionsMenu()
     const glm::ivec2 windowSize = platform->windowSize();
     // "Resolution: 1920 x 1080" is longer than any main menu label.
     const glm::ivec2 buttonSize(resources->buttonTexture->width + optionsExtraWidth, resources->buttonTexture->height);
-    const int32_t rowCount = static_cast<int32_t>(std::size(optionRows)) + 1;
+    const std::vector<OptionRow>& rows = optionRows();
+    const int32_t rowCount = static_cast<int32_t>(rows.size()) + 1;
     auto corner = [&](int32_t row) { return menuColumnCorner(windowSize, buttonSize, row, rowCount); };
     int32_t row = 0;
-    for (OptionRow option : optionRows) {
-        addButton(optionRowNames[row], options->label(option), [this, option] { changeOption(option); }, corner(row),
+    for (const OptionRow& option : rows) {
+        addButton(option.element, options->label(option), [this, &option] { changeOption(option); }, corner(row),
                   buttonSize);
         ++row;
     }
@@ -208,7 +207,7 @@ void MenuController::optionsToMenu()
 
 // A new size moves every button, so the whole menu is built again rather
 // than only the clicked row relabelled.
-void MenuController::changeOption(OptionRow row)
+void MenuController::changeOption(const OptionRow& row)
 {
     options->advance(row);
     menu->clear();

@@ -55,7 +55,7 @@ public:
     void optionsToMenu();
     // Moves the row's setting on and shows the menu again, relabelled and
     // laid out for the window as it is now.
-    void changeOption(OptionRow row);
+    void changeOption(const OptionRow& row);
 
     // Escape during play: pause with the mouse freed and centred and the
     // player's input off. resumeGame() is the way back.

@@ -8,7 +8,7 @@
 #include "Engine/Base/DataFileError.h"
 #include "Engine/Config/FileUtil.h"
 #include "Engine/Config/IniReader.h"
-#include "Engine/Config/WindowSettings.h"
+#include "Game/UI/OptionTable.h"
 #include "Engine/Font/FontReader.h"
 #include "Engine/Font/TextLayout.h"
 #include "Engine/Mesh/MeshFile.h"
@@ -21,6 +21,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <optional>
 #include <set>
 
@@ -208,7 +209,7 @@ bool consumeIniReader(const uint8_t* data, std::size_t size)
             if (section.hasBool(key)) section.getBool(key);
         }
     }
-    Engine::readWindowSettings(ini);
+    UI::readSettings(ini, "fuzz input", std::numeric_limits<int32_t>::max());
     return true;
 }
 
