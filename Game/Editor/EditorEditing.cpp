@@ -35,6 +35,12 @@ LevelScene sceneOf(const EditorContext& context)
     return LevelScene{context.world, context.physicsWorld, context.map};
 }
 
+// SDL numbers the digit keys 1 to 9, then 0.
+int32_t digitScancode(char digit)
+{
+    return digit == '0' ? SDL_SCANCODE_0 : SDL_SCANCODE_1 + (digit - '1');
+}
+
 void showStatus(EditingState& editing, const std::string& text)
 {
     editing.status = text;
@@ -146,8 +152,8 @@ void takeShortcuts(EditorState& editor, const EditorContext& context)
     const Engine::KeyboardState& keys = *context.keyboard;
     EditingState& editing = editor.editing;
     if (!keys.ctrlHeld()) {
-        for (uint32_t tool = 1; tool <= 4; ++tool) {
-            if (keys.pressed(SDL_SCANCODE_1 + static_cast<int32_t>(tool) - 1)) editing.tool = static_cast<Tool>(tool);
+        for (const EditorTool& tool : editorTools) {
+            if (keys.pressed(digitScancode(tool.key))) editing.tool = tool.tool;
         }
         if (keys.pressed(SDL_SCANCODE_DELETE)) deleteSelection(editor, context);
         return;

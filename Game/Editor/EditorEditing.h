@@ -8,8 +8,8 @@ struct EditorContext;
 struct EditorState;
 
 // The editing tools' part of one editor step (the editor is not paused):
-// - keys 1 to 4 or a click on a bar icon choose create, translate, rotate,
-//   scale; a click anywhere on the bar picks nothing;
+// - a tool's digit key or a click on its bar icon chooses it (editorTools);
+//   a click anywhere on the bar picks nothing;
 // - Delete deletes the selection, Ctrl+D duplicates it 1 m along +X and
 //   selects the copies, Ctrl+Z undoes the last edit, Ctrl+Y redoes it,
 //   Ctrl+S saves the level to the context's level path;
