@@ -19,6 +19,9 @@ namespace Engine {
 namespace {
 
 constexpr const char* windowTitle = "Engine";
+// The size the window opens with, before the game applies its settings.
+constexpr int initialWidth = 640;
+constexpr int initialHeight = 480;
 // The game sets its own step length once it has loaded.
 constexpr uint32_t initialStepLength = 16;
 
@@ -72,7 +75,8 @@ bool GameEngine::createGraphics()
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, requiredGLMinorVersion);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
     window->window = SDL_CreateWindow(windowTitle, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
-                                      window->width, window->height, SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN);
+                                      initialWidth, initialHeight,
+                                      SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
     if (window->window == nullptr)
         return refuseStartup("the window could not be created", SDL_GetError());
     window->glContext = SDL_GL_CreateContext(window->window);
@@ -143,8 +147,11 @@ void GameEngine::runFrames()
 void GameEngine::runFrame(EventQueue& events)
 {
     beginFrame(SDL_GetTicks());
-    if (events.drainQuitRequest())
+    const FrameEvents happened = events.drain();
+    if (happened.quit)
         quit = true;
+    if (happened.resized)
+        reportDrawableSize();
     uint32_t steps = 0;
     while (consumeStep(steps)) {
         ++steps;
@@ -156,6 +163,15 @@ void GameEngine::runFrame(EventQueue& events)
         return;
     game->render(call.alpha);
     SDL_GL_SwapWindow(window->window);
+}
+
+// The size GL draws into, which may differ from the window's own size.
+void GameEngine::reportDrawableSize()
+{
+    int width = 0;
+    int height = 0;
+    SDL_GL_GetDrawableSize(window->window, &width, &height);
+    game->windowResized(width, height);
 }
 
 // Events first (they also bring SDL's key and button state up to date),

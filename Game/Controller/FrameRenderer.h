@@ -4,36 +4,22 @@
 
 #include <glm/glm.hpp>
 
+#include <memory>
+
 #include "Game/Controller/ActiveCamera.h"
 #include "Game/Scene/Camera.h"
 
-class MatrixState;
 class Shader;
-
-namespace Engine {
-class GameEngine;
-class MouseState;
-} // namespace Engine
-
-namespace Engine::ECS {
-class EntityManager;
-}
 
 namespace Engine::GFX::Mesh {
 class Model3D;
 }
 
-namespace UI {
-class UiLayer;
-}
-
 namespace Game {
 
-class GameResources;
 class Skybox;
-struct EditorState;
-struct GameMap;
-struct GameState;
+struct GameContext;
+struct GameRun;
 
 // Told where each pass of a frame begins, for measuring what the passes cost.
 class FramePassObserver {
@@ -44,43 +30,25 @@ public:
     virtual void passBegins(const char* pass) = 0;
 };
 
-// Everything one frame reads; owned by the game controller.
-struct FrameSources {
-    Engine::ECS::EntityManager* world = nullptr;
-    GameResources* resources = nullptr;
-    MatrixState* matrices = nullptr;
-    const Engine::MouseState* mouse = nullptr;
-    const GameState* gameState = nullptr;
-    UI::UiLayer* uiLayer = nullptr;
-    Skybox* skybox = nullptr;
-    GameMap* gameMap = nullptr;
-    EditorState* editorState = nullptr;
-    const Camera* screenCamera = nullptr;
-    Engine::GFX::Mesh::Model3D* screenQuad = nullptr;
-    CameraEntities cameras;
-    float width = 0.0f;
-    float height = 0.0f;
-    // Optional; nothing is reported without one.
-    FramePassObserver* observer = nullptr;
-};
-
 // Draws one frame: the scene into the two-target scene framebuffer, the
 // editor's colour-id picking pass, the edge pass, the composite onto the
 // window and the 2D overlay. Leaves GL with depth test on, blending off
 // with (GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA), back-face culling on,
 // framebuffer 0 bound and depth writes on.
+//
+// Reads the game's records: the services (world, resources, matrices, mouse,
+// interface layers) and the run (mode, camera entities, map, editor state,
+// window size). Owns what only the frame uses: the sky box and the
+// full-screen quad with its camera.
 class FrameRenderer {
 public:
-    explicit FrameRenderer(const FrameSources& sources) : sources(sources) {}
+    // Builds the sky box and the screen pass; needs a current GL context.
+    FrameRenderer(const GameContext& game, const GameRun& run);
+    ~FrameRenderer();
 
     void render(float alpha);
-    void setObserver(FramePassObserver* observer) { sources.observer = observer; }
-    // The window's size after a resize.
-    void setSize(float width, float height)
-    {
-        sources.width = width;
-        sources.height = height;
-    }
+    // Optional; nothing is reported without one.
+    void setObserver(FramePassObserver* passObserver) { observer = passObserver; }
 
 private:
     void interpolate(float alpha);
@@ -105,8 +73,16 @@ private:
     void use(const Shader* shader);
     void drawScreenQuad();
     void mark(const char* pass);
+    glm::vec2 size() const { return glm::vec2(run.windowSize); }
 
-    FrameSources sources;
+    const GameContext& game;
+    const GameRun& run;
+    std::unique_ptr<Skybox> skybox;
+    // The full-screen passes draw one quad over the whole clip space, looked
+    // at straight on through an orthographic camera.
+    Camera screenCamera;
+    std::unique_ptr<Engine::GFX::Mesh::Model3D> screenQuad;
+    FramePassObserver* observer = nullptr;
 };
 
 } // namespace Game

@@ -4,15 +4,15 @@
 
 namespace Game {
 
-struct EditorContext;
-struct EditorState;
+struct GameContext;
+struct GameRun;
 
 // The editing tools' part of one editor step (the editor is not paused):
 // - a tool's digit key or a click on its bar icon chooses it (editorTools);
 //   a click anywhere on the bar picks nothing;
 // - Delete deletes the selection, Ctrl+D duplicates it 1 m along +X and
 //   selects the copies, Ctrl+Z undoes the last edit, Ctrl+Y redoes it,
-//   Ctrl+S saves the level to the context's level path;
+//   Ctrl+S saves the level to the run's level path;
 // - with the create tool a click places a 2 m block on the block face or the
 //   floor under the cursor and selects it;
 // - with translate, rotate or scale, pressing the left button on a handle
@@ -21,6 +21,6 @@ struct EditorState;
 // Edits that would take the level past maxLevelBlocks are refused with a
 // message. Returns true when the left button's press or hold belonged to
 // the tools, so that it must not pick a block.
-bool updateEditing(EditorState& editor, const EditorContext& context, uint32_t hoveredAxis);
+bool updateEditing(const GameContext& game, GameRun& run, uint32_t hoveredAxis);
 
 } // namespace Game

@@ -4,7 +4,7 @@
 
 namespace UI {
 
-DisplayOptions::DisplayOptions(const Engine::WindowSettings& settings, OptionsTarget* target,
+DisplayOptions::DisplayOptions(Engine::WindowSettings& settings, OptionsTarget* target,
                                std::string profilePath)
     : current(settings), target(target), profilePath(std::move(profilePath))
 {

@@ -11,7 +11,8 @@ namespace UI {
 // row's setting to its next value, applies it at once and saves the profile.
 class DisplayOptions {
 public:
-    DisplayOptions(const Engine::WindowSettings& settings, OptionsTarget* target,
+    // The settings are the run's own, changed in place.
+    DisplayOptions(Engine::WindowSettings& settings, OptionsTarget* target,
                    std::string profilePath = Engine::configFilePath);
 
     void advance(const OptionRow& row);
@@ -23,7 +24,7 @@ public:
     void windowResized(int32_t width, int32_t height);
 
 private:
-    Engine::WindowSettings current;
+    Engine::WindowSettings& current;
     OptionsTarget* target;
     std::string profilePath;
 };

@@ -232,7 +232,7 @@ public:
     bool init() override
     {
         controller.init();
-        controller.menuController->startGame();
+        controller.context().menuController->startGame();
         reference = std::make_unique<ReferenceQuads>();
         return true;
     }
@@ -321,15 +321,16 @@ private:
             enter(Phase::Finished);
         } else if (phase == Phase::Finished && elapsed >= passSeconds) {
             // The same through the menu camera, which sees the character small
-            // and far (its cost there is its vertex work) and the whole level.
-            controller.gameState->mode = Game::GameState::modeMainMenu;
+            // and far (its cost there is its vertex work), the whole level and
+            // the main menu's buttons.
+            controller.context().menuController->gameToMenu();
             controller.setFramePassObserver(&menuViewTimer);
             enter(Phase::MenuView);
         } else if (phase == Phase::MenuView && elapsed >= passSeconds) {
             // Back in singleplayer with the driver's largest anisotropy.
             // llvmpipe compiles new shader variants for the changed sampling,
             // which can hold up the next frame for seconds: not timed.
-            controller.gameState->mode = Game::GameState::modeSingleplayer;
+            controller.context().menuController->startGame();
             useLargestAnisotropy();
             controller.setFramePassObserver(nullptr);
             enter(Phase::AnisotropicSettle);
@@ -347,7 +348,7 @@ private:
     void useLargestAnisotropy()
     {
         const float largest = Engine::GFX::maxAnisotropy();
-        Game::GameResources& resources = *controller.resources;
+        Game::GameResources& resources = *controller.context().resources;
         resources.floorSampler->setMaxAnisotropy(largest);
         for (const auto* texture : {resources.skyboxTexture.get(), resources.defaultTexture.get(),
                                     resources.hexagonTexture.get()}) {

@@ -41,7 +41,7 @@ void GameInputDriver::step(const StepInput& input)
     engine.keyboard->refresh();
 
     // Window coordinates grow downwards, so upward cursor motion is negative dy.
-    const int height = controller.windowSettings.resolutionHeight;
+    const int height = controller.run().windowSize.y;
     Engine::StepInput totals;
     totals.dx = input.cursor.x - lastCursor.x;
     totals.dy = lastCursor.y - input.cursor.y;
@@ -80,9 +80,10 @@ void GameInputDriver::tapEscape()
 
 glm::ivec2 GameInputDriver::elementCentre(const std::string& name) const
 {
-    const auto found = controller.menu->guiElements.find(name);
-    if (found == controller.menu->guiElements.end()) throw std::runtime_error("no menu element " + name);
-    const auto& box = controller.world->getComponent<UI::Component::UITransformComponent>(found->second);
+    const Game::GameContext& game = controller.context();
+    const auto found = game.menu->guiElements.find(name);
+    if (found == game.menu->guiElements.end()) throw std::runtime_error("no menu element " + name);
+    const auto& box = game.world->getComponent<UI::Component::UITransformComponent>(found->second);
     return glm::ivec2(static_cast<int>(box.x + box.width / 2), static_cast<int>(box.y + box.height / 2));
 }
 
@@ -90,7 +91,7 @@ int GameInputDriver::aliveEntities() const
 {
     int alive = 0;
     for (uint32_t entity = 1; entity < Engine::ECS::entityCapacity; ++entity)
-        if (controller.world->isAlive(entity)) ++alive;
+        if (controller.context().world->isAlive(entity)) ++alive;
     return alive;
 }
 

@@ -44,7 +44,7 @@ public:
     // Centre of a named element of the menu on screen, GL window coordinates.
     glm::ivec2 elementCentre(const std::string& name) const;
     int aliveEntities() const;
-    Game::GameState& state() const { return *controller.gameState; }
+    const Game::GameState& state() const { return controller.run().state; }
 
     Engine::GameEngine engine;
     Game::GameController controller;

@@ -3,7 +3,6 @@
 #include "Engine/ECS/EntityManager.h"
 #include "Engine/Font/TextMesh.h"
 #include "Game/Resources/ResourceCameras.h"
-#include "Game/Controller/WindowOptions.h"
 #include "Game/Editor/EditorState.h"
 #include "Game/Level/GameMap.h"
 #include "Game/Physics/CharacterControllerComponent.h"
@@ -12,6 +11,7 @@
 #include "Game/Scene/MeshComponent.h"
 #include "Game/Scene/TransformComponent.h"
 #include "Game/UI/Menu.h"
+#include "Game/UI/UIComponents.h"
 #include "tests/support/GameInputDriver.h"
 
 #include <GL/glew.h>
@@ -67,10 +67,48 @@ protected:
         for (const auto& element : game().menu->guiElements) names.push_back(element.first);
         return names;
     }
-    Game::GameController& game() const { return driver->controller; }
-    GameState& state() const { return driver->state(); }
-    glm::vec3 playerPosition() const { return game().world->getComponent<TransformComponent>(game().playerEntity).position; }
-    bool playerSteers() const { return game().world->getComponent<CharacterControllerComponent>(game().playerEntity).enabled; }
+    Game::GameController& controller() const { return driver->controller; }
+    const Game::GameContext& game() const { return driver->controller.context(); }
+    const Game::GameRun& run() const { return driver->controller.run(); }
+    const GameState& state() const { return driver->state(); }
+    uint32_t player() const { return run().cameras.player; }
+    glm::vec3 playerPosition() const { return game().world->getComponent<TransformComponent>(player()).position; }
+    bool playerSteers() const { return game().world->getComponent<CharacterControllerComponent>(player()).enabled; }
+
+    // Draws a frame and checks the state it leaves GL in.
+    void renderCleanly(const std::string& what)
+    {
+        SCOPED_TRACE(what);
+        controller().render(0.25f);
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+        EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+        EXPECT_FALSE(glIsEnabled(GL_BLEND));
+        GLint framebuffer = -1;
+        glGetIntegerv(GL_FRAMEBUFFER_BINDING, &framebuffer);
+        EXPECT_EQ(framebuffer, 0);
+    }
+
+    // Every target, the viewport, the 2D camera, the player's projection and
+    // the menu's centre follow the window's drawable size.
+    void expectFrameAt(glm::ivec2 size, const std::string& centred)
+    {
+        SCOPED_TRACE(testing::Message() << size.x << " x " << size.y);
+        EXPECT_EQ(run().windowSize, size);
+        const Game::GameResources& r = *game().resources;
+        const Engine::GFX::Texture2D* depth = r.sceneFBO->depthTexture.get();
+        for (const Engine::GFX::Texture2D* target :
+             {&r.sceneFBO->colour(0), &r.sceneFBO->colour(1), depth, &r.edgeFBO->colour(0), &r.pickingFBO->colour(0)}) {
+            EXPECT_EQ(glm::ivec2(target->width, target->height), size);
+        }
+        const glm::vec2 sizeF(size);
+        EXPECT_EQ(r.uiCamera.projection, Game::makeUiCamera(sizeF.x, sizeF.y).projection);
+        EXPECT_EQ(game().world->getComponent<CameraComponent>(player()).camera.projection,
+                  Game::makeDefaultCamera(sizeF.x, sizeF.y).projection);
+        GLint viewport[4] = {};
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        EXPECT_EQ(glm::ivec2(viewport[2], viewport[3]), size);
+        EXPECT_NEAR(driver->elementCentre(centred).x, size.x / 2, 1) << centred << " is centred";
+    }
 
     std::unique_ptr<GameInputDriver> driver;
     bool capturing = true;
@@ -83,48 +121,43 @@ TEST_F(GameControllerGL, EveryModesFrameIsDrawnWithoutGLErrorsAndLeavesTheGLStat
     EXPECT_EQ(menuNames(), mainMenu);
     EXPECT_EQ(state().mode, GameState::modeMainMenu);
     driver->steps(2);
-    EXPECT_NE(game().gameMap->mergedModel, nullptr) << "the level is merged once the world is built";
-
-    for (uint32_t mode : {GameState::modeMainMenu, GameState::modeSingleplayer, GameState::modeMapEditor}) {
-        SCOPED_TRACE(testing::Message() << "mode " << mode);
-        for (bool paused : {false, true}) {
-            state().mode = mode;
-            state().paused = paused;
-            game().render(0.25f);
-            EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-            EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
-            EXPECT_FALSE(glIsEnabled(GL_BLEND));
-            GLint framebuffer = -1;
-            glGetIntegerv(GL_FRAMEBUFFER_BINDING, &framebuffer);
-            EXPECT_EQ(framebuffer, 0);
-        }
+    EXPECT_NE(run().map.mergedModel, nullptr) << "the level is merged once the world is built";
+    renderCleanly("main menu");
+    for (const char* mode : {"Singleplayer", "Map-Editor"}) {
+        driver->clickElement(mode);
+        renderCleanly(mode);
+        driver->tapEscape();
+        ASSERT_TRUE(state().paused) << mode;
+        renderCleanly(std::string(mode) + " paused");
+        driver->clickElement("Back_to_menu");
     }
-    state().mode = GameState::modeMainMenu;
-    state().paused = false;
+    EXPECT_EQ(state().mode, GameState::modeMainMenu);
 }
 
-// A new window size reaches every render target, the viewport and the
-// cameras, and every mode still draws without a GL error.
-TEST_F(GameControllerGL, ResizeRebuildsTheFrameTargetsAtTheNewSizeAndFramesStillDraw)
+// The Options resolution row and a size the window system imposes take the
+// same way: targets, viewport, cameras and menus follow, and every mode
+// still draws without a GL error.
+TEST_F(GameControllerGL, ResizingFromTheOptionsOrFromOutsideRebuildsTheFrameAtTheDrawableSize)
 {
-    ASSERT_TRUE(game().windowOptions->resize(glm::ivec2(960, 540)));
-    const Game::GameResources& r = *game().resources;
-    const Engine::GFX::Texture2D* depth = r.sceneFBO->depthTexture.get();
-    for (const Engine::GFX::Texture2D* target :
-         {&r.sceneFBO->colour(0), &r.sceneFBO->colour(1), depth, &r.edgeFBO->colour(0), &r.pickingFBO->colour(0)}) {
-        EXPECT_EQ(glm::uvec2(target->width, target->height), glm::uvec2(960, 540));
-    }
-    EXPECT_EQ(r.uiCamera.projection, Game::makeUiCamera(960.0f, 540.0f).projection);
-    EXPECT_EQ(game().world->getComponent<CameraComponent>(game().playerEntity).camera.projection,
-              Game::makeDefaultCamera(960.0f, 540.0f).projection);
-    for (uint32_t mode : {GameState::modeMainMenu, GameState::modeSingleplayer, GameState::modeMapEditor}) {
-        state().mode = mode;
-        game().render(0.5f);
-        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)) << "mode " << mode;
-    }
-    GLint viewport[4] = {};
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    EXPECT_EQ(glm::ivec2(viewport[2], viewport[3]), glm::ivec2(960, 540));
+    driver->clickElement("Options");
+    driver->clickElement("Options_Resolution");
+    SDL_Window* window = driver->engine.window->window;
+    glm::ivec2 drawable(0);
+    SDL_GL_GetDrawableSize(window, &drawable.x, &drawable.y);
+    EXPECT_NE(drawable, glm::ivec2(1280, 720)) << "the row moves the window to the next size";
+    expectFrameAt(drawable, "Options_Back");
+    EXPECT_EQ(glm::ivec2(run().settings.resolutionWidth, run().settings.resolutionHeight), drawable);
+
+    driver->clickElement("Options_Back");
+    SDL_SetWindowSize(window, 800, 600);
+    SDL_GL_GetDrawableSize(window, &drawable.x, &drawable.y);
+    controller().windowResized(drawable.x, drawable.y);
+    driver->steps(1);
+    expectFrameAt(glm::ivec2(800, 600), "Singleplayer");
+    driver->clickElement("Map-Editor");
+    renderCleanly("editor at 800 x 600");
+    const uint32_t bar = game().menu->guiElements.at("background");
+    EXPECT_EQ(game().world->getComponent<UI::Component::UITransformComponent>(bar).width, 800.0f) << "the bar spans the window";
 }
 
 TEST_F(GameControllerGL, SingleplayerWalksPausesResumesAndGoesBackToTheMenuLeavingNoEntities)
@@ -181,12 +214,12 @@ TEST_F(GameControllerGL, TheEditorSelectsABlockUnderAClickPausesResumesAndGoesBa
     EXPECT_EQ(menuNames(), editorBar);
     driver->steps(10);
 
-    Game::EditorState& editor = *game().editorState;
+    const Game::EditorState& editor = *run().editor;
     for (int y = 100; y < 600 && editor.selection.empty(); y += 50)
         for (int x = 40; x < 1280 && editor.selection.empty(); x += 80) driver->clickAt(glm::ivec2(x, y));
     ASSERT_EQ(editor.selection.size(), 1u) << "no click hit a block";
     const auto [selected, overlay] = *editor.selection.begin();
-    const auto& blocks = game().gameMap->blocks;
+    const auto& blocks = run().map.blocks;
     EXPECT_NE(std::find(blocks.begin(), blocks.end(), selected), blocks.end());
     EXPECT_EQ(game().world->getComponent<MeshComponent>(overlay).renderGroup, MeshComponent::selectedGroup);
     EXPECT_EQ(driver->aliveEntities(), menuEntities - 4 + 6 + 1) << "bar and overlay instead of the buttons";
