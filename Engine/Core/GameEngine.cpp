@@ -12,7 +12,7 @@
 #include <GL/glew.h>
 #include <SDL.h>
 
-#include <cstdio>
+#include <string>
 
 namespace Engine {
 
@@ -54,7 +54,7 @@ bool GameEngine::init()
     ownedMatrixState = std::make_unique<MatrixState>(window.get());
     matrixState = ownedMatrixState.get();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        std::printf("SDL could not initialize! SDL Error: %s\n", SDL_GetError());
+        log(std::string("SDL could not initialize! SDL Error: ") + SDL_GetError());
         // Without video there is no game: main must not report success.
         graphicsUnavailable = true;
         return false;
@@ -95,7 +95,7 @@ bool GameEngine::createGraphics()
 
 bool GameEngine::refuseStartup(const std::string& problem, const std::string& detail)
 {
-    std::fprintf(stderr, "Engine start-up stopped: %s: %s\n", problem.c_str(), detail.c_str());
+    logError("Engine start-up stopped: " + problem + ": " + detail);
     graphicsUnavailable = true;
     return false;
 }
@@ -113,7 +113,7 @@ int GameEngine::run()
     SDL_SetMainReady();
     log("START ENGINE");
     if (!init()) {
-        std::printf("Failed to initialize!\n");
+        log("Failed to initialize!");
         shutDown();
         return 0;
     }

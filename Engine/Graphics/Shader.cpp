@@ -2,11 +2,12 @@
 
 #include <glm/gtc/type_ptr.hpp>
 
-#include <cstdio>
+#include <string>
 
 #include <GL/glew.h>
 
 #include "Engine/Base/Assert.h"
+#include "Engine/Base/Log.h"
 #include "Engine/Graphics/ShaderDeclarations.h"
 
 namespace {
@@ -94,7 +95,7 @@ bool Shader::linkProgram()
     GLint status = GL_TRUE;
     glGetProgramiv(program, GL_LINK_STATUS, &status);
     if (status != GL_TRUE) {
-        std::printf("Error linking program %d!\n", static_cast<int>(program));
+        Engine::log("Error linking program " + std::to_string(program) + "!");
         return false;
     }
     return true;

@@ -1,5 +1,7 @@
 #include "Game/Editor/BlockEdits.h"
 
+#include "Engine/Base/Log.h"
+
 #include "Game/Resources/GameContext.h"
 #include "Game/Physics/BulletConversion.h"
 
@@ -133,7 +135,7 @@ void createLevelFromFileOrGenerator(GameMap& map, Engine::ECS::EntityManager& wo
         createLevelFrom(map, world, level.blocks);
         return;
     }
-    std::cerr << "LEVEL FILE " << path << ": " << level.error << "; the generated level is used" << std::endl;
+    Engine::logError("LEVEL FILE " + path + ": " + level.error + "; the generated level is used");
     createLevel(map, world);
 }
 
