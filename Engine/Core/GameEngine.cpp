@@ -3,6 +3,7 @@
 #include "Engine/Core/EventQueue.h"
 #include "Engine/Core/GLContextRequirement.h"
 #include "Engine/Core/GamePrototype.h"
+#include "Engine/Core/GlewStartup.h"
 #include "Engine/Core/KeyboardState.h"
 #include "Engine/Base/Log.h"
 #include "Engine/Core/MouseState.h"
@@ -82,15 +83,39 @@ bool GameEngine::createGraphics()
     window->glContext = SDL_GL_CreateContext(window->window);
     if (window->glContext == nullptr)
         return refuseStartup("no OpenGL 3.3 core context", SDL_GetError());
-    glewExperimental = GL_TRUE;
-    const GLenum glewStatus = glewInit();
-    if (glewStatus != GLEW_OK)
-        return refuseStartup("GLEW could not load OpenGL",
-                             reinterpret_cast<const char*>(glewGetErrorString(glewStatus)));
-    if (!contextMeetsRequirement())
+    if (!loadGLEntryPoints())
+        return false;
+    if (!contextMeetsRequirement()) {
+        const GLubyte* version = glGetString(GL_VERSION);
         return refuseStartup("no OpenGL 3.3 core context",
-                             reinterpret_cast<const char*>(glGetString(GL_VERSION)));
+                             version != nullptr ? reinterpret_cast<const char*>(version) : "no GL version string");
+    }
     return true;
+}
+
+bool GameEngine::loadGLEntryPoints()
+{
+    glewExperimental = GL_TRUE;
+    for (int attempt = 1;; ++attempt) {
+        const GLenum status = glewInit();
+        const bool current = SDL_GL_GetCurrentContext() == window->glContext;
+        const GlewStep step = glewStepAfter(status, current, attempt);
+        if (step == GlewStep::goOn && status == GLEW_OK)
+            return true;
+        const char* driver = SDL_GetCurrentVideoDriver();
+        const std::string failure = glewFailure(status, driver != nullptr ? driver : "no", current, SDL_GetError());
+        if (step == GlewStep::refuse)
+            return refuseStartup("GLEW could not load OpenGL", failure);
+        if (step == GlewStep::goOn) {
+            std::fprintf(stderr, "Engine start-up: %s again; SDL holds the context current, going on without "
+                                 "GLEW's GLX extensions\n", failure.c_str());
+            return true;
+        }
+        std::fprintf(stderr, "Engine start-up: %s; making the context current again for one more try\n",
+                     failure.c_str());
+        if (SDL_GL_MakeCurrent(window->window, window->glContext) != 0)
+            return refuseStartup("GLEW could not load OpenGL", failure + "; SDL_GL_MakeCurrent failed: " + SDL_GetError());
+    }
 }
 
 bool GameEngine::refuseStartup(const std::string& problem, const std::string& detail)
@@ -182,7 +207,7 @@ void GameEngine::refreshInput(EventQueue& events)
     SDL_Event event;
     while (SDL_PollEvent(&event) != 0)
         step.take(event, events);
-    keyboard->refresh();
+    keyboard->refresh(step.keyPresses);
     int cursorX = 0;
     int cursorY = 0;
     const uint32_t buttons = SDL_GetMouseState(&cursorX, &cursorY);

@@ -59,6 +59,7 @@ public:
 
 private:
     bool createGraphics();
+    bool loadGLEntryPoints();
     bool refuseStartup(const std::string& problem, const std::string& detail);
     void createInputRecords();
     void runFrames();

@@ -12,8 +12,9 @@ KeyboardState::KeyboardState(const uint8_t* platformState, int32_t keyCount)
 {
 }
 
-void KeyboardState::refresh()
+void KeyboardState::refresh(const std::vector<KeyPress>& stepPresses)
 {
+    presses = stepPresses;
     std::swap(previous, current);
     std::copy(platformState, platformState + keyCount, current.begin());
 }

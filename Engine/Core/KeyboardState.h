@@ -5,9 +5,19 @@
 
 namespace Engine {
 
+// One key going down, as the platform reported it; `ctrl` tells whether a
+// Ctrl key was down at that moment.
+struct KeyPress {
+    int32_t scancode = 0;
+    bool ctrl = false;
+};
+
 // The keys held in this update step and in the step before, indexed by SDL
-// scancode. Only the platform's state at refresh time counts, so a key
-// pressed and released between two steps is never seen.
+// scancode. Only the platform's state at refresh time counts for these, so a
+// key pressed and released between two steps is never held. Actions that must
+// happen once per press read `presses` instead: every key-down of the step in
+// the order it came, so two shortcuts pressed within one step both act, in
+// that order.
 class KeyboardState {
 public:
     // platformState: the platform's key array (SDL_GetKeyboardState), which
@@ -15,8 +25,9 @@ public:
     KeyboardState(const uint8_t* platformState, int32_t keyCount);
 
     // Once per step: this step's keys become the previous ones and the
-    // platform's state becomes this step's.
-    void refresh();
+    // platform's state becomes this step's; stepPresses are this step's
+    // key-downs in order.
+    void refresh(const std::vector<KeyPress>& stepPresses);
 
     bool held(int32_t scancode) const { return current[scancode] != 0; }
     bool pressed(int32_t scancode) const { return current[scancode] != 0 && previous[scancode] == 0; }
@@ -28,6 +39,7 @@ public:
     int32_t keyCount;
     std::vector<uint8_t> current;
     std::vector<uint8_t> previous;
+    std::vector<KeyPress> presses;
 };
 
 } // namespace Engine

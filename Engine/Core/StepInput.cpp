@@ -17,6 +17,11 @@ void StepInput::take(const SDL_Event& event, EventQueue& queue)
         if (event.wheel.y == wheelNotch || event.wheel.y == -wheelNotch)
             wheel = event.wheel.y;
         break;
+    case SDL_KEYDOWN:
+        if (event.key.repeat == 0)
+            keyPresses.push_back(KeyPress{event.key.keysym.scancode, (event.key.keysym.mod & KMOD_CTRL) != 0});
+        queue.push(event);
+        break;
     default:
         queue.push(event);
         break;

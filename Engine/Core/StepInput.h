@@ -1,23 +1,27 @@
 #pragma once
 
 #include "Engine/Core/EventQueue.h"
+#include "Engine/Core/KeyboardState.h"
 
 #include <SDL_events.h>
 
 #include <cstdint>
+#include <vector>
 
 namespace Engine {
 
-// The mouse totals of one update step, gathered from the events polled
-// before it. Motion adds up; the wheel does not: the last event whose amount
-// is exactly one notch up or down decides, any other amount is ignored.
-// Every other event is set aside in the queue.
+// The mouse totals and key-downs of one update step, gathered from the
+// events polled before it. Motion adds up; the wheel does not: the last event
+// whose amount is exactly one notch up or down decides, any other amount is
+// ignored. Key-downs are listed in order, except the platform's repeats of a
+// held key. Every event but motion and wheel is also set aside in the queue.
 struct StepInput {
     void take(const SDL_Event& event, EventQueue& queue);
 
     int32_t dx = 0;
     int32_t dy = 0;
     int32_t wheel = 0;
+    std::vector<KeyPress> keyPresses;
 };
 
 } // namespace Engine

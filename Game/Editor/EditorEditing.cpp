@@ -144,23 +144,31 @@ void saveLevel(EditorState& editor, const GameContext& game, GameRun& run)
     editor.editing.statusSteps = statusSteps;
 }
 
-void takeShortcuts(EditorState& editor, const GameContext& game, GameRun& run)
+// One key press, so that presses falling into the same step act one by one
+// in the order they came: an undo and a redo in one step undo the edit, then
+// redo it.
+void takeShortcut(EditorState& editor, const GameContext& game, GameRun& run, const Engine::KeyPress& press)
 {
-    const Engine::KeyboardState& keys = *game.keyboard;
     EditingState& editing = editor.editing;
-    if (!keys.ctrlHeld()) {
+    const int32_t key = press.scancode;
+    if (!press.ctrl) {
         for (const EditorTool& tool : editorTools) {
-            if (keys.pressed(digitScancode(tool.key))) editing.tool = tool.tool;
+            if (key == digitScancode(tool.key)) editing.tool = tool.tool;
         }
-        if (keys.pressed(SDL_SCANCODE_DELETE)) deleteSelection(editor, game, run);
+        if (key == SDL_SCANCODE_DELETE) deleteSelection(editor, game, run);
         return;
     }
-    if (keys.pressed(SDL_SCANCODE_D)) duplicateSelection(editor, game, run);
-    if (keys.pressed(SDL_SCANCODE_S)) saveLevel(editor, game, run);
     std::optional<Edit> step;
-    if (keys.pressed(SDL_SCANCODE_Z)) step = editing.history.undo();
-    if (keys.pressed(SDL_SCANCODE_Y)) step = editing.history.redo();
+    if (key == SDL_SCANCODE_D) duplicateSelection(editor, game, run);
+    if (key == SDL_SCANCODE_S) saveLevel(editor, game, run);
+    if (key == SDL_SCANCODE_Z) step = editing.history.undo();
+    if (key == SDL_SCANCODE_Y) step = editing.history.redo();
     if (step) carryOut(editor, game, run, *step);
+}
+
+void takeShortcuts(EditorState& editor, const GameContext& game, GameRun& run)
+{
+    for (const Engine::KeyPress& press : game.keyboard->presses) takeShortcut(editor, game, run, press);
 }
 
 // A 2 m block resting on the face (or the floor) under the cursor, turned

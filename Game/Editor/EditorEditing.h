@@ -12,7 +12,8 @@ struct GameRun;
 //   a click anywhere on the bar picks nothing;
 // - Delete deletes the selection, Ctrl+D duplicates it 1 m along +X and
 //   selects the copies, Ctrl+Z undoes the last edit, Ctrl+Y redoes it,
-//   Ctrl+S saves the level to the run's level path;
+//   Ctrl+S saves the level to the run's level path; every key press is
+//   one action, taken in the order pressed, even within one step;
 // - with the create tool a click places a 2 m block on the block face or the
 //   floor under the cursor and selects it;
 // - with translate, rotate or scale, pressing the left button on a handle

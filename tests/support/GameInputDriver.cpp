@@ -4,6 +4,7 @@
 #include "Engine/Core/MouseState.h"
 #include "Engine/Core/StepInput.h"
 #include "Engine/ECS/EntityManager.h"
+#include "tests/support/GameTestWorld.h"
 #include "Game/UI/Menu.h"
 #include "Game/UI/UIComponents.h"
 
@@ -38,11 +39,11 @@ void GameInputDriver::step(const StepInput& input)
 {
     platformKeys.fill(0);
     for (int key : input.keys) platformKeys[key] = 1;
-    engine.keyboard->refresh();
+    Engine::StepInput totals = keyDownsOf(platformKeys.data(), *engine.keyboard, input.pressOrder);
+    engine.keyboard->refresh(totals.keyPresses);
 
     // Window coordinates grow downwards, so upward cursor motion is negative dy.
     const int height = controller.run().windowSize.y;
-    Engine::StepInput totals;
     totals.dx = input.cursor.x - lastCursor.x;
     totals.dy = lastCursor.y - input.cursor.y;
     totals.wheel = input.wheel;

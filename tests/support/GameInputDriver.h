@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace GameTesting {
 
@@ -20,6 +21,7 @@ struct StepInput {
     glm::ivec2 cursor{0, 0}; // GL window coordinates, origin bottom left
     uint32_t buttons = 0;    // SDL button mask held
     int wheel = 0;           // +1, -1 or 0
+    std::vector<int> pressOrder{}; // key-downs in order; empty: the newly held keys
 };
 
 // The real engine (window, context, input records) and the real game in the

@@ -1,6 +1,5 @@
 #include "tests/support/GameTestWorld.h"
 
-#include "Engine/Core/StepInput.h"
 #include "Game/Controller/GameWorld.h"
 #include "Game/Physics/CharacterControllerComponent.h"
 #include "Game/Physics/CharacterControllerSystem.h"
@@ -22,10 +21,30 @@ GameTestWorld::GameTestWorld() : keyboard(keys.data(), static_cast<int32_t>(keys
     world.addSystem(RigidBodyColliderSystem(&world, &physics));
 }
 
+Engine::StepInput keyDownsOf(const uint8_t* keys, const Engine::KeyboardState& keyboard, std::vector<int> order)
+{
+    if (order.empty()) {
+        for (int key = 0; key < keyboard.keyCount; ++key)
+            if (keys[key] != 0 && !keyboard.held(key)) order.push_back(key);
+    }
+    const bool ctrl = keys[SDL_SCANCODE_LCTRL] != 0 || keys[SDL_SCANCODE_RCTRL] != 0;
+    Engine::StepInput step;
+    Engine::EventQueue setAside;
+    for (const int key : order) {
+        SDL_Event down{};
+        down.type = SDL_KEYDOWN;
+        down.key.keysym.scancode = static_cast<SDL_Scancode>(key);
+        down.key.keysym.mod = ctrl ? KMOD_LCTRL : KMOD_NONE;
+        step.take(down, setAside);
+    }
+    return step;
+}
+
 void GameTestWorld::refreshInput(glm::ivec2 cursor, glm::ivec2 motion, int wheel)
 {
-    keyboard.refresh();
-    Engine::StepInput totals;
+    Engine::StepInput totals = keyDownsOf(keys.data(), keyboard, pressOrder);
+    pressOrder.clear();
+    keyboard.refresh(totals.keyPresses);
     totals.dx = motion.x;
     totals.dy = motion.y;
     totals.wheel = wheel;

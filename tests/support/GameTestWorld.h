@@ -2,6 +2,7 @@
 
 #include "Engine/Core/KeyboardState.h"
 #include "Engine/Core/MouseState.h"
+#include "Engine/Core/StepInput.h"
 #include "Engine/ECS/EntityManager.h"
 #include "Game/Physics/ContactDispatch.h"
 #include "Game/Physics/PhysicsWorld.h"
@@ -12,8 +13,15 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace GameTesting {
+
+// A step's input as the engine gathers it from the platform's key-down
+// events: the keys in `order` when it is not empty, else the keys `keys`
+// holds that `keyboard` did not hold in the step before, in scancode order.
+// Ctrl is down for every press when `keys` holds either Ctrl key.
+Engine::StepInput keyDownsOf(const uint8_t* keys, const Engine::KeyboardState& keyboard, std::vector<int> order);
 
 // An entity manager with the game's component types over a real physics
 // world (bodies join it through the game's collider system on refresh), and
@@ -26,7 +34,8 @@ public:
 
     GameTestWorld();
 
-    // This step's input: what `keys` and `buttons` hold, the cursor in window
+    // This step's input: what `keys` and `buttons` hold, the key-downs (see
+    // keyDownsOf, then `pressOrder` is emptied), the cursor in window
     // coordinates (origin top left) and the step's mouse totals.
     void refreshInput(glm::ivec2 cursor = {windowWidth / 2, windowHeight / 2}, glm::ivec2 motion = {0, 0},
                       int wheel = 0);
@@ -44,6 +53,7 @@ public:
     PhysicsWorld physics;
     Engine::ECS::EntityManager world;
     std::array<uint8_t, SDL_NUM_SCANCODES> keys{};
+    std::vector<int> pressOrder;
     uint32_t buttons = 0; // SDL button mask
     Engine::KeyboardState keyboard;
     Engine::MouseState mouse;

@@ -1,14 +1,18 @@
 #include "Engine/Core/FrameClock.h"
 #include "Engine/Core/GLContextRequirement.h"
+#include "Engine/Core/GlewStartup.h"
 #include "Engine/Core/KeyboardState.h"
 #include "Engine/Core/MouseState.h"
 #include "Engine/Core/StepInput.h"
 
+#include <GL/glew.h>
 #include <SDL_events.h>
 #include <SDL_mouse.h>
 #include <gtest/gtest.h>
 
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -20,7 +24,7 @@ SDL_Event event(uint32_t type, int32_t a = 0, int32_t b = 0)
     e.type = type;
     if (type == SDL_MOUSEMOTION) e.motion.xrel = a, e.motion.yrel = b;
     if (type == SDL_MOUSEWHEEL) e.wheel.y = a;
-    if (type == SDL_KEYDOWN) e.key.keysym.scancode = SDL_Scancode(a);
+    if (type == SDL_KEYDOWN || type == SDL_KEYUP) e.key.keysym.scancode = SDL_Scancode(a), e.key.keysym.mod = b;
     return e;
 }
 
@@ -109,6 +113,22 @@ TEST(StepInput, MotionAddsUpTheLastOneNotchWheelEventWinsAndOtherEventsAreQueued
     EXPECT_EQ(queue.size(), 0u);
 }
 
+TEST(StepInput, KeyDownsAreListedInOrderWithTheirCtrlAndWithoutRepeats)
+{
+    Engine::EventQueue queue;
+    Engine::StepInput step;
+    SDL_Event repeat = event(SDL_KEYDOWN, SDL_SCANCODE_Z, KMOD_LCTRL);
+    repeat.key.repeat = 1;
+    for (const SDL_Event& e : {event(SDL_KEYDOWN, SDL_SCANCODE_Z, KMOD_LCTRL), repeat, event(SDL_KEYUP, SDL_SCANCODE_Z),
+                               event(SDL_KEYDOWN, SDL_SCANCODE_Y, KMOD_RCTRL), event(SDL_KEYDOWN, SDL_SCANCODE_Z, KMOD_LSHIFT)})
+        step.take(e, queue);
+    std::vector<std::pair<int32_t, bool>> presses;
+    for (const Engine::KeyPress& press : step.keyPresses) presses.emplace_back(press.scancode, press.ctrl);
+    EXPECT_EQ(presses, (std::vector<std::pair<int32_t, bool>>{
+                           {SDL_SCANCODE_Z, true}, {SDL_SCANCODE_Y, true}, {SDL_SCANCODE_Z, false}}));
+    EXPECT_EQ(queue.size(), 5u) << "key events are still set aside";
+}
+
 TEST(MouseState, RefreshTakesThisStepsMovementAndResetDiscardsOnlyTheNextStep)
 {
     Engine::MouseState mouse(nullptr);
@@ -138,14 +158,16 @@ TEST(KeyboardState, AKeyIsPressedInItsFirstStepHeldAfterwardsAndReleasedForOneSt
     platform[SDL_SCANCODE_W] = 1;
     platform.back() = 1;
     EXPECT_FALSE(keys.held(SDL_SCANCODE_W)) << "only the state at the refresh counts";
-    keys.refresh();
+    keys.refresh({{SDL_SCANCODE_W, false}, {SDL_SCANCODE_Q, true}});
     EXPECT_TRUE(keys.pressed(SDL_SCANCODE_W) && keys.held(SDL_NUM_SCANCODES - 1));
-    keys.refresh();
+    EXPECT_EQ(keys.presses.size(), 2u);
+    keys.refresh({});
     EXPECT_TRUE(keys.held(SDL_SCANCODE_W) && !keys.pressed(SDL_SCANCODE_W));
+    EXPECT_TRUE(keys.presses.empty()) << "presses last one step";
     platform[SDL_SCANCODE_W] = 0;
-    keys.refresh();
+    keys.refresh({});
     EXPECT_TRUE(keys.released(SDL_SCANCODE_W) && !keys.held(SDL_SCANCODE_W));
-    keys.refresh();
+    keys.refresh({});
     EXPECT_FALSE(keys.released(SDL_SCANCODE_W));
 }
 
@@ -155,6 +177,30 @@ TEST(GLContextRequirement, OnlyCoreProfilesOf33OrLaterAreAccepted)
         {3, 3, true, true}, {4, 0, true, true}, {3, 2, true, false}, {2, 9, true, false}, {4, 5, false, false}};
     for (const auto& [major, minor, core, accepted] : cases)
         EXPECT_EQ(Engine::meetsGLRequirement(major, minor, core), accepted) << major << "." << minor << " " << core;
+}
+
+TEST(GlewStartup, OnlyAMissingGLXDisplayIsTriedAgainAndARefusalNamesTheFailingCall)
+{
+    using Engine::GlewStep;
+    const std::tuple<unsigned, bool, int, GlewStep> cases[] = {
+        {GLEW_OK, true, 1, GlewStep::goOn},
+        {GLEW_OK, false, 2, GlewStep::goOn},
+        {GLEW_ERROR_NO_GLX_DISPLAY, true, 1, GlewStep::retry},
+        {GLEW_ERROR_NO_GLX_DISPLAY, false, 1, GlewStep::retry},
+        {GLEW_ERROR_NO_GLX_DISPLAY, true, 2, GlewStep::goOn},
+        {GLEW_ERROR_NO_GLX_DISPLAY, false, 2, GlewStep::refuse},
+        {GLEW_ERROR_NO_GL_VERSION, true, 1, GlewStep::refuse},
+        {GLEW_ERROR_GL_VERSION_10_ONLY, true, 1, GlewStep::refuse},
+        {GLEW_ERROR_GLX_VERSION_11_ONLY, true, 1, GlewStep::refuse},
+        {GLEW_ERROR_NO_GLX_DISPLAY + 1, true, 1, GlewStep::refuse},
+    };
+    for (const auto& [status, current, attempt, step] : cases)
+        EXPECT_EQ(Engine::glewStepAfter(status, current, attempt), step) << status << " " << current << " " << attempt;
+    EXPECT_EQ(Engine::glewFailure(GLEW_ERROR_NO_GLX_DISPLAY, "x11", true, "stale"),
+              "glewInit returned 4 (glXGetCurrentDisplay() gave no display) under SDL's x11 video driver");
+    EXPECT_EQ(Engine::glewFailure(GLEW_ERROR_NO_GL_VERSION, "wayland", false, "BadMatch"),
+              "glewInit returned 1 (glGetString(GL_VERSION) gave no version) under SDL's wayland video driver; "
+              "SDL_GL_GetCurrentContext() is not the new context: BadMatch");
 }
 
 } // namespace

@@ -74,6 +74,17 @@ protected:
         step();
     }
 
+    // All the keys go down, in this order, within one step and are up in the next.
+    void pressInOneStep(const std::vector<int>& keys, bool ctrl = false)
+    {
+        t.keys[SDL_SCANCODE_LCTRL] = ctrl;
+        for (const int key : keys) t.keys[key] = 1;
+        t.pressOrder = keys;
+        step();
+        t.keys.fill(0);
+        step();
+    }
+
     void drag(uint32_t axis, const glm::vec3& from, const glm::vec3& to, bool snap = false)
     {
         platform.red = static_cast<uint8_t>(axis);
@@ -141,6 +152,31 @@ TEST_F(EditingTest, EveryKindOfEditIsUndoneAndRedoneEverywhereAndTheLevelSaves)
 
     for (std::size_t i = 0; i < edits.size(); ++i) press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_Z});
     EXPECT_EQ(level(), original);
+}
+
+TEST_F(EditingTest, KeysPressedWithinOneStepActOneByOneInTheOrderPressed)
+{
+    const int undo = SDL_SCANCODE_Z, redo = SDL_SCANCODE_Y;
+    const std::vector<std::pair<const char*, std::function<void()>>> edits{
+        {"create", [&] { press({SDL_SCANCODE_1}); clickAt({10, 0, 1}); press({SDL_SCANCODE_2}); }},
+        {"delete", [&] { clickAt({20, 0, 1}); press({SDL_SCANCODE_DELETE}); }},
+    };
+    for (const auto& [name, edit] : edits) {
+        const std::vector<BlockPose> before = level();
+        edit();
+        const std::vector<BlockPose> after = level();
+        ASSERT_NE(after, before) << name;
+        pressInOneStep({undo, redo}, true);
+        EXPECT_EQ(level(), after) << name << ": undone, then redone";
+        pressInOneStep({redo, undo}, true);
+        EXPECT_EQ(level(), before) << name << ": nothing to redo, then undone";
+        pressInOneStep({redo, undo, redo}, true);
+        EXPECT_EQ(level(), after) << name << ": redone, undone, redone";
+        expectBodiesFollowBlocks();
+    }
+    EXPECT_EQ(map.blocks.size(), 3u) << "three, one created, one deleted";
+    pressInOneStep({SDL_SCANCODE_3, SDL_SCANCODE_2});
+    EXPECT_EQ(editor.editing.tool, Tool::translate) << "the tool key pressed last";
 }
 
 // What Singleplayer plays is the edited level: a walk along +x ends at the
