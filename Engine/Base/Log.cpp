@@ -14,7 +14,6 @@ void logError(const std::string& text)
 {
     std::fwrite(text.data(), 1, text.size(), stderr);
     std::fputc('\n', stderr);
-    std::fflush(stderr);
 }
 
 } // namespace Engine

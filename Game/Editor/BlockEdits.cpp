@@ -1,10 +1,9 @@
 #include "Game/Editor/BlockEdits.h"
 
+#include "Engine/Base/DataFileError.h"
 #include "Engine/Base/Log.h"
-
-#include "Game/Resources/GameContext.h"
 #include "Game/Physics/BulletConversion.h"
-
+#include "Game/Resources/GameContext.h"
 #include "Engine/ECS/EntityManager.h"
 #include "Game/Level/GameMap.h"
 #include "Game/Level/Level.h"
@@ -16,8 +15,6 @@
 #include "Game/Scene/TransformComponent.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iostream>
 #include <memory>
 
 namespace Game {
@@ -126,16 +123,16 @@ void createLevelFrom(GameMap& map, Engine::ECS::EntityManager& world, const std:
 
 void createLevelFromFileOrGenerator(GameMap& map, Engine::ECS::EntityManager& world, const std::string& path)
 {
-    if (!std::ifstream(path)) {
-        createLevel(map, world);
-        return;
-    }
     const LevelRead level = readLevelFile(path, maxLevelBlocks);
-    if (level.ok()) {
+    if (level.found && level.ok()) {
         createLevelFrom(map, world, level.blocks);
         return;
     }
-    Engine::logError("LEVEL FILE " + path + ": " + level.error + "; the generated level is used");
+    if (!level.ok()) {
+        const std::string fault = Engine::DataFileError(path, level.error).what();
+        Engine::logError("LEVEL FILE " + fault + "; the generated level is used, and a save keeps the file as " + path
+                         + refusedLevelSuffix);
+    }
     createLevel(map, world);
 }
 

@@ -127,6 +127,7 @@ void duplicateSelection(EditorState& editor, const GameContext& game, GameRun& r
     for (const uint32_t block : selectedBlocks(editor, run.map)) {
         copies.push_back(poseOf(*game.world, block));
         copies.back().position += duplicateOffset;
+        copies.back() = withinLevelLimits(copies.back());
     }
     addBlocks(editor, game, run, copies);
 }
@@ -134,13 +135,15 @@ void duplicateSelection(EditorState& editor, const GameContext& game, GameRun& r
 void saveLevel(EditorState& editor, const GameContext& game, GameRun& run)
 {
     const std::vector<BlockPose> poses = levelPoses(game, run.map);
-    const std::string problem = writeLevelFile(run.levelPath, poses);
-    if (problem.empty()) {
-        showStatus(editor.editing, "Saved " + std::to_string(poses.size()) + " blocks to " + run.levelPath);
+    const LevelSave save = saveLevelFile(run.levelPath, poses, maxLevelBlocks);
+    const std::string kept =
+        save.keptRefused ? "; the file it replaced is kept as " + run.levelPath + refusedLevelSuffix : "";
+    if (save.status.ok()) {
+        showStatus(editor.editing, "Saved " + std::to_string(poses.size()) + " blocks to " + run.levelPath + kept);
         return;
     }
-    Engine::logError("SAVE FAILED: " + run.levelPath + ": " + problem);
-    editor.editing.status = "Save failed: " + problem;
+    Engine::logError("SAVE FAILED: " + run.levelPath + ": " + save.status.message() + kept);
+    editor.editing.status = "Save failed: " + save.status.message() + kept;
     editor.editing.statusSteps = statusSteps;
 }
 
@@ -190,7 +193,7 @@ void createAtCursor(EditorState& editor, const GameContext& game, GameRun& run)
     pose.position = point + normal * (newBlockSize.z * 0.5f);
     const uint32_t base = hit.hitEntity();
     if (indexOf(run.map, base) < run.map.blocks.size()) pose.rotation = poseOf(*game.world, base).rotation;
-    addBlocks(editor, game, run, {pose});
+    addBlocks(editor, game, run, {withinLevelLimits(pose)});
 }
 
 void startDrag(EditorState& editor, const GameContext& game, GameRun& run, uint32_t axis)

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 #include <limits>
 
 #include "Engine/Base/Log.h"
@@ -91,15 +91,14 @@ double highestOf(const ProfileKey& key, int32_t largestTarget)
     return key.cappedByTargets ? std::min(key.highest, double{largestTarget}) : key.highest;
 }
 
-// Fixed notation without trailing zeros: "0.75", "4", never an exponent.
+// The INI reader takes no exponents: fixed notation, with the fewest digits
+// that read back as the same float ("0.75", "4").
 std::string fixed(double value)
 {
     char text[64];
-    std::snprintf(text, sizeof text, "%.6f", value);
-    std::string result(text);
-    result.erase(result.find_last_not_of('0') + 1);
-    if (result.back() == '.') result.pop_back();
-    return result;
+    const std::to_chars_result written =
+        std::to_chars(text, text + sizeof text, static_cast<float>(value), std::chars_format::fixed);
+    return std::string(text, written.ptr);
 }
 
 std::string textOf(const ProfileKey& key, double value)
@@ -175,7 +174,7 @@ std::vector<Engine::ConfigValue> profileValues(const WindowSettings& settings)
     return values;
 }
 
-bool saveSettings(const WindowSettings& settings, const std::string& path)
+Engine::Status saveSettings(const WindowSettings& settings, const std::string& path)
 {
     return Engine::rewriteConfigFile(profileValues(settings), path);
 }

@@ -75,6 +75,6 @@ Engine::WindowSettings loadSettings(const std::string& path, int32_t largestTarg
 std::vector<Engine::ConfigValue> profileValues(const Engine::WindowSettings& settings);
 
 // Rewrites the profile's lines of the table's keys (see rewriteConfigFile).
-bool saveSettings(const Engine::WindowSettings& settings, const std::string& path = Engine::configFilePath);
+Engine::Status saveSettings(const Engine::WindowSettings& settings, const std::string& path = Engine::configFilePath);
 
 } // namespace UI

@@ -77,8 +77,8 @@ TEST(OptionTable, ProfileValuesOutsideTheirRangesFallBackToTheDefaultWithOneLine
 }
 
 // The saved profile reads back as the settings it was saved from, in fixed
-// notation held inside the ranges, and the user's lines (a Windows line end
-// included) survive.
+// notation held inside the ranges, and the user's lines survive (added ones
+// take the first line's end).
 TEST(OptionTable, SavedProfileReadsBackInFixedNotationAndKeepsTheUsersLines)
 {
     const TestFiles::TempDir folder;
@@ -86,17 +86,17 @@ TEST(OptionTable, SavedProfileReadsBackInFixedNotationAndKeepsTheUsersLines)
     TestFiles::writeText(profile, "# my window\r\nresolution_width = 1280\n# end\n");
     testing::internal::CaptureStdout();
     const WindowSettings settings{true, 1, 960, 540, 4.0f, 0.75f};
-    ASSERT_TRUE(UI::saveSettings(settings, profile));
+    ASSERT_TRUE(UI::saveSettings(settings, profile).ok());
     EXPECT_EQ(fields(UI::loadSettings(profile, largestTarget)), fields(settings));
     WindowSettings tiny = settings;
     tiny.mouseSpeed = 2e-05f;
-    ASSERT_TRUE(UI::saveSettings(tiny, profile));
+    ASSERT_TRUE(UI::saveSettings(tiny, profile).ok());
     EXPECT_EQ(UI::loadSettings(profile, largestTarget).mouseSpeed, 0.1f) << "written inside the range, no exponent";
     testing::internal::GetCapturedStdout();
     std::ifstream file(profile);
     const std::string text(std::istreambuf_iterator<char>(file), {});
-    EXPECT_EQ(text, "# my window\r\nresolution_width = 960\n# end\nresolution_height = 540\nfullscreen = true\n"
-                    "vsync = 1\nmax_anisotropy = 4\nmouse_speed = 0.1\n");
+    EXPECT_EQ(text, "# my window\r\nresolution_width = 960\n# end\nresolution_height = 540\r\nfullscreen = true\r\n"
+                    "vsync = 1\r\nmax_anisotropy = 4\r\nmouse_speed = 0.1\r\n");
     EXPECT_EQ(UI::loadSettings(GAME_SOURCE_PROFILE, largestTarget).maxAnisotropy, 1.0f)
         << "the shipped profile turns anisotropic filtering off for software renderers";
 }
