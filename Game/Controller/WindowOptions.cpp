@@ -57,30 +57,32 @@ float WindowOptions::largestAnisotropy() const
     return Engine::GFX::maxAnisotropy();
 }
 
-bool WindowOptions::resize(glm::ivec2 size)
+Engine::Status WindowOptions::resize(glm::ivec2 size)
 {
     SDL_Window* window = game.engine->window->window;
     const glm::ivec2 old = windowSize();
     SDL_SetWindowSize(window, size.x, size.y);
-    const bool taken = windowSize() == size;
-    if (taken) {
+    Engine::Status status = Engine::Status::success();
+    if (windowSize() == size) {
         SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     } else {
         SDL_SetWindowSize(window, old.x, old.y);
-        Engine::logError("WINDOW SIZE REFUSED: " + sizeText(size) + ", keeping " + sizeText(windowSize()));
+        status = Engine::Status::failure("WINDOW SIZE REFUSED: " + sizeText(size) + ", keeping " + sizeText(windowSize()));
+        Engine::logError(status.message());
     }
     applyWindowSize(drawableSize(*game.engine));
-    return taken;
+    return status;
 }
 
-bool WindowOptions::setFullscreen(bool fullscreen)
+Engine::Status WindowOptions::setFullscreen(bool fullscreen)
 {
     if (SDL_SetWindowFullscreen(game.engine->window->window, fullscreen ? SDL_WINDOW_FULLSCREEN : 0) != 0) {
-        Engine::logError(std::string("FULLSCREEN REFUSED: ") + SDL_GetError());
-        return false;
+        const Engine::Status refused = Engine::Status::failure(std::string("FULLSCREEN REFUSED: ") + SDL_GetError());
+        Engine::logError(refused.message());
+        return refused;
     }
     applyWindowSize(drawableSize(*game.engine));
-    return true;
+    return Engine::Status::success();
 }
 
 void WindowOptions::setSwapInterval(int32_t interval)

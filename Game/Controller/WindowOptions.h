@@ -29,8 +29,8 @@ public:
     glm::ivec2 screenSize() const override;
     float largestAnisotropy() const override;
 
-    bool resize(glm::ivec2 size) override;
-    bool setFullscreen(bool fullscreen) override;
+    Engine::Status resize(glm::ivec2 size) override;
+    Engine::Status setFullscreen(bool fullscreen) override;
     void setSwapInterval(int32_t interval) override;
     void setAnisotropy(float anisotropy) override;
     void setMouseSpeed(float speed) override;

@@ -34,7 +34,7 @@ void advanceResolution(WindowSettings& s, OptionsTarget& target)
 {
     const glm::ivec2 size(s.resolutionWidth, s.resolutionHeight);
     const glm::ivec2 next = nextResolution(resolutionCycle(target.screenModes(), target.screenSize(), size), size);
-    if (next == size || !target.resize(next)) return;
+    if (next == size || !target.resize(next).ok()) return;
     s.resolutionWidth = next.x;
     s.resolutionHeight = next.y;
 }
@@ -56,7 +56,7 @@ const std::vector<OptionRow> rows = {
        [](WindowSettings& s, double v) { s.fullscreen = v != 0.0; }}},
      [](const WindowSettings& s, const OptionsTarget&) { return fullscreenLabel(s.fullscreen); },
      [](WindowSettings& s, OptionsTarget& target) {
-         if (target.setFullscreen(!s.fullscreen)) s.fullscreen = !s.fullscreen;
+         if (target.setFullscreen(!s.fullscreen).ok()) s.fullscreen = !s.fullscreen;
      }},
     {"Options_VSync",
      {{"vsync", ValueKind::Whole, -1, 1, false, [](const WindowSettings& s) { return double{s.vsync}; },

@@ -6,6 +6,7 @@
 
 #include <glm/glm.hpp>
 
+#include "Engine/Base/Status.h"
 #include "Engine/Config/ConfigRewrite.h"
 #include "Engine/Config/IniData.h"
 #include "Engine/Config/WindowSettings.h"
@@ -25,10 +26,10 @@ public:
     virtual glm::ivec2 screenSize() const = 0;
     virtual float largestAnisotropy() const = 0;
 
-    // False when the window system refused the size and the old one stays.
-    virtual bool resize(glm::ivec2 size) = 0;
-    // False when the window system refused the change.
-    virtual bool setFullscreen(bool fullscreen) = 0;
+    // A failure when the window system refused the size and the old one stays.
+    virtual Engine::Status resize(glm::ivec2 size) = 0;
+    // A failure when the window system refused the change.
+    virtual Engine::Status setFullscreen(bool fullscreen) = 0;
     virtual void setSwapInterval(int32_t interval) = 0;
     virtual void setAnisotropy(float anisotropy) = 0;
     virtual void setMouseSpeed(float speed) = 0;
