@@ -17,6 +17,8 @@ struct WindowSettings {
     float maxAnisotropy = 0.0f;
     // Scales mouse look; 1 is the game's own speed.
     float mouseSpeed = 1.0f;
+    // The share of the window's width and height the 3D scene is drawn at.
+    float renderScale = 1.0f;
 };
 
 inline const char* const configFilePath = "./profile/config.cfg";

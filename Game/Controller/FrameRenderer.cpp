@@ -14,12 +14,14 @@
 #include "Game/Resources/GameContext.h"
 #include "Game/Resources/GameRun.h"
 #include "Game/Resources/GameState.h"
+#include "Game/Controller/FrameTimeGraph.h"
 #include "Game/Controller/Skybox.h"
 #include "Game/Editor/EditorDrawing.h"
 #include "Game/Editor/EditorState.h"
 #include "Game/Level/GameMap.h"
 #include "Game/Rendering/DefaultMeshRenderSystem.h"
 #include "Game/Rendering/GrapplingHookMeshRenderSysten.h"
+#include "Game/Rendering/OutlineComposite.h"
 #include "Game/Rendering/SelectedEntityRenderSystem.h"
 #include "Game/Scene/CameraDeltaSystem.h"
 #include "Game/Scene/CameraModificationDeltaSystem.h"
@@ -69,8 +71,8 @@ const glm::vec4 white(1.0f, 1.0f, 1.0f, 1.0f);
 
 } // namespace
 
-FrameRenderer::FrameRenderer(const GameContext& game, const GameRun& run)
-    : game(game), run(run), skybox(std::make_unique<Skybox>())
+FrameRenderer::FrameRenderer(const GameContext& game, const GameRun& run, FrameTimeGraph* frameTimeGraph)
+    : game(game), run(run), skybox(std::make_unique<Skybox>()), frameTimeGraph(frameTimeGraph)
 {
     screenCamera.setOrthographic(-screenExtent, screenExtent, -screenExtent, screenExtent, -screenDepth, screenDepth);
     screenCamera.setDefaultView();
@@ -84,6 +86,7 @@ FrameRenderer::~FrameRenderer() = default;
 
 void FrameRenderer::render(float alpha)
 {
+    if (frameTimeGraph != nullptr) frameTimeGraph->frameBegins();
     mark("interpolate");
     interpolate(alpha);
     mark("clear");
@@ -108,12 +111,11 @@ void FrameRenderer::render(float alpha)
     mark("rope");
     drawRope(alpha);
     bindFramebuffer(0);
+    setViewport(windowSize());
     if (editing) {
         mark("picking");
         drawPickingPass();
     }
-    mark("edge");
-    drawEdgePass();
     mark("composite");
     drawComposite();
     if (editing) {
@@ -141,6 +143,7 @@ void FrameRenderer::beginScene()
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glEnable(GL_DEPTH_TEST);
     bindFramebuffer(game.resources->sceneFBO->framebuffer.name);
+    setViewport(game.resources->sceneSize());
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
@@ -256,34 +259,23 @@ void FrameRenderer::drawPickingPass()
     bindFramebuffer(0);
 }
 
-// Outlines from the scene's second target.
-void FrameRenderer::drawEdgePass()
-{
-    GameResources& resources = *game.resources;
-    use(resources.defaultShader.get());
-    glDisable(GL_DEPTH_TEST);
-    game.matrices->view = screenCamera.view;
-    game.matrices->projection = screenCamera.projection;
-
-    bindFramebuffer(resources.edgeFBO->framebuffer.name);
-    use(resources.shaderEdgeDetection.get());
-    glBindSampler(0, resources.edgeSampler->name);
-    bindTexture(GL_TEXTURE0, resources.sceneFBO->colour(1).name);
-    resources.shaderEdgeDetection->setUniform("uPixelSize", glm::vec2(1.0f / size().x, 1.0f / size().y));
-    game.matrices->setModel(identity);
-    drawScreenQuad();
-    bindFramebuffer(0);
-    glBindSampler(0, 0);
-}
-
+// The scene's colour darkened by its outlines, scaled up to the window.
 void FrameRenderer::drawComposite()
 {
     GameResources& resources = *game.resources;
-    use(resources.shaderFinalComposit.get());
-    game.matrices->setModel(identity);
-    bindTexture(GL_TEXTURE0, resources.sceneFBO->colour(0).name);
-    bindTexture(GL_TEXTURE1, resources.edgeFBO->colour(0).name);
-    drawScreenQuad();
+    glDisable(GL_DEPTH_TEST);
+    game.matrices->view = screenCamera.view;
+    game.matrices->projection = screenCamera.projection;
+    OutlineCompositeInputs composite;
+    composite.matrices = game.matrices;
+    composite.composite = resources.shaderOutlineComposite.get();
+    composite.upscale = resources.shaderSceneUpscale.get();
+    composite.upscaleSampler = resources.upscaleSampler.get();
+    composite.scene = resources.sceneFBO.get();
+    composite.scaled = resources.scaledCompositeFBO.get();
+    composite.screenQuad = screenQuad.get();
+    composite.window = windowSize();
+    drawOutlineComposite(composite);
 }
 
 // Texts, interface layers, crosshair and cursor, in window pixels. Text
@@ -308,9 +300,21 @@ void FrameRenderer::drawOverlay()
     use(resources.shaderFontDefault.get());
     UI::drawText(matrices, *resources.fpsText, glm::vec3(0.0f, size().y, 0.0f), textScale);
 
+    drawFrameTimeGraph();
+
     const GameState& state = run.state;
     if (state.mode == GameState::modeSingleplayer && !state.paused) drawCrosshair();
     if (state.uiVisible) drawCursor();
+}
+
+void FrameRenderer::drawFrameTimeGraph()
+{
+    FrameTimeGraph* graph = frameTimeGraph;
+    if (graph == nullptr || !graph->shown()) return;
+    GameResources& resources = *game.resources;
+    graph->draw(*game.matrices, *resources.shaderFrameGraph, *resources.shaderFontDefault,
+                size());
+    use(resources.shaderFontDefault.get());
 }
 
 void FrameRenderer::drawCrosshair()
@@ -348,14 +352,22 @@ void FrameRenderer::use(const Shader* shader)
     game.matrices->use(shader);
 }
 
-void FrameRenderer::drawScreenQuad()
+void FrameRenderer::setViewport(glm::ivec2 size)
 {
-    screenQuad->draw();
+    glViewport(0, 0, size.x, size.y);
+}
+
+glm::ivec2 FrameRenderer::windowSize() const
+{
+    return run.windowSize;
 }
 
 void FrameRenderer::mark(const char* pass)
 {
     if (observer != nullptr) observer->passBegins(pass);
+    FrameTimeGraph* graph = frameTimeGraph;
+    FramePassObserver* graphTimer = graph != nullptr ? graph->passObserver() : nullptr;
+    if (graphTimer != nullptr) graphTimer->passBegins(pass);
 }
 
 } // namespace Game

@@ -17,6 +17,7 @@ class Model3D;
 
 namespace Game {
 
+class FrameTimeGraph;
 class Skybox;
 struct GameContext;
 struct GameRun;
@@ -30,11 +31,12 @@ public:
     virtual void passBegins(const char* pass) = 0;
 };
 
-// Draws one frame: the scene into the two-target scene framebuffer, the
-// editor's colour-id picking pass, the edge pass, the composite onto the
-// window and the 2D overlay. Leaves GL with depth test on, blending off
-// with (GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA), back-face culling on,
-// framebuffer 0 bound and depth writes on.
+// Draws one frame: the scene into the two-target scene framebuffer (at the
+// render scale's share of the window), the editor's colour-id picking pass,
+// the outlined composite onto the window and the 2D overlay. Leaves GL with
+// depth test on, blending off with (GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA),
+// back-face culling on, framebuffer 0 bound, depth writes on and the
+// viewport over the whole window.
 //
 // Reads the game's records: the services (world, resources, matrices, mouse,
 // interface layers) and the run (mode, camera entities, map, editor state,
@@ -43,7 +45,9 @@ public:
 class FrameRenderer {
 public:
     // Builds the sky box and the screen pass; needs a current GL context.
-    FrameRenderer(const GameContext& game, const GameRun& run);
+    // The frame-time graph, optional, is told when each frame begins, times
+    // the passes and is drawn over the 2D overlay while shown.
+    FrameRenderer(const GameContext& game, const GameRun& run, FrameTimeGraph* frameTimeGraph = nullptr);
     ~FrameRenderer();
 
     void render(float alpha);
@@ -63,15 +67,16 @@ private:
     void drawRope(float alpha);
     void drawGizmo();
     void drawPickingPass();
-    void drawEdgePass();
     void drawComposite();
+    void drawFrameTimeGraph();
     void drawOverlay();
     void drawCrosshair();
     void drawCursor();
     void restoreState();
 
     void use(const Shader* shader);
-    void drawScreenQuad();
+    void setViewport(glm::ivec2 size);
+    glm::ivec2 windowSize() const;
     void mark(const char* pass);
     glm::vec2 size() const { return glm::vec2(run.windowSize); }
 
@@ -83,6 +88,7 @@ private:
     Camera screenCamera;
     std::unique_ptr<Engine::GFX::Mesh::Model3D> screenQuad;
     FramePassObserver* observer = nullptr;
+    FrameTimeGraph* frameTimeGraph;
 };
 
 } // namespace Game

@@ -11,6 +11,7 @@
 #include "Engine/Core/MouseState.h"
 #include "Engine/ECS/EntityManager.h"
 #include "Game/Controller/FrameRenderer.h"
+#include "Game/Controller/FrameTimeGraph.h"
 #include "Game/Controller/GLErrorReport.h"
 #include "Game/Resources/GameResources.h"
 #include "Game/Controller/GameWorld.h"
@@ -64,8 +65,9 @@ constexpr int debugDrawOff = 0;
 
 } // namespace
 
-GameController::GameController(Engine::GameEngine* engine) : engine(engine)
+GameController::GameController(Engine::GameEngine* engine, std::string profilePath) : engine(engine)
 {
+    gameRun.profilePath = std::move(profilePath);
     Engine::log("GC CREATE");
 }
 
@@ -79,7 +81,8 @@ bool GameController::init()
     Engine::log("GC INIT");
 
     const glm::ivec2 window = WindowOptions::drawableSize(*engine);
-    resources = std::make_unique<GameResources>(window.x, window.y, gameRun.settings.maxAnisotropy);
+    resources = std::make_unique<GameResources>(window.x, window.y, gameRun.settings.maxAnisotropy,
+                                                gameRun.settings.renderScale);
     createWorld();
     debugDrawer = std::make_unique<DebugDraw::BulletDebugDrawer_OpenGL>(debugDrawOff);
     physicsWorld->getDynamicsWorld()->setDebugDrawer(debugDrawer.get());
@@ -109,7 +112,7 @@ void GameController::applyConfiguration()
 {
     GLint largestTarget = 0;
     glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &largestTarget);
-    gameRun.settings = UI::loadSettings(Engine::configFilePath, largestTarget);
+    gameRun.settings = UI::loadSettings(gameRun.profilePath, largestTarget);
     Engine::applyWindowSettings(gameRun.settings, *engine->window->handle);
 }
 
@@ -209,7 +212,8 @@ void GameController::createMenus()
 
 void GameController::createFrameRenderer()
 {
-    frameRenderer = std::make_unique<FrameRenderer>(gameContext, gameRun);
+    frameTimeGraph = std::make_unique<FrameTimeGraph>(resources->font.get());
+    frameRenderer = std::make_unique<FrameRenderer>(gameContext, gameRun, frameTimeGraph.get());
 }
 
 // The window's size goes through the one resize here, so that start-up,
@@ -217,7 +221,7 @@ void GameController::createFrameRenderer()
 void GameController::createOptions()
 {
     windowOptions = std::make_unique<WindowOptions>(gameContext, gameRun);
-    displayOptions = std::make_unique<UI::DisplayOptions>(gameRun.settings, windowOptions.get());
+    displayOptions = std::make_unique<UI::DisplayOptions>(gameRun.settings, windowOptions.get(), gameRun.profilePath);
     menuController->options = displayOptions.get();
     windowOptions->setMouseSpeed(gameRun.settings.mouseSpeed);
     windowOptions->applyWindowSize(WindowOptions::drawableSize(*engine));
@@ -240,6 +244,7 @@ void GameController::update()
 {
     animationPhase = StepReadouts::advanceAnimationPhase(animationPhase);
     togglePause();
+    if (engine->keyboard->pressed(SDL_SCANCODE_F3)) frameTimeGraph->toggle();
     if (gameRun.state.mode == GameState::modeMapEditor) updateEditor(gameContext, gameRun);
     runStepSystems();
     animateCharacter();
@@ -351,6 +356,7 @@ void GameController::releaseAll()
     displayOptions.reset();
     windowOptions.reset();
     frameRenderer.reset();
+    frameTimeGraph.reset();
     editorPlatform.reset();
     menuController.reset();
     menu.reset();

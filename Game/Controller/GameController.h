@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include <glm/glm.hpp>
 
@@ -36,6 +37,7 @@ namespace Game {
 
 class FramePassObserver;
 class FrameRenderer;
+class FrameTimeGraph;
 class GameEditorPlatform;
 class GameResources;
 class WindowOptions;
@@ -51,7 +53,8 @@ struct EditorState;
 // state are two records (GameContext, GameRun), readable after init().
 class GameController final : public GamePrototype {
 public:
-    explicit GameController(Engine::GameEngine* engine);
+    // The profile defaults to ./profile/config.cfg in the run folder.
+    explicit GameController(Engine::GameEngine* engine, std::string profilePath = Engine::configFilePath);
     ~GameController();
     GameController(const GameController&) = delete;
     GameController& operator=(const GameController&) = delete;
@@ -71,6 +74,8 @@ public:
 
     const GameContext& context() const { return gameContext; }
     const GameRun& run() const { return gameRun; }
+    // F3's frame-time graph; only after init().
+    FrameTimeGraph& timeGraph() { return *frameTimeGraph; }
 
 private:
     // init(), in order.
@@ -116,6 +121,8 @@ private:
     std::unique_ptr<EditorState> editorState;
     std::unique_ptr<GameEditorPlatform> editorPlatform;
     std::unique_ptr<FrameRenderer> frameRenderer;
+    // F3 shows and hides it.
+    std::unique_ptr<FrameTimeGraph> frameTimeGraph;
     // The Options menu's settings and where they take effect, the window's
     // size among them.
     std::unique_ptr<WindowOptions> windowOptions;

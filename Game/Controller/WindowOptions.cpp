@@ -96,6 +96,11 @@ void WindowOptions::setAnisotropy(float anisotropy)
     game.resources->applyAnisotropy(anisotropy);
 }
 
+void WindowOptions::setRenderScale(float scale)
+{
+    game.resources->setRenderScale(scale);
+}
+
 void WindowOptions::setMouseSpeed(float speed)
 {
     game.world->getSystem<CameraModificationMouseMovementSystem>().mouseSpeed = speed;

@@ -33,6 +33,7 @@ public:
     Engine::Status setFullscreen(bool fullscreen) override;
     void setSwapInterval(int32_t interval) override;
     void setAnisotropy(float anisotropy) override;
+    void setRenderScale(float scale) override;
     void setMouseSpeed(float speed) override;
 
     // Rebuilds every render target at the size, sets the viewport, refits

@@ -39,6 +39,8 @@ struct GameRun {
     // Kept for the whole run: selections survive leaving the editor.
     EditorState* editor = nullptr;
     std::string levelPath = levelFilePath;
+    // The profile the settings are read from and saved to.
+    std::string profilePath = Engine::configFilePath;
 };
 
 } // namespace Game

@@ -22,6 +22,8 @@ constexpr double noLimit = std::numeric_limits<int32_t>::max();
 constexpr double smallestWidth = 320;
 constexpr double smallestHeight = 240;
 constexpr double largestFiltering = 16;
+constexpr double smallestRenderScale = 0.25;
+constexpr double largestRenderScale = 1;
 constexpr double slowestMouse = 0.1;
 constexpr double fastestMouse = 10;
 
@@ -74,6 +76,15 @@ const std::vector<OptionRow> rows = {
      [](WindowSettings& s, OptionsTarget& target) {
          s.maxAnisotropy = nextValue(anisotropyCycle(target.largestAnisotropy()), anisotropyOf(s, target));
          target.setAnisotropy(s.maxAnisotropy);
+     }},
+    {"Options_RenderScale",
+     {{"render_scale", ValueKind::Decimal, smallestRenderScale, largestRenderScale, false,
+       [](const WindowSettings& s) { return double{s.renderScale}; },
+       [](WindowSettings& s, double v) { s.renderScale = static_cast<float>(v); }}},
+     [](const WindowSettings& s, const OptionsTarget&) { return renderScaleLabel(s.renderScale); },
+     [](WindowSettings& s, OptionsTarget& target) {
+         s.renderScale = nextValue(renderScaleCycle(), s.renderScale);
+         target.setRenderScale(s.renderScale);
      }},
     {"Options_MouseSpeed",
      {{"mouse_speed", ValueKind::Decimal, slowestMouse, fastestMouse, false,

@@ -32,6 +32,8 @@ public:
     virtual Engine::Status setFullscreen(bool fullscreen) = 0;
     virtual void setSwapInterval(int32_t interval) = 0;
     virtual void setAnisotropy(float anisotropy) = 0;
+    // The share of the window's size the 3D scene is drawn at.
+    virtual void setRenderScale(float scale) = 0;
     virtual void setMouseSpeed(float speed) = 0;
 };
 

@@ -11,6 +11,9 @@
 #include <GL/glew.h>
 #include <SDL.h>
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <stdexcept>
 
 namespace GameTesting {
@@ -20,7 +23,20 @@ constexpr int holdSteps = 3;
 constexpr float frameAlpha = 0.5f;
 } // namespace
 
-GameInputDriver::GameInputDriver(int renderEvery) : controller(&engine), renderEvery(renderEvery)
+namespace {
+
+std::string copyOfProfile()
+{
+    namespace fs = std::filesystem;
+    const fs::path copy = fs::temp_directory_path() / ("game_test_profile_" + std::to_string(::getpid()) + ".cfg");
+    fs::copy_file(Engine::configFilePath, copy, fs::copy_options::overwrite_existing);
+    return copy.string();
+}
+
+} // namespace
+
+GameInputDriver::GameInputDriver(int renderEvery)
+    : profile(copyOfProfile()), controller(&engine, profile), renderEvery(renderEvery)
 {
     if (!engine.init()) throw std::runtime_error("the engine could not start");
     engine.keyboard->platformState = platformKeys.data();
@@ -30,6 +46,7 @@ GameInputDriver::GameInputDriver(int renderEvery) : controller(&engine), renderE
 
 GameInputDriver::~GameInputDriver()
 {
+    std::filesystem::remove(profile);
     controller.shutdown();
     Engine::destroyWindow(*engine.window);
     SDL_Quit();

@@ -2,10 +2,16 @@
 // mode with made-up input as a player would.
 #include "Engine/ECS/EntityManager.h"
 #include "Engine/Font/TextMesh.h"
+#include "Engine/Graphics/MatrixState.h"
+#include "Engine/Graphics/Model3D.h"
+#include "Engine/Graphics/ModelFromBuilder.h"
+#include "Engine/Mesh/MeshBuilder.h"
 #include "Game/Resources/ResourceCameras.h"
+#include "Game/Controller/FrameTimeGraph.h"
 #include "Game/Editor/EditorState.h"
 #include "Game/Level/GameMap.h"
 #include "Game/Physics/CharacterControllerComponent.h"
+#include "Game/Rendering/OutlineComposite.h"
 #include "Game/Resources/GameResources.h"
 #include "Game/Scene/CameraComponent.h"
 #include "Game/Scene/MeshComponent.h"
@@ -31,6 +37,123 @@ using Names = std::vector<std::string>;
 namespace {
 
 const Names mainMenu = {"GameEnd", "Map-Editor", "Options", "Singleplayer"};
+
+using Engine::GFX::RenderTarget;
+using Pixels = std::vector<glm::u8vec4>;
+
+Pixels readPixels(GLuint framebuffer, glm::ivec2 size, glm::ivec2 corner = glm::ivec2(0))
+{
+    Pixels pixels(static_cast<size_t>(size.x) * size.y);
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    glReadPixels(corner.x, corner.y, size.x, size.y, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    return pixels;
+}
+
+// A corner of the window that no text, button, crosshair or cursor covers
+// in any mode but the editor, and that the test window's framebuffer holds
+// (it may be smaller than the size the game draws at).
+glm::ivec2 uncoveredPart()
+{
+    return glm::ivec2(320, 360);
+}
+
+int largestChannelDifference(const Pixels& a, const Pixels& b)
+{
+    int largest = 0;
+    for (size_t i = 0; i < a.size(); ++i)
+        for (int c = 0; c < 3; ++c) largest = std::max(largest, std::abs(int(a[i][c]) - int(b[i][c])));
+    return largest;
+}
+
+void bindTexture(GLenum unit, GLuint texture)
+{
+    glActiveTexture(unit);
+    glBindTexture(GL_TEXTURE_2D, texture);
+}
+
+// A quad over the whole clip space seen straight on, as the frame's screen
+// passes draw it.
+struct ScreenPass {
+    ScreenPass()
+    {
+        camera.setOrthographic(-1.0f, 1.0f, -1.0f, 1.0f, -10.0f, 10.0f);
+        camera.setDefaultView();
+        Engine::GFX::Mesh::MeshBuilder builder;
+        builder.addQuad(glm::vec2(-1.0f), glm::vec2(1.0f), glm::vec4(1.0f), glm::vec2(1.0f));
+        Engine::GFX::Mesh::fillModel(quad, builder);
+    }
+    Camera camera;
+    Engine::GFX::Mesh::Model3D quad;
+};
+
+// The frame's last two passes as they were before they were folded into
+// one: the outline factor into a target of its own, then the scene's colour
+// times that factor.
+void compositeInTwoPasses(const Game::GameContext& game, ScreenPass& screen, const RenderTarget& edges,
+                          GLuint destination)
+{
+    Game::GameResources& r = *game.resources;
+    MatrixState& matrices = *game.matrices;
+    const glm::vec2 size = glm::vec2(r.windowSize());
+    glBindFramebuffer(GL_FRAMEBUFFER, edges.framebuffer.name);
+    matrices.use(r.shaderEdgeDetection.get());
+    glBindSampler(0, r.edgeSampler->name);
+    bindTexture(GL_TEXTURE0, r.sceneFBO->colour(1).name);
+    r.shaderEdgeDetection->setUniform("uPixelSize", 1.0f / size);
+    matrices.setModel(glm::mat4(1.0f));
+    screen.quad.draw();
+    glBindSampler(0, 0);
+
+    glBindFramebuffer(GL_FRAMEBUFFER, destination);
+    matrices.use(r.shaderFinalComposit.get());
+    matrices.setModel(glm::mat4(1.0f));
+    bindTexture(GL_TEXTURE0, r.sceneFBO->colour(0).name);
+    bindTexture(GL_TEXTURE1, edges.colour(0).name);
+    screen.quad.draw();
+}
+
+void compositeInOnePass(const Game::GameContext& game, ScreenPass& screen, GLuint destination)
+{
+    Game::GameResources& r = *game.resources;
+    Game::OutlineCompositeInputs inputs;
+    inputs.matrices = game.matrices;
+    inputs.composite = r.shaderOutlineComposite.get();
+    inputs.upscale = r.shaderSceneUpscale.get();
+    inputs.upscaleSampler = r.upscaleSampler.get();
+    inputs.scene = r.sceneFBO.get();
+    inputs.scaled = r.scaledCompositeFBO.get();
+    inputs.screenQuad = &screen.quad;
+    inputs.destination = destination;
+    inputs.window = r.windowSize();
+    Game::drawOutlineComposite(inputs);
+}
+
+// Both ways over the scene the last frame left in the scene's targets.
+struct Composites {
+    Pixels twoPasses, onePass, uncovered;
+    size_t outlinePixels = 0;
+};
+
+Composites compositeBothWays(const Game::GameContext& game)
+{
+    ScreenPass screen;
+    const glm::ivec2 size = game.resources->windowSize();
+    const RenderTarget edges(size.x, size.y, 1, Engine::GFX::DepthStorage::None);
+    const RenderTarget twoPasses(size.x, size.y, 1, Engine::GFX::DepthStorage::None);
+    const RenderTarget onePass(size.x, size.y, 1, Engine::GFX::DepthStorage::None);
+    MatrixState& matrices = *game.matrices;
+    matrices.view = screen.camera.view;
+    matrices.projection = screen.camera.projection;
+    glDisable(GL_DEPTH_TEST);
+    compositeInTwoPasses(game, screen, edges, twoPasses.framebuffer.name);
+    compositeInOnePass(game, screen, onePass.framebuffer.name);
+    glEnable(GL_DEPTH_TEST);
+    Composites result{readPixels(twoPasses.framebuffer.name, size), readPixels(onePass.framebuffer.name, size),
+                      readPixels(onePass.framebuffer.name, uncoveredPart())};
+    for (const glm::u8vec4& factor : readPixels(edges.framebuffer.name, size)) result.outlinePixels += factor.r < 128;
+    return result;
+}
 
 } // namespace
 
@@ -97,7 +220,7 @@ protected:
         const Game::GameResources& r = *game().resources;
         const Engine::GFX::Texture2D* depth = r.sceneFBO->depthTexture.get();
         for (const Engine::GFX::Texture2D* target :
-             {&r.sceneFBO->colour(0), &r.sceneFBO->colour(1), depth, &r.edgeFBO->colour(0), &r.pickingFBO->colour(0)}) {
+             {&r.sceneFBO->colour(0), &r.sceneFBO->colour(1), depth, &r.pickingFBO->colour(0)}) {
             EXPECT_EQ(glm::ivec2(target->width, target->height), size);
         }
         const glm::vec2 sizeF(size);
@@ -158,6 +281,80 @@ TEST_F(GameControllerGL, ResizingFromTheOptionsOrFromOutsideRebuildsTheFrameAtTh
     renderCleanly("editor at 800 x 600");
     const uint32_t bar = game().menu->guiElements.at("background");
     EXPECT_EQ(game().world->getComponent<UI::Component::UITransformComponent>(bar).width, 800.0f) << "the bar spans the window";
+}
+
+// The outline worked out inside the composite gives the picture the edge
+// pass and the old composite gave, over each mode's scene; the frame itself
+// shows it where no overlay covers it.
+TEST_F(GameControllerGL, TheOnePassCompositeDrawsThePictureOfTheEdgeAndCompositePasses)
+{
+    driver->steps(2);
+    for (const std::string mode : {"main menu", "Singleplayer", "Map-Editor"}) {
+        SCOPED_TRACE(mode);
+        if (mode != "main menu") driver->clickElement(mode);
+        controller().render(0.5f);
+        const Pixels window = readPixels(0, uncoveredPart());
+        const Composites composites = compositeBothWays(game());
+        EXPECT_GT(composites.outlinePixels, 1000u) << "the scene has outlines to compare";
+        EXPECT_LE(largestChannelDifference(composites.twoPasses, composites.onePass), 1);
+        if (mode != "Map-Editor") EXPECT_EQ(largestChannelDifference(window, composites.uncovered), 0);
+        if (mode == "Singleplayer") driver->tapEscape(), driver->clickElement("Back_to_menu");
+    }
+}
+
+// At half the window's size the scene's targets shrink while picking stays
+// whole, and the frame is the full-size picture scaled up: close to it
+// everywhere, not equal.
+TEST_F(GameControllerGL, AtHalfRenderScaleTheSceneIsDrawnSmallAndScaledUpOverTheWholeWindow)
+{
+    driver->steps(2);
+    Game::GameResources& r = *game().resources;
+    const glm::ivec2 size = run().windowSize;
+    driver->clickElement("Singleplayer");
+    controller().render(0.5f);
+    const Pixels full = compositeBothWays(game()).uncovered;
+
+    r.setRenderScale(0.5f);
+    EXPECT_EQ(r.sceneSize(), size / 2);
+    EXPECT_EQ(glm::ivec2(r.pickingFBO->colour(0).width, r.pickingFBO->colour(0).height), size);
+    controller().render(0.5f);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    const Pixels scaled = readPixels(0, uncoveredPart());
+    double difference = 0.0;
+    for (size_t i = 0; i < full.size(); ++i)
+        for (int c = 0; c < 3; ++c) difference += std::abs(int(full[i][c]) - int(scaled[i][c]));
+    const double mean = difference / (full.size() * 3);
+    EXPECT_GT(mean, 0.1);
+    EXPECT_LT(mean, 6.0);
+
+    r.setRenderScale(1.0f);
+    EXPECT_EQ(r.sceneSize(), size);
+    EXPECT_EQ(r.scaledCompositeFBO, nullptr);
+}
+
+// The graph keeps every frame's time; while shown, the GL times each pass
+// and the times come back within a few frames.
+TEST_F(GameControllerGL, F3ShowsAndHidesTheFrameTimeGraphAndThePassTimesArrive)
+{
+    Game::FrameTimeGraph& graph = controller().timeGraph();
+    driver->steps(2);
+    EXPECT_FALSE(graph.shown());
+    driver->steps(1, StepInput{{SDL_SCANCODE_F3}});
+    driver->steps(1);
+    ASSERT_TRUE(graph.shown());
+    const size_t framesBefore = graph.history().size();
+    for (int frame = 0; frame < 6; ++frame) {
+        controller().render(0.5f);
+        glFinish();
+    }
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    EXPECT_EQ(graph.history().size(), framesBefore + 6);
+    const std::vector<Game::PassShare> shares = graph.passShares();
+    Names passes;
+    for (const Game::PassShare& share : shares) passes.push_back(share.pass);
+    EXPECT_NE(std::find(passes.begin(), passes.end(), "composite"), passes.end()) << testing::PrintToString(passes);
+    driver->steps(1, StepInput{{SDL_SCANCODE_F3}});
+    EXPECT_FALSE(graph.shown());
 }
 
 TEST_F(GameControllerGL, SingleplayerWalksPausesResumesAndGoesBackToTheMenuLeavingNoEntities)

@@ -18,7 +18,7 @@ constexpr int32_t largestTarget = 4096;
 auto fields(const WindowSettings& s)
 {
     return std::make_tuple(s.fullscreen, s.vsync, s.resolutionWidth, s.resolutionHeight, s.maxAnisotropy,
-                           s.mouseSpeed);
+                           s.mouseSpeed, s.renderScale);
 }
 
 // Each value at and just past the edges of its range: a value outside keeps
@@ -52,6 +52,9 @@ TEST(OptionTable, ProfileValuesOutsideTheirRangesFallBackToTheDefaultWithOneLine
         {{"mouse_speed = 0.09"}, {}, {"mouse_speed = 0.09 is outside 0.1 to 10, using 1"}, ""},
         {{"mouse_speed = 10.5"}, {}, {"mouse_speed = 10.5 "}, ""},
         {{"mouse_speed = 0"}, {}, {"mouse_speed = 0 "}, ""},
+        {{"render_scale = 0.25"}, {false, 0, 1280, 720, 0.0f, 1.0f, 0.25f}, {}, ""},
+        {{"render_scale = 0.24"}, {}, {"render_scale = 0.24 is outside 0.25 to 1, using 1"}, ""},
+        {{"render_scale = 1.01"}, {}, {"render_scale = 1.01 "}, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.lines));
@@ -85,7 +88,7 @@ TEST(OptionTable, SavedProfileReadsBackInFixedNotationAndKeepsTheUsersLines)
     const std::string profile = folder.path("config.cfg");
     TestFiles::writeText(profile, "# my window\r\nresolution_width = 1280\n# end\n");
     testing::internal::CaptureStdout();
-    const WindowSettings settings{true, 1, 960, 540, 4.0f, 0.75f};
+    const WindowSettings settings{true, 1, 960, 540, 4.0f, 1.0f / 3.0f, 0.75f};
     ASSERT_TRUE(UI::saveSettings(settings, profile).ok());
     EXPECT_EQ(fields(UI::loadSettings(profile, largestTarget)), fields(settings));
     WindowSettings tiny = settings;
@@ -96,7 +99,7 @@ TEST(OptionTable, SavedProfileReadsBackInFixedNotationAndKeepsTheUsersLines)
     std::ifstream file(profile);
     const std::string text(std::istreambuf_iterator<char>(file), {});
     EXPECT_EQ(text, "# my window\r\nresolution_width = 960\n# end\nresolution_height = 540\r\nfullscreen = true\r\n"
-                    "vsync = 1\r\nmax_anisotropy = 4\r\nmouse_speed = 0.1\r\n");
+                    "vsync = 1\r\nmax_anisotropy = 4\r\nrender_scale = 0.75\r\nmouse_speed = 0.1\r\n");
     EXPECT_EQ(UI::loadSettings(GAME_SOURCE_PROFILE, largestTarget).maxAnisotropy, 1.0f)
         << "the shipped profile turns anisotropic filtering off for software renderers";
 }
