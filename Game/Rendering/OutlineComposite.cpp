@@ -39,8 +39,7 @@ void stretchOnto(const OutlineCompositeInputs& inputs)
     glViewport(0, 0, inputs.window.x, inputs.window.y);
     inputs.matrices->use(shader);
     const glm::vec2 pixel = 1.0f / glm::vec2(inputs.window);
-    if (shader.hasUniform("uWindowPixelSize"))
-        glUniform2f(shader.getUniformLocation("uWindowPixelSize"), pixel.x, pixel.y);
+    shader.setUniform("uWindowPixelSize", pixel);
     bindTexture(GL_TEXTURE0, inputs.scaled->colour(0));
     glBindSampler(0, inputs.upscaleSampler->name);
     drawQuadWith(inputs, shader);
