@@ -37,9 +37,6 @@ void stretchOnto(const OutlineCompositeInputs& inputs)
     const Shader& shader = *inputs.upscale;
     glBindFramebuffer(GL_FRAMEBUFFER, inputs.destination);
     glViewport(0, 0, inputs.window.x, inputs.window.y);
-    inputs.matrices->use(shader);
-    const glm::vec2 pixel = 1.0f / glm::vec2(inputs.window);
-    shader.setUniform("uWindowPixelSize", pixel);
     bindTexture(GL_TEXTURE0, inputs.scaled->colour(0));
     glBindSampler(0, inputs.upscaleSampler->name);
     drawQuadWith(inputs, shader);

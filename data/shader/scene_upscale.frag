@@ -2,14 +2,16 @@
 
 // The outlined scene, drawn smaller than the window, stretched over the
 // whole window: one read per pixel, filtered linearly by the bound sampler.
+// A plain read at interpolated texture coordinates, which a software
+// renderer can run on its fast path for textured quads.
+
+in vec2 vTexCoord;
 
 uniform sampler2D uScaledScene;
-// The size of one window pixel, in texture coordinates.
-uniform vec2 uWindowPixelSize;
 
 out vec4 outColor;
 
 void main()
 {
-    outColor = vec4(texture(uScaledScene, gl_FragCoord.xy * uWindowPixelSize).rgb, 1.0);
+    outColor = texture(uScaledScene, vTexCoord);
 }
