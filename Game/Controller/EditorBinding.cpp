@@ -1,10 +1,12 @@
 #include "Game/Controller/EditorBinding.h"
 
+#include "Game/Editor/EditorEditing.h"
 #include "Game/Editor/EditorPicking.h"
 #include "Game/Editor/EditorToolbar.h"
 #include "Game/Resources/GameContext.h"
 #include "Game/Resources/GameResources.h"
 #include "Game/Resources/GameRun.h"
+#include "Game/UI/InputSwitch.h"
 #include "Game/UI/MenuController.h"
 
 namespace Game {
@@ -27,6 +29,29 @@ void GameEditorPlatform::hidePauseMenu()
 void GameEditorPlatform::showToolbar(const ToolbarView& view)
 {
     Game::showToolbar(view, *game.menu, *game.world, *game.resources, glm::vec2(run.windowSize));
+}
+
+void GameEditorPlatform::askLevelName()
+{
+    UI::setEditorCameraInputEnabled(*game.world, run.cameras.editorCamera, false);
+    const std::string initial = run.levelName ? run.levelName->text() : "";
+    game.menuController->askLevelName(initial, [this](const LevelName& name) { saveAs(name, false); },
+                                      [this] { endPrompt(); });
+}
+
+void GameEditorPlatform::saveAs(const LevelName& name, bool replace)
+{
+    if (!saveLevelAs(game, run, name, replace).taken) {
+        endPrompt();
+        return;
+    }
+    game.menuController->askYesNo("Replace " + name.text() + "?", [this, name] { saveAs(name, true); },
+                                  [this] { endPrompt(); });
+}
+
+void GameEditorPlatform::endPrompt()
+{
+    UI::setEditorCameraInputEnabled(*game.world, run.cameras.editorCamera, !run.state.paused);
 }
 
 } // namespace Game

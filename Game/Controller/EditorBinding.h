@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Game/Editor/EditorPlatform.h"
+#include "Game/Level/LevelName.h"
 
 namespace Game {
 
@@ -13,16 +14,22 @@ struct GameRun;
 // at the run's window size.
 class GameEditorPlatform final : public EditorPlatform {
 public:
-    GameEditorPlatform(const GameContext& game, const GameRun& run) : game(game), run(run) {}
+    GameEditorPlatform(const GameContext& game, GameRun& run) : game(game), run(run) {}
 
     uint8_t readAxisId(int32_t x, int32_t y) override;
     void showPauseMenu() override;
     void hidePauseMenu() override;
     void showToolbar(const ToolbarView& view) override;
+    // The menu's name prompt over the editor, whose camera rests meanwhile;
+    // a taken name asks "Replace <name>? Yes / No".
+    void askLevelName() override;
 
 private:
+    void saveAs(const LevelName& name, bool replace);
+    void endPrompt();
+
     const GameContext& game;
-    const GameRun& run;
+    GameRun& run;
 };
 
 } // namespace Game

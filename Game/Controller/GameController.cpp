@@ -4,6 +4,7 @@
 #include <GL/glew.h>
 #include <SDL.h>
 
+#include "Engine/Base/DataFileError.h"
 #include "Engine/Base/Log.h"
 #include "Engine/Core/ApplyWindowSettings.h"
 #include "Engine/Core/GameEngine.h"
@@ -19,11 +20,13 @@
 #include "Game/Controller/StepReadouts.h"
 #include "Game/Editor/BlockEdits.h"
 #include "Game/Controller/WindowOptions.h"
+#include "Game/Editor/EditorSelection.h"
 #include "Game/Editor/EditorState.h"
 #include "Game/Controller/EditorBinding.h"
 #include "Game/Editor/MapEditor.h"
 #include "Game/Level/GameMap.h"
 #include "Game/Level/Level.h"
+#include "Game/Level/LevelLibrary.h"
 #include "Game/Level/MapGeometry.h"
 #include "Game/Physics/CharacterControllerComponent.h"
 #include "Game/Physics/CharacterControllerSystem.h"
@@ -187,9 +190,42 @@ void GameController::createPlayer()
     Engine::log("Player ID: " + std::to_string(player));
 }
 
+// The game starts on the generated level; a level kept where the game kept
+// it before the level folder moves into the folder first.
 void GameController::createLevel()
 {
-    createLevelFromFileOrGenerator(gameRun.map, *world, gameRun.levelPath);
+    const std::string moved = gameRun.levels().adoptLegacyLevel(gameRun.oldLevelPath);
+    if (!moved.empty()) Engine::log(moved);
+    Game::createLevel(gameRun.map, *world);
+}
+
+// The old level's blocks and the floor go before the new ones are made, in
+// one refresh, so their ids are free for the new level.
+void GameController::openChosenLevel()
+{
+    const GameRun::LevelChoice choice = *gameRun.chosenLevel;
+    gameRun.chosenLevel.reset();
+    const LevelLibrary levels = gameRun.levels();
+    LevelRead level;
+    if (!choice.entry.generated()) level = levels.read(*choice.entry.name);
+    if (!level.ok()) {
+        Engine::logError(std::string("LEVEL FILE ") + Engine::DataFileError(levels.pathOf(*choice.entry.name), level.error).what()
+                         + "; it is not opened");
+        return;
+    }
+    clearSelection(*editorState, *world);
+    editorState->editing.history = EditHistory();
+    for (const uint32_t block : gameRun.map.blocks) world->destroyEntity(block);
+    gameRun.map.blocks.clear();
+    world->destroyEntity(floorEntity);
+    world->refresh();
+    if (choice.entry.generated() && !choice.empty) Game::createLevel(gameRun.map, *world);
+    else createLevelFrom(gameRun.map, *world, level.blocks);
+    createFloor();
+    gameRun.levelName = choice.empty ? std::nullopt : choice.entry.name;
+    gameRun.levelPath = gameRun.levelName ? levels.pathOf(*gameRun.levelName) : "";
+    if (choice.mode == GameState::modeMapEditor) menuController->startEditor();
+    else menuController->startGame();
 }
 
 void GameController::createFloor()
@@ -243,6 +279,8 @@ void GameController::startClock()
 void GameController::update()
 {
     animationPhase = StepReadouts::advanceAnimationPhase(animationPhase);
+    if (gameRun.chosenLevel) openChosenLevel();
+    menuController->scrollLevelList(engine->mouse->wheel);
     togglePause();
     if (engine->keyboard->pressed(SDL_SCANCODE_F3)) frameTimeGraph->toggle();
     if (gameRun.state.mode == GameState::modeMapEditor) updateEditor(gameContext, gameRun);

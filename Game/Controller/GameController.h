@@ -88,6 +88,7 @@ private:
     void createPlayer();
     void createLevel();
     void createFloor();
+    void openChosenLevel();
     void createMenus();
     void createFrameRenderer();
     void createOptions();

@@ -16,10 +16,6 @@ namespace Game {
 struct GameContext;
 struct GameMap;
 
-// Every block may carry a selection overlay (a second entity), and the
-// cameras, player, floor and interface need a few dozen more of the world's
-// 2047 entity ids.
-inline constexpr std::size_t maxLevelBlocks = 960;
 
 // The block's transform as a pose; the size is the transform's scale.
 BlockPose poseOf(Engine::ECS::EntityManager& world, uint32_t block);

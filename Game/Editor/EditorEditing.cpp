@@ -132,19 +132,26 @@ void duplicateSelection(EditorState& editor, const GameContext& game, GameRun& r
     addBlocks(editor, game, run, copies);
 }
 
+void showSaved(EditorState& editor, std::size_t blocks, const std::string& path, const std::string& kept)
+{
+    showStatus(editor.editing, "Saved " + std::to_string(blocks) + " blocks to " + path + kept);
+}
+
+void showSaveFailed(EditorState& editor, const std::string& path, const std::string& problem)
+{
+    Engine::logError("SAVE FAILED: " + path + ": " + problem);
+    editor.editing.status = "Save failed: " + problem;
+    editor.editing.statusSteps = statusSteps;
+}
+
 void saveLevel(EditorState& editor, const GameContext& game, GameRun& run)
 {
     const std::vector<BlockPose> poses = levelPoses(game, run.map);
     const LevelSave save = saveLevelFile(run.levelPath, poses, maxLevelBlocks);
     const std::string kept =
         save.keptRefused ? "; the file it replaced is kept as " + run.levelPath + refusedLevelSuffix : "";
-    if (save.status.ok()) {
-        showStatus(editor.editing, "Saved " + std::to_string(poses.size()) + " blocks to " + run.levelPath + kept);
-        return;
-    }
-    Engine::logError("SAVE FAILED: " + run.levelPath + ": " + save.status.message() + kept);
-    editor.editing.status = "Save failed: " + save.status.message() + kept;
-    editor.editing.statusSteps = statusSteps;
+    if (save.status.ok()) showSaved(editor, poses.size(), run.levelPath, kept);
+    else showSaveFailed(editor, run.levelPath, save.status.message() + kept);
 }
 
 // One key press, so that presses falling into the same step act one by one
@@ -163,7 +170,9 @@ void takeShortcut(EditorState& editor, const GameContext& game, GameRun& run, co
     }
     std::optional<Edit> step;
     if (key == SDL_SCANCODE_D) duplicateSelection(editor, game, run);
-    if (key == SDL_SCANCODE_S) saveLevel(editor, game, run);
+    const bool named = !run.levelPath.empty();
+    if (key == SDL_SCANCODE_S && named && !press.shift) saveLevel(editor, game, run);
+    if (key == SDL_SCANCODE_S && (!named || press.shift)) game.editorPlatform->askLevelName();
     if (key == SDL_SCANCODE_Z) step = editing.history.undo();
     if (key == SDL_SCANCODE_Y) step = editing.history.redo();
     if (step) carryOut(editor, game, run, *step);
@@ -272,6 +281,22 @@ bool updateEditing(const GameContext& game, GameRun& run, uint32_t hoveredAxis)
     const bool usedButton = useLeftButton(editor, game, run, hoveredAxis);
     game.editorPlatform->showToolbar(toolbarView(editing));
     return usedButton;
+}
+
+LevelChange saveLevelAs(const GameContext& game, GameRun& run, const LevelName& name, bool replace)
+{
+    const LevelLibrary levels = run.levels();
+    const std::vector<BlockPose> poses = levelPoses(game, run.map);
+    const LevelChange change = levels.save(name, poses, replace);
+    if (change.taken) return change;
+    if (!change.status.ok()) {
+        showSaveFailed(*run.editor, levels.pathOf(name), change.status.message());
+        return change;
+    }
+    run.levelName = name;
+    run.levelPath = levels.pathOf(name);
+    showSaved(*run.editor, poses.size(), run.levelPath, "");
+    return change;
 }
 
 } // namespace Game

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "Game/Level/LevelLibrary.h"
+
 namespace Game {
 
 struct GameContext;
@@ -12,7 +14,8 @@ struct GameRun;
 //   a click anywhere on the bar picks nothing;
 // - Delete deletes the selection, Ctrl+D duplicates it 1 m along +X and
 //   selects the copies, Ctrl+Z undoes the last edit, Ctrl+Y redoes it,
-//   Ctrl+S saves the level to the run's level path; every key press is
+//   Ctrl+S saves the level to the run's level path, or asks the platform
+//   for a name when the level has none, as Ctrl+Shift+S always does; every key press is
 //   one action, taken in the order pressed, even within one step;
 // - with the create tool a click places a 2 m block on the block face or the
 //   floor under the cursor and selects it;
@@ -23,5 +26,10 @@ struct GameRun;
 // message. Returns true when the left button's press or hold belonged to
 // the tools, so that it must not pick a block.
 bool updateEditing(const GameContext& game, GameRun& run, uint32_t hoveredAxis);
+
+// Saves the level into the level folder under the name, which becomes the
+// level's; a name that holds another level is only replaced with `replace`
+// (taken, and nothing written, otherwise). The outcome is on the bar.
+LevelChange saveLevelAs(const GameContext& game, GameRun& run, const LevelName& name, bool replace);
 
 } // namespace Game

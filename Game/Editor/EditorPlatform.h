@@ -18,6 +18,9 @@ public:
     virtual void showPauseMenu() = 0;
     virtual void hidePauseMenu() = 0;
     virtual void showToolbar(const ToolbarView& view) = 0;
+    // A prompt for a name to save the level under (Ctrl+S on a level without
+    // one, Ctrl+Shift+S); the platform saves with saveLevelAs.
+    virtual void askLevelName() = 0;
 };
 
 } // namespace Game

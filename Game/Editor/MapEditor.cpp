@@ -134,6 +134,7 @@ void showHoveredAxis(EditorState& editor, uint32_t hoveredAxis)
 void updateEditor(const GameContext& game, GameRun& run)
 {
     GAME_ASSERT(run.editor != nullptr && game.editorPlatform != nullptr);
+    if (run.state.dialogOpen) return;
     if (game.keyboard->pressed(SDL_SCANCODE_ESCAPE)) togglePause(game, run);
     if (run.state.paused) return;
 

@@ -16,6 +16,11 @@ inline constexpr const char* levelFilePath = "./profile/level.cfg";
 // A save moves a level file the game refused to this name beside it.
 inline constexpr const char* refusedLevelSuffix = ".refused";
 
+// The most blocks a level may have: every block may carry a selection
+// overlay (a second entity), and the cameras, player, floor and interface
+// need a few dozen more of the world's 2047 entity ids.
+inline constexpr std::size_t maxLevelBlocks = 960;
+
 // What a level file may hold, and so what the editor may make: every block
 // it saves reads back.
 inline constexpr float levelExtent = 10000.0f; // metres from the origin along each axis

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include <glm/glm.hpp>
@@ -8,6 +9,7 @@
 #include "Engine/Config/WindowSettings.h"
 #include "Game/Level/GameMap.h"
 #include "Game/Level/LevelFile.h"
+#include "Game/Level/LevelLibrary.h"
 #include "Game/Resources/GameState.h"
 
 namespace Game {
@@ -38,7 +40,25 @@ struct GameRun {
     GameMap map;
     // Kept for the whole run: selections survive leaving the editor.
     EditorState* editor = nullptr;
-    std::string levelPath = levelFilePath;
+    // The level folder, and the saved level being played or edited: none
+    // for the generated level or a new one not saved yet.
+    std::string levelFolder = levelFolderPath;
+    std::optional<LevelName> levelName;
+    // The file Ctrl+S writes, the named level's; empty while it has no name.
+    std::string levelPath;
+    // Where the level was kept before the level folder; moved in at start.
+    std::string oldLevelPath = levelFilePath;
+
+    // A level chosen in a menu. The game controller builds it before the
+    // next step's systems run, then starts the mode.
+    struct LevelChoice {
+        LevelEntry entry;
+        bool empty = false; // a new level: no blocks, no name
+        uint32_t mode = GameState::modeSingleplayer;
+    };
+    std::optional<LevelChoice> chosenLevel;
+
+    LevelLibrary levels() const { return LevelLibrary(levelFolder, maxLevelBlocks); }
     // The profile the settings are read from and saved to.
     std::string profilePath = Engine::configFilePath;
 };

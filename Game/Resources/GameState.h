@@ -14,6 +14,8 @@ struct GameState {
     uint32_t mode = modeMainMenu;
     // The pause menu of the current mode is open.
     bool paused = false;
+    // A name prompt or a question is open; it takes the keys, Escape included.
+    bool dialogOpen = false;
     // The interface (menus, editor tool bar) is drawn and the mouse is free.
     bool uiVisible = true;
 };

@@ -1,8 +1,11 @@
 #include "Game/UI/MenuController.h"
 
+#include <algorithm>
 #include <iterator>
 #include <utility>
 
+#include "Engine/Base/DataFileError.h"
+#include "Engine/Base/Log.h"
 #include "Engine/Base/Assert.h"
 #include "Engine/Core/MouseState.h"
 #include "Game/Physics/CharacterControllerComponent.h"
@@ -22,11 +25,21 @@ constexpr const char* resumeEditorName = "Resume_Editor";
 constexpr const char* backToMenuName = "Back_to_menu";
 constexpr const char* editorBarName = "background";
 constexpr const char* optionsBackName = "Options_Back";
+constexpr const char* levelListNewName = "Levels_New";
+constexpr const char* levelListBackName = "Levels_Back";
+constexpr const char* levelListMessageName = "Levels_Message";
+constexpr const char* dialogLineName = "Dialog_Line";
+constexpr const char* dialogFieldName = "Dialog_Name";
+constexpr const char* dialogYesName = "Dialog_Yes";
+constexpr const char* dialogNoName = "Dialog_No";
+// The text lines above a list or dialog are this much wider than a button.
+constexpr int32_t lineExtraWidth = 400;
 constexpr int32_t optionsExtraWidth = 64;
 
 constexpr float editorBarHeight = 64.0f;
 const glm::vec4 buttonColour(1.0f, 1.0f, 1.0f, 1.0f);
 const glm::vec4 editorBarColour(0.0f, 0.0f, 0.0f, 1.0f);
+const glm::vec4 lineColour(0.0f, 0.0f, 0.0f, 0.8f);
 
 } // namespace
 
@@ -50,8 +63,8 @@ MenuController::MenuController(const Game::GameContext& game, Game::GameRun& run
 void MenuController::showMainMenu()
 {
     shown = Shown::Main;
-    showButtons({{"Singleplayer", "Singleplayer", &MenuController::startGame},
-                 {"Map-Editor", "Map-Editor", &MenuController::startEditor},
+    showButtons({{"Singleplayer", "Singleplayer", &MenuController::openSingleplayer},
+                 {"Map-Editor", "Map-Editor", &MenuController::openEditor},
                  {"Options", "Options", &MenuController::openOptions},
                  {"GameEnd", "End Game", &MenuController::endProgram}});
 }
@@ -109,6 +122,7 @@ void MenuController::relayout()
     case Shown::Options: showOptionsMenu(); break;
     case Shown::GamePause: showGamePauseMenu(); break;
     case Shown::EditorPause: showEditorPauseMenu(); break;
+    case Shown::Levels: showLevelList(levelListMode); break;
     case Shown::None: break;
     }
 }
@@ -149,7 +163,126 @@ void MenuController::addButton(const std::string& name, const std::string& label
     menu->add(name, entity);
 }
 
+// ---- levels and dialogs ------------------------------------------------------------
+
+void MenuController::showLevelList(uint32_t mode)
+{
+    if (shown != Shown::Levels || levelListMode != mode) firstListRow = 0;
+    menu->clear();
+    if (gameState->mode == GameState::modeMapEditor) showEditorBar();
+    shown = Shown::Levels;
+    levelListMode = mode;
+    struct Row {
+        std::string name, label;
+        std::function<void()> action;
+    };
+    std::vector<Row> rows;
+    int32_t index = 0;
+    for (const Game::LevelEntry& entry : run.levels().list()) {
+        rows.push_back({"Level_" + std::to_string(index++), entry.label(), [this, entry] { chooseLevel(entry, false); }});
+    }
+    if (mode == GameState::modeMapEditor) rows.push_back({levelListNewName, "New level", [this] { chooseLevel({}, true); }});
+    rows.push_back({levelListBackName, "Back", [this] { listBack(); }});
+    const int32_t fitting = std::max(1, listRowsFitting(run.windowSize, buttonSize()));
+    firstListRow = std::clamp(firstListRow, 0, std::max(0, static_cast<int32_t>(rows.size()) - fitting));
+    if (!listMessage.empty()) addLine(levelListMessageName, listMessage, -1);
+    for (int32_t row = 0; row < fitting && firstListRow + row < static_cast<int32_t>(rows.size()); ++row) {
+        const Row& shownRow = rows[static_cast<std::size_t>(firstListRow + row)];
+        addButton(shownRow.name, shownRow.label, shownRow.action, menuButtonCorner(run.windowSize, buttonSize(), row),
+                  buttonSize());
+    }
+}
+
+void MenuController::scrollLevelList(int32_t notches)
+{
+    if (shown != Shown::Levels || notches == 0 || gameState->dialogOpen) return;
+    firstListRow -= notches;
+    showLevelList(levelListMode);
+}
+
+void MenuController::askLevelName(const std::string& initial, std::function<void(const Game::LevelName&)> onName,
+                                  std::function<void()> onCancel)
+{
+    closeDialog();
+    gameState->dialogOpen = true;
+    addLine(dialogLineName, "Level name:", -1);
+    const glm::ivec2 corner = menuButtonCorner(run.windowSize, buttonSize(), 0);
+    const uint32_t field = makeButtonElement(*world, static_cast<float>(corner.x), static_cast<float>(corner.y),
+                                             static_cast<float>(buttonSize().x), static_cast<float>(buttonSize().y),
+                                             resources->buttonTexture.get(), buttonColour, resources->font.get(),
+                                             initial);
+    auto accept = [this, onName](const std::string& text) {
+        const Game::LevelName::Check check = Game::LevelName::check(text);
+        closeDialog();
+        onName(check.name());
+    };
+    auto cancel = [this, onCancel] {
+        closeDialog();
+        onCancel();
+    };
+    world->addComponent(field, Component::UITextFieldComponent(TextField(Game::LevelName::problem, initial),
+                                                               accept, cancel));
+    menu->add(dialogFieldName, field);
+}
+
+void MenuController::askYesNo(const std::string& question, std::function<void()> onYes, std::function<void()> onNo)
+{
+    closeDialog();
+    gameState->dialogOpen = true;
+    addLine(dialogLineName, question, -1);
+    addButton(dialogYesName, "Yes", [this, onYes] { closeDialog(); onYes(); },
+              menuButtonCorner(run.windowSize, buttonSize(), 0), buttonSize());
+    addButton(dialogNoName, "No", [this, onNo] { closeDialog(); onNo(); },
+              menuButtonCorner(run.windowSize, buttonSize(), 1), buttonSize());
+}
+
+void MenuController::closeDialog()
+{
+    gameState->dialogOpen = false;
+    for (const char* name : {dialogLineName, dialogFieldName, dialogYesName, dialogNoName}) {
+        if (menu->count(name) == 1) menu->remove(name);
+    }
+}
+
+void MenuController::chooseLevel(const Game::LevelEntry& entry, bool empty)
+{
+    if (entry.damaged()) {
+        listMessage = entry.name->text() + ": " + entry.damage;
+        Engine::logError(std::string("LEVEL FILE ") + Engine::DataFileError(run.levels().pathOf(*entry.name), entry.damage).what()
+                         + "; it is not opened");
+        showLevelList(levelListMode);
+        return;
+    }
+    listMessage.clear();
+    run.chosenLevel = Game::GameRun::LevelChoice{entry, empty, levelListMode};
+}
+
+void MenuController::listBack()
+{
+    listMessage.clear();
+    if (gameState->mode == GameState::modeMapEditor) {
+        menu->clear();
+        shown = Shown::None;
+        showEditorBar();
+        showEditorPauseMenu();
+        return;
+    }
+    optionsToMenu();
+}
+
 // ---- button actions --------------------------------------------------------------
+
+void MenuController::openSingleplayer()
+{
+    if (run.levels().list().size() > 1) showLevelList(GameState::modeSingleplayer);
+    else startGame();
+}
+
+void MenuController::openEditor()
+{
+    if (run.levels().list().size() > 1) showLevelList(GameState::modeMapEditor);
+    else startEditor();
+}
 
 void MenuController::startGame()
 {
@@ -242,6 +375,22 @@ void MenuController::pauseGame()
 }
 
 // ---- helpers ----------------------------------------------------------------------
+
+glm::ivec2 MenuController::buttonSize() const
+{
+    return glm::ivec2(resources->buttonTexture->width, resources->buttonTexture->height);
+}
+
+// A text on a dark strip, in the row's place but wider; it does not react to the mouse.
+void MenuController::addLine(const std::string& name, const std::string& text, int32_t row)
+{
+    const glm::ivec2 size = buttonSize() + glm::ivec2(lineExtraWidth, 0);
+    const glm::ivec2 corner = menuButtonCorner(run.windowSize, size, row);
+    const uint32_t line = makeButtonElement(*world, static_cast<float>(corner.x), static_cast<float>(corner.y),
+                                            static_cast<float>(size.x), static_cast<float>(size.y),
+                                            resources->whiteTexture.get(), lineColour, resources->font.get(), text);
+    menu->add(name, line);
+}
 
 void MenuController::showEditorBar()
 {

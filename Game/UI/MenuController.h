@@ -48,9 +48,29 @@ public:
     // come back with the editor's next step).
     void relayout();
 
+    // The level list: "Generated", the saved levels by name ("(damaged)"
+    // after one that cannot be opened), "New level" for the editor, "Back";
+    // as many rows as fit the window from the first shown one on. Choosing a
+    // level sets the run's chosenLevel; a damaged one shows its problem above.
+    void showLevelList(uint32_t mode);
+    // The wheel moves the list one row per notch.
+    void scrollLevelList(int32_t notches);
+    // A text field for a level name, its rule checked as one types; Enter
+    // with a valid name calls onName, Escape calls onCancel; either closes it.
+    void askLevelName(const std::string& initial, std::function<void(const Game::LevelName&)> onName,
+                      std::function<void()> onCancel);
+    // "<question> Yes / No": a line and two buttons; either closes it.
+    void askYesNo(const std::string& question, std::function<void()> onYes, std::function<void()> onNo);
+    // Removes a name prompt or question.
+    void closeDialog();
+
     // The button actions.
     void startGame();
     void startEditor();
+    // Singleplayer and Map-Editor: the level list when a level is saved,
+    // else the current level at once.
+    void openSingleplayer();
+    void openEditor();
     void endProgram();
     void resumeGame();
     void gameToMenu();
@@ -81,7 +101,7 @@ public:
 
 private:
     using Action = void (MenuController::*)();
-    enum class Shown { None, Main, Options, GamePause, EditorPause };
+    enum class Shown { None, Main, Options, GamePause, EditorPause, Levels };
 
     struct Button {
         const char* name;
@@ -96,9 +116,17 @@ private:
     void enterRelativeMouseMode();
     void resetPlayerMotion();
     void showEditorBar();
+    void chooseLevel(const Game::LevelEntry& entry, bool empty);
+    void listBack();
+    void addLine(const std::string& name, const std::string& text, int32_t row);
+    glm::ivec2 buttonSize() const;
 
-    const Game::GameRun& run;
+    Game::GameRun& run;
     Shown shown = Shown::None;
+    // The level list's mode, first row shown and the problem on its line.
+    uint32_t levelListMode = Game::GameState::modeSingleplayer;
+    int32_t firstListRow = 0;
+    std::string listMessage;
 };
 
 } // namespace UI

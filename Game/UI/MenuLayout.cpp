@@ -14,4 +14,10 @@ glm::ivec2 menuColumnCorner(glm::ivec2 windowSize, glm::ivec2 buttonSize, int32_
     return menuButtonCorner(windowSize, buttonSize, row) + glm::ivec2(0, lift);
 }
 
+int32_t listRowsFitting(glm::ivec2 windowSize, glm::ivec2 buttonSize)
+{
+    const int32_t lowestCorner = menuButtonCorner(windowSize, buttonSize, 0).y;
+    return lowestCorner < 0 ? 0 : lowestCorner / menuRowSpacing + 1;
+}
+
 } // namespace UI

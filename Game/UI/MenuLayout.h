@@ -17,4 +17,8 @@ glm::ivec2 menuButtonCorner(glm::ivec2 windowSize, glm::ivec2 buttonSize, int32_
 // so that a long menu still fits a small window.
 glm::ivec2 menuColumnCorner(glm::ivec2 windowSize, glm::ivec2 buttonSize, int32_t row, int32_t rowCount);
 
+// How many rows from row 0 down (as menuButtonCorner places them) fit the
+// window whole; at least none.
+int32_t listRowsFitting(glm::ivec2 windowSize, glm::ivec2 buttonSize);
+
 } // namespace UI

@@ -37,10 +37,12 @@ struct FakeEditorPlatform final : Game::EditorPlatform {
     void showPauseMenu() override { ++pauseMenus; }
     void hidePauseMenu() override { --pauseMenus; }
     void showToolbar(const Game::ToolbarView&) override {}
+    void askLevelName() override { ++namePrompts; }
 
     uint8_t red = 0;
     std::vector<glm::ivec2> reads;
     int pauseMenus = 0;
+    int namePrompts = 0;
 };
 
 class EditorFixture : public ::testing::Test {
