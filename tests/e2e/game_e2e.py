@@ -544,6 +544,83 @@ def editor_edits():
         g.wait_line("FLOOR ID: 160")
 
 
+def type_keys(*keys):
+    for key in keys:
+        xdo("keydown", key)
+        time.sleep(0.15)
+        xdo("keyup", key)
+        time.sleep(0.15)
+
+
+def wait_error(g, prefix):
+    deadline = time.monotonic() + SCREEN_TIMEOUT
+    while not any(e.startswith(prefix) for e in g.errors):
+        expect(time.monotonic() < deadline, f"no error line starting with {prefix!r}")
+        time.sleep(0.2)
+
+
+def list_shown(g, screen):
+    """Rows 0, 2 and 3 of the level list; the damaged row's label reaches the ends of its button."""
+    return all(g.button_shows(screen, BUTTON, row) for row in (0, 2, 3))
+
+
+def levels():
+    broken = b"[block0]\nx = nan\n"
+    damaged = ("LEVEL FILE ./profile/levels/Broken.cfg: line 2: x = nan is not a number; it is not opened")
+    with Game(files={os.path.join("profile", "levels", "Broken.cfg"): broken}) as g:
+        g.start()
+        g.click_button(1)  # Map-Editor: a level is saved, so its list comes first
+        g.move(g.at(100, 600))
+        g.wait_screen(lambda s: list_shown(g, s), "the level list: Generated, Broken, New level, Back")
+        left, top = g.button_corner(1)  # its label hides the hover look's ends
+        g.move((left + BUTTON.w // 2, top + BUTTON.h // 2))
+        time.sleep(HOLD)
+        g.hold("left")
+        wait_error(g, damaged)
+        g.move(g.at(100, 600))
+        g.wait_screen(lambda s: list_shown(g, s), "the list still shown")
+        seen = len(g.lines)
+        g.click_button(2)  # New level
+        g.wait_line("FLOOR ID: ", after=seen)
+        g.wait_screen(g.bar_shown, "the editor's bar")
+        type_keys("1")  # the create tool
+        g.move(g.centre())
+        xdo("mousedown", 3)  # the camera starts at the floor's height: look down, then back away upwards
+        g.move_by(0, 200)
+        xdo("mouseup", 3)
+        for _ in range(6):
+            xdo("click", 5)
+            time.sleep(0.2)
+        for x in (500, 800):  # the floor below the editor camera
+            g.move(g.at(x, 150))
+            time.sleep(HOLD)
+            g.hold("left")
+        seen = len(g.lines)
+        g.hold("Control_L+s")
+        time.sleep(SETTLE)
+        expect(not any(l.startswith("Saved") for l in g.lines[seen:]), "a new level saved without a name")
+        type_keys("t", "r", "a", "c", "k", "slash", "space", "t", "w", "o", "Return")
+        g.wait_line("Saved 2 blocks to ./profile/levels/track two.cfg", after=seen)
+        text = open(os.path.join(g.dir, "profile", "levels", "track two.cfg")).read()
+        expect(text.count("[block") == 2, "the saved file does not hold 2 blocks")
+        g.hold("Escape", until=lambda s: g.menu_shown(s, 2), what="the editor's pause menu")
+        g.click_button(1)  # Back to menu
+        g.move(g.at(100, 600))
+        g.wait_screen(g.menu_shown, "the main menu")
+        g.click_button(0)  # Singleplayer
+        g.move(g.at(100, 600))
+        listed = g.wait_screen(lambda s: list_shown(g, s), "the level list: Generated, Broken, track two, Back")
+        save(listed, "level_list")
+        seen = len(g.lines)
+        g.click_button(2)
+        floor = g.wait_line("FLOOR ID: ", after=seen)[len("FLOOR ID: "):]
+        g.wait_line(f"OnEnter {floor}", after=seen)  # the player stands on the chosen level's floor
+        expect(g.close("signal") == 0, "the game did not end with code 0")
+        expect(g.errors == [damaged], f"standard error {g.errors}")
+        expect(open(os.path.join(g.dir, "profile", "levels", "Broken.cfg"), "rb").read() == broken,
+               "the damaged file changed")
+
+
 OPTIONS_ROW = -3  # the Options menu's seven rows are centred as a column: its first row in main-menu rows
 
 
@@ -727,7 +804,7 @@ def faults():
 
 
 SCENARIOS = {"play": play, "editor": editor, "faults": faults, "first_view": first_view_scenario,
-             "editor_edits": editor_edits, "options": options, "resize": resize}
+             "editor_edits": editor_edits, "options": options, "resize": resize, "levels": levels}
 
 
 def main():
