@@ -194,8 +194,9 @@ void GameController::createPlayer()
 // it before the level folder moves into the folder first.
 void GameController::createLevel()
 {
-    const std::string moved = gameRun.levels().adoptLegacyLevel(gameRun.oldLevelPath);
-    if (!moved.empty()) Engine::log(moved);
+    const LevelLibrary::Adoption moved = gameRun.levels().adoptLegacyLevel(gameRun.oldLevelPath);
+    if (moved.failed) Engine::logError(moved.line);
+    else if (!moved.line.empty()) Engine::log(moved.line);
     Game::createLevel(gameRun.map, *world);
 }
 

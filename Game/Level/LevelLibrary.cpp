@@ -113,18 +113,19 @@ LevelRead LevelLibrary::read(const LevelName& name) const
     return readLevelFile(pathOf(name), maxBlocks);
 }
 
-std::string LevelLibrary::adoptLegacyLevel(const std::string& legacyPath) const
+LevelLibrary::Adoption LevelLibrary::adoptLegacyLevel(const std::string& legacyPath) const
 {
-    if (!present(legacyPath)) return "";
+    if (!present(legacyPath)) return {};
     const LevelName name = LevelName::check(migratedLevelName).name();
     const std::string target = pathOf(name);
     const std::string kept = "; " + legacyPath + " stays where it is";
     const Engine::Status folderMade = makeFolder(root);
-    if (!folderMade.ok()) return "LEVELS: cannot move " + legacyPath + " into " + root + ": " + folderMade.message() + kept;
+    if (!folderMade.ok())
+        return {"LEVELS: cannot move " + legacyPath + " into " + root + ": " + folderMade.message() + kept, true};
     const LevelChange move = moveWithoutReplacing(legacyPath, target);
-    if (move.taken) return "LEVELS: cannot move " + legacyPath + " to " + target + ": that level exists" + kept;
-    if (!move.status.ok()) return "LEVELS: " + move.status.message() + kept;
-    return "LEVELS: " + legacyPath + " moved to " + target + " as \"" + name.text() + "\"";
+    if (move.taken) return {"LEVELS: cannot move " + legacyPath + " to " + target + ": that level exists" + kept, true};
+    if (!move.status.ok()) return {"LEVELS: " + move.status.message() + kept, true};
+    return {"LEVELS: " + legacyPath + " moved to " + target + " as \"" + name.text() + "\"", false};
 }
 
 LevelChange LevelLibrary::save(const LevelName& name, const std::vector<BlockPose>& blocks, bool replace) const

@@ -54,9 +54,13 @@ public:
     LevelRead read(const LevelName& name) const;
 
     // Moves the file at legacyPath into the folder as migratedLevelName, once:
-    // the line to report, or empty when there was nothing to move. A move
-    // that cannot be made leaves the file where it was and says why.
-    std::string adoptLegacyLevel(const std::string& legacyPath) const;
+    // the line to report, empty when there was nothing to move. A move that
+    // cannot be made leaves the file where it was, fails and says why.
+    struct Adoption {
+        std::string line;
+        bool failed = false;
+    };
+    Adoption adoptLegacyLevel(const std::string& legacyPath) const;
 
     // Writes the level atomically; an existing level of that name is only
     // replaced when `replace` is set.

@@ -485,8 +485,12 @@ def centroid(points):
 
 
 def saved_level(g):
+    return saved_level_at(g, "edits")
+
+
+def saved_level_at(g, name):
     """The saved blocks as (x, y, z, sx, sy, sz, qw, qx, qy, qz)."""
-    sections = open(os.path.join(g.dir, "profile", "level.cfg")).read().split("[block")[1:]
+    sections = open(os.path.join(g.dir, "profile", "levels", name + ".cfg")).read().split("[block")[1:]
     keys = ("x", "y", "z", "sx", "sy", "sz", "qw", "qx", "qy", "qz")
     return [tuple(float(dict(re.findall(r"(\w+) = (-?[\d.]+(?:e[-+]?\d+)?)", s))[k]) for k in keys) for s in sections]
 
@@ -501,7 +505,10 @@ def editor_edits():
             seen = len(g.lines)
             g.hold("Control_L+s", until=lambda _: any(l.startswith(f"Saved {blocks} blocks") for l in g.lines[seen:]),
                    what=f"Saved {blocks} blocks")
-        save(156)
+        seen = len(g.lines)
+        g.hold("Control_L+s")  # the generated level has no name yet: Ctrl+S asks for one
+        type_keys("e", "d", "i", "t", "s", "Return")
+        g.wait_line("Saved 156 blocks to ./profile/levels/edits.cfg", after=seen)
         original = saved_level(g)
         for x, y in [(100, 300), (300, 200), (200, 380), (520, 120)]:  # a block whose gizmo is in view
             moved = int(g.click_until_line((g.win[0] + x, g.win[1] + y), "HIT: ")[5:])
@@ -539,9 +546,17 @@ def editor_edits():
         expect(abs(now[1] - before[1]) > 0.1 and now[0] == before[0] and now[2:] == before[2:],
                f"block {moved} was not moved along y alone: {before} -> {now}")
         expect(len(level) == 155 and original[deleted - 5] not in level, f"block {deleted} was not deleted")
-        shutil.copy(os.path.join(g.dir, "profile", "level.cfg"), os.path.join(ARGS.shots, "level.cfg"))
-    with Game(level=os.path.join(ARGS.shots, "level.cfg")) as g:
-        g.wait_line("FLOOR ID: 160")
+        shutil.copy(os.path.join(g.dir, "profile", "levels", "edits.cfg"), os.path.join(ARGS.shots, "level.cfg"))
+    with Game(level=os.path.join(ARGS.shots, "level.cfg")) as g:  # kept where the game kept it before the folder
+        g.start()
+        g.wait_line('LEVELS: ./profile/level.cfg moved to ./profile/levels/My level.cfg as "My level"')
+        g.click_button(0)
+        g.move(g.at(100, 600))
+        g.wait_screen(lambda s: g.menu_shown(s, 3), "the level list: Generated, My level, Back")
+        seen = len(g.lines)
+        g.click_button(1)
+        g.wait_line("FLOOR ID: ", after=seen)
+        expect(saved_level_at(g, "My level") == level, "the moved level is not the saved one")
 
 
 def type_keys(*keys):
@@ -768,21 +783,22 @@ def egl_run():
 # A level file the game refuses or cannot read is named on standard error and left alone, and the generated
 # level is built; one written by hand loads: (bytes, or None for a folder; the reason, or None; blocks).
 BLOCK = b"x = 1e1\r\ny = -2.5E0\r\nz = +3.\r\nsx = 2\r\nsy = .5\r\nsz = 2 ; wide\r\nqw = 1\r\nqx = 0\r\nqy = 0\r\nqz = 0\r\n"
-LEVELS = [(b"\x00\x01garbage\xff\n", "line 1: not a [blockN] header, a key = number line or a comment", 156),
-          (None, "Is a directory", 156),
-          (b"\xef\xbb\xbf# by hand\r\n[block0]\r\n" + BLOCK + b"[block1]\r\n" + BLOCK.replace(b"1e1", b"-1e1"), None, 2)]
+LEVELS = [(b"\x00\x01garbage\xff\n", None),
+          (None, "cannot move ./profile/level.cfg to ./profile/levels/My level.cfg: Operation not permitted"),
+          (b"\xef\xbb\xbf# by hand\r\n[block0]\r\n" + BLOCK + b"[block1]\r\n" + BLOCK.replace(b"1e1", b"-1e1"), None)]
 
 
-def levelled_run(level, reason, blocks):
+def levelled_run(level, reason):
+    """A level kept where the game kept it before the level folder moves in as "My level", untouched."""
     path = os.path.join("profile", "level.cfg")
     with Game(files={path: level}) as g:
-        g.wait_line(f"FLOOR ID: {5 + blocks}")
+        g.wait_line("FLOOR ID: 161")
         expect(g.close("signal") == 0, "the game did not end with code 0")
-        kept = "./profile/level.cfg: "
-        expected = [f"LEVEL FILE {kept}{reason}; the generated level is used, and a save keeps the file as "
-                    "./profile/level.cfg.refused"] if reason else []
-        expect(g.errors == expected, f"standard error {g.errors}, expected {expected}")
-        full = os.path.join(g.dir, path)
+        moved = 'LEVELS: ./profile/level.cfg moved to ./profile/levels/My level.cfg as "My level"'
+        stays = f"LEVELS: {reason}; ./profile/level.cfg stays where it is"
+        expect(moved in g.lines if level is not None else g.errors == [stays],
+               f"standard output {g.lines[-3:]}, standard error {g.errors}")
+        full = os.path.join(g.dir, path if level is None else os.path.join("profile", "levels", "My level.cfg"))
         expect(os.path.isdir(full) if level is None else open(full, "rb").read() == level, "the level file changed")
 
 

@@ -117,22 +117,28 @@ TEST_F(LevelFolder, RenameAndDeleteKeepEveryLevelInTheFolderOrItsTrash)
 TEST_F(LevelFolder, TheOldLevelFileMovesInOnceAndStaysWhenItCannot)
 {
     const std::string legacy = dir.path("level.cfg");
-    EXPECT_EQ(library.adoptLegacyLevel(legacy), "") << "nothing to move";
+    auto adopt = [&](const LevelLibrary& into) {
+        const LevelLibrary::Adoption adoption = into.adoptLegacyLevel(legacy);
+        EXPECT_EQ(adoption.failed, adoption.line.find("stays where it is") != std::string::npos) << adoption.line;
+        return adoption.line;
+    };
+    EXPECT_EQ(adopt(library), "") << "nothing to move";
 
     TestFiles::writeText(legacy, Game::formatLevel(twoBlocks));
-    EXPECT_EQ(library.adoptLegacyLevel(legacy),
+    EXPECT_EQ(adopt(library),
               "LEVELS: " + legacy + " moved to " + dir.path("levels/My level.cfg") + " as \"My level\"");
     EXPECT_FALSE(std::filesystem::exists(legacy));
     EXPECT_EQ(library.read(named("My level")).blocks, twoBlocks);
-    EXPECT_EQ(library.adoptLegacyLevel(legacy), "") << "once";
+    EXPECT_EQ(adopt(library), "") << "once";
 
     TestFiles::writeText(legacy, "newer");
-    EXPECT_EQ(library.adoptLegacyLevel(legacy), "LEVELS: cannot move " + legacy + " to " + dir.path("levels/My level.cfg")
+    EXPECT_EQ(adopt(library), "LEVELS: cannot move " + legacy + " to " + dir.path("levels/My level.cfg")
                                                     + ": that level exists; " + legacy + " stays where it is");
     EXPECT_EQ(library.read(named("My level")).blocks, twoBlocks);
 
     LevelLibrary blocked{dir.path("level.cfg/levels"), maxBlocks};
-    EXPECT_NE(blocked.adoptLegacyLevel(legacy).find("stays where it is"), std::string::npos) << "no folder can be made";
+    EXPECT_NE(adopt(blocked).find("cannot move " + legacy + " into " + dir.path("level.cfg/levels")), std::string::npos)
+        << "no folder can be made";
     EXPECT_EQ(TestFiles::readBytes(legacy).size(), 5u);
 }
 
