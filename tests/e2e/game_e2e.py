@@ -546,6 +546,7 @@ def editor_edits():
         expect(abs(now[1] - before[1]) > 0.1 and now[0] == before[0] and now[2:] == before[2:],
                f"block {moved} was not moved along y alone: {before} -> {now}")
         expect(len(level) == 155 and original[deleted - 5] not in level, f"block {deleted} was not deleted")
+        os.makedirs(ARGS.shots, exist_ok=True)
         shutil.copy(os.path.join(g.dir, "profile", "levels", "edits.cfg"), os.path.join(ARGS.shots, "level.cfg"))
     with Game(level=os.path.join(ARGS.shots, "level.cfg")) as g:  # kept where the game kept it before the folder
         g.start()
