@@ -24,7 +24,10 @@ void StepInput::take(const SDL_Event& event, EventQueue& queue)
         queue.push(event);
         break;
     case SDL_TEXTINPUT:
-        keyPresses.push_back(KeyPress{SDL_SCANCODE_UNKNOWN, false, false, event.text.text});
+        // Text events carry no modifiers; the keyboard's are read at once, so
+        // a letter the platform spells out for a held Ctrl+Shift shortcut
+        // (or its key repeat) is known as part of the shortcut.
+        keyPresses.push_back(KeyPress{SDL_SCANCODE_UNKNOWN, (SDL_GetModState() & KMOD_CTRL) != 0, false, event.text.text});
         queue.push(event);
         break;
     default:

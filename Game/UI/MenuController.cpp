@@ -26,6 +26,10 @@ constexpr const char* backToMenuName = "Back_to_menu";
 constexpr const char* editorBarName = "background";
 constexpr const char* optionsBackName = "Options_Back";
 constexpr const char* levelListNewName = "Levels_New";
+constexpr const char* newLevelName = "Editor_New_level";
+constexpr const char* openLevelName = "Editor_Open_level";
+constexpr const char* renameLevelName = "Editor_Rename";
+constexpr const char* deleteLevelName = "Editor_Delete";
 constexpr const char* levelListBackName = "Levels_Back";
 constexpr const char* levelListMessageName = "Levels_Message";
 constexpr const char* dialogLineName = "Dialog_Line";
@@ -98,14 +102,30 @@ void MenuController::showGamePauseMenu()
 void MenuController::showEditorPauseMenu()
 {
     shown = Shown::EditorPause;
+    if (run.levelName) {
+        showButtons({{resumeEditorName, "Resume", &MenuController::resumeEditor},
+                     {backToMenuName, "Back to menu", &MenuController::editorToMenu},
+                     {newLevelName, "New level", &MenuController::newEditorLevel},
+                     {openLevelName, "Open level", &MenuController::openEditorLevel},
+                     {renameLevelName, "Rename", &MenuController::renameEditorLevel},
+                     {deleteLevelName, "Delete", &MenuController::deleteEditorLevel}});
+        return;
+    }
     showButtons({{resumeEditorName, "Resume", &MenuController::resumeEditor},
-                 {backToMenuName, "Back to menu", &MenuController::editorToMenu}});
+                 {backToMenuName, "Back to menu", &MenuController::editorToMenu},
+                 {newLevelName, "New level", &MenuController::newEditorLevel},
+                 {openLevelName, "Open level", &MenuController::openEditorLevel}});
 }
 
 void MenuController::hidePauseMenu()
 {
+    if (shown == Shown::Levels) { // the editor's level list, left with Escape
+        menu->clear();
+        showEditorBar();
+    }
     shown = Shown::None;
-    for (const char* name : {resumeGameName, resumeEditorName, backToMenuName}) {
+    for (const char* name : {resumeGameName, resumeEditorName, backToMenuName, newLevelName, openLevelName,
+                             renameLevelName, deleteLevelName}) {
         if (menu->count(name) == 1) {
             menu->remove(name);
         }
@@ -272,6 +292,65 @@ void MenuController::listBack()
 
 // ---- button actions --------------------------------------------------------------
 
+void MenuController::newEditorLevel()
+{
+    levelListMode = GameState::modeMapEditor;
+    chooseLevel({}, true);
+}
+
+void MenuController::openEditorLevel()
+{
+    showLevelList(GameState::modeMapEditor);
+}
+
+void MenuController::renameEditorLevel()
+{
+    hidePauseMenu();
+    askLevelName(run.levelName->text(), [this](const Game::LevelName& name) { renameLevel(name, false); },
+                 [this] { showEditorPauseMenu(); });
+}
+
+void MenuController::renameLevel(const Game::LevelName& name, bool replace)
+{
+    const Game::LevelLibrary levels = run.levels();
+    const Game::LevelChange change = levels.rename(*run.levelName, name, replace);
+    if (change.taken) {
+        askYesNo("Replace " + name.text() + "?", [this, name] { renameLevel(name, true); },
+                 [this] { showEditorPauseMenu(); });
+        return;
+    }
+    if (change.status.ok()) {
+        Engine::log("Renamed " + run.levelName->text() + " to " + name.text());
+        run.levelName = name;
+        run.levelPath = levels.pathOf(name);
+    } else {
+        Engine::logError("RENAME FAILED: " + change.status.message());
+    }
+    showEditorPauseMenu();
+}
+
+void MenuController::deleteEditorLevel()
+{
+    hidePauseMenu();
+    const Game::LevelName name = *run.levelName;
+    askYesNo("Delete " + name.text() + "?", [this, name] { deleteLevel(name); }, [this] { showEditorPauseMenu(); });
+}
+
+// The blocks stay in the editor, now a level without a name.
+void MenuController::deleteLevel(const Game::LevelName& name)
+{
+    const Game::LevelLibrary levels = run.levels();
+    const Game::LevelChange change = levels.remove(name);
+    if (change.status.ok()) {
+        Engine::log("Deleted " + name.text() + ": moved to " + levels.trashFolder());
+        run.levelName.reset();
+        run.levelPath.clear();
+    } else {
+        Engine::logError("DELETE FAILED: " + change.status.message());
+    }
+    showEditorPauseMenu();
+}
+
 void MenuController::openSingleplayer()
 {
     if (run.levels().list().size() > 1) showLevelList(GameState::modeSingleplayer);
@@ -298,6 +377,7 @@ void MenuController::startGame()
 void MenuController::startEditor()
 {
     gameState->uiVisible = true;
+    gameState->paused = false;
     gameState->mode = GameState::modeMapEditor;
     menu->clear();
     shown = Shown::None;

@@ -38,7 +38,9 @@ public:
     void showMainMenu();
     // One row per setting, labelled with its value, and "Back"; needs options.
     void showOptionsMenu();
-    // "Resume", "Back to menu" for a running game / for the editor.
+    // "Resume", "Back to menu" for a running game; for the editor also
+    // "New level", "Open level" and, when the level has a name, "Rename"
+    // and "Delete" (to the level folder's trash, after "Delete <name>?").
     void showGamePauseMenu();
     void showEditorPauseMenu();
     // Removes whichever pause buttons are shown; other elements stay.
@@ -71,6 +73,10 @@ public:
     // else the current level at once.
     void openSingleplayer();
     void openEditor();
+    void newEditorLevel();
+    void openEditorLevel();
+    void renameEditorLevel();
+    void deleteEditorLevel();
     void endProgram();
     void resumeGame();
     void gameToMenu();
@@ -118,6 +124,8 @@ private:
     void showEditorBar();
     void chooseLevel(const Game::LevelEntry& entry, bool empty);
     void listBack();
+    void renameLevel(const Game::LevelName& name, bool replace);
+    void deleteLevel(const Game::LevelName& name);
     void addLine(const std::string& name, const std::string& text, int32_t row);
     glm::ivec2 buttonSize() const;
 

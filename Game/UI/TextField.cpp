@@ -36,11 +36,11 @@ std::string TextField::shown() const
 
 TextField::Outcome TextField::takeOne(const Engine::KeyPress& press)
 {
+    if (press.ctrl) return Outcome::editing; // shortcuts of the screen around the field, not edits
     if (!press.text.empty()) {
         type(press.text);
         return Outcome::editing;
     }
-    if (press.ctrl) return Outcome::editing; // shortcuts of the screen around the field, not edits
     switch (press.scancode) {
     case SDL_SCANCODE_RETURN:
     case SDL_SCANCODE_KP_ENTER:

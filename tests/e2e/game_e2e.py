@@ -619,7 +619,19 @@ def levels():
         g.wait_line("Saved 2 blocks to ./profile/levels/track two.cfg", after=seen)
         text = open(os.path.join(g.dir, "profile", "levels", "track two.cfg")).read()
         expect(text.count("[block") == 2, "the saved file does not hold 2 blocks")
-        g.hold("Escape", until=lambda s: g.menu_shown(s, 2), what="the editor's pause menu")
+        seen = len(g.lines)
+        g.hold("Control_L+Shift_L+s")  # save as: the prompt starts from the level's name
+        type_keys("space", "b", "Return")
+        g.wait_line("Saved 2 blocks to ./profile/levels/track two b.cfg", after=seen)
+        g.hold("Escape", until=lambda s: g.menu_shown(s, 6), what="the editor's pause menu of a named level")
+        g.click_button(5)  # Delete
+        g.click_button(0)  # Yes
+        g.wait_line("Deleted track two b: moved to ./profile/levels/.trash", after=seen)
+        levels = os.path.join(g.dir, "profile", "levels")
+        expect(open(os.path.join(levels, ".trash", "track two b.cfg")).read() == text, "the deleted level is not in the trash")
+        expect(not os.path.exists(os.path.join(levels, "track two b.cfg")), "the deleted level is still listed")
+        g.move(g.at(100, 600))
+        g.wait_screen(lambda s: g.menu_shown(s, 4), "the pause menu of a level without a name")
         g.click_button(1)  # Back to menu
         g.move(g.at(100, 600))
         g.wait_screen(g.menu_shown, "the main menu")

@@ -82,6 +82,9 @@ TEST(TextField, EnterWaitsForAnAcceptableTextAndEscapeCancels)
     EXPECT_EQ(input.step({std::string("q"), SDL_SCANCODE_ESCAPE, SDL_SCANCODE_RETURN}), Outcome::cancelled);
     EXPECT_EQ(input.field.text(), "q");
 
+    input.field.take({Engine::KeyPress{SDL_SCANCODE_UNKNOWN, true, true, "s"}, Engine::KeyPress{SDL_SCANCODE_A, true}});
+    EXPECT_EQ(input.field.text(), "q") << "text and keys of a Ctrl shortcut are not typing";
+
     UI::TextField utf8{[](const std::string&) { return std::string(); }, "a\xC3\xA9"};
     utf8.take({Engine::KeyPress{SDL_SCANCODE_LEFT}});
     EXPECT_EQ(utf8.caret(), 1u) << "the caret steps over a whole character";
