@@ -132,6 +132,11 @@ void duplicateSelection(EditorState& editor, const GameContext& game, GameRun& r
     addBlocks(editor, game, run, copies);
 }
 
+std::string keptText(bool keptRefused, const std::string& path)
+{
+    return keptRefused ? "; the file it replaced is kept as " + path + refusedLevelSuffix : "";
+}
+
 void showSaved(EditorState& editor, std::size_t blocks, const std::string& path, const std::string& kept)
 {
     showStatus(editor.editing, "Saved " + std::to_string(blocks) + " blocks to " + path + kept);
@@ -148,8 +153,7 @@ void saveLevel(EditorState& editor, const GameContext& game, GameRun& run)
 {
     const std::vector<BlockPose> poses = levelPoses(game, run.map);
     const LevelSave save = saveLevelFile(run.levelPath, poses, maxLevelBlocks);
-    const std::string kept =
-        save.keptRefused ? "; the file it replaced is kept as " + run.levelPath + refusedLevelSuffix : "";
+    const std::string kept = keptText(save.keptRefused, run.levelPath);
     if (save.status.ok()) showSaved(editor, poses.size(), run.levelPath, kept);
     else showSaveFailed(editor, run.levelPath, save.status.message() + kept);
 }
@@ -295,7 +299,7 @@ LevelChange saveLevelAs(const GameContext& game, GameRun& run, const LevelName& 
     }
     run.levelName = name;
     run.levelPath = levels.pathOf(name);
-    showSaved(*run.editor, poses.size(), run.levelPath, "");
+    showSaved(*run.editor, poses.size(), run.levelPath, keptText(change.keptRefused, run.levelPath));
     return change;
 }
 

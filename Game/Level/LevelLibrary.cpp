@@ -133,7 +133,8 @@ LevelChange LevelLibrary::save(const LevelName& name, const std::vector<BlockPos
     if (!replace && exists(name)) return LevelChange{Engine::Status::success(), true};
     const Engine::Status folderMade = makeFolder(root);
     if (!folderMade.ok()) return LevelChange{folderMade};
-    return LevelChange{saveLevelFile(pathOf(name), blocks, maxBlocks).status};
+    const LevelSave saved = saveLevelFile(pathOf(name), blocks, maxBlocks);
+    return LevelChange{saved.status, false, saved.keptRefused};
 }
 
 LevelChange LevelLibrary::rename(const LevelName& from, const LevelName& to, bool replace) const

@@ -36,6 +36,8 @@ struct LevelEntry {
 struct LevelChange {
     Engine::Status status = Engine::Status::success();
     bool taken = false;
+    // A save replaced a damaged file, which was kept aside (saveLevelFile).
+    bool keptRefused = false;
 };
 
 // The level folder: one file per level, "<name>.cfg" in the level file's

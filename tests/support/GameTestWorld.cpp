@@ -28,13 +28,14 @@ Engine::StepInput keyDownsOf(const uint8_t* keys, const Engine::KeyboardState& k
             if (keys[key] != 0 && !keyboard.held(key)) order.push_back(key);
     }
     const bool ctrl = keys[SDL_SCANCODE_LCTRL] != 0 || keys[SDL_SCANCODE_RCTRL] != 0;
+    const bool shift = keys[SDL_SCANCODE_LSHIFT] != 0 || keys[SDL_SCANCODE_RSHIFT] != 0;
     Engine::StepInput step;
     Engine::EventQueue setAside;
     for (const int key : order) {
         SDL_Event down{};
         down.type = SDL_KEYDOWN;
         down.key.keysym.scancode = static_cast<SDL_Scancode>(key);
-        down.key.keysym.mod = ctrl ? KMOD_LCTRL : KMOD_NONE;
+        down.key.keysym.mod = static_cast<Uint16>((ctrl ? KMOD_LCTRL : KMOD_NONE) | (shift ? KMOD_LSHIFT : KMOD_NONE));
         step.take(down, setAside);
     }
     return step;

@@ -3,7 +3,10 @@
 
 #include "Game/Editor/BlockEdits.h"
 #include "Game/Editor/DragMaths.h"
+#include "Game/Editor/EditorEditing.h"
+#include "tests/support/TestFiles.h"
 
+#include <filesystem>
 #include <fstream>
 #include <functional>
 
@@ -158,6 +161,32 @@ TEST_F(EditingTest, EveryKindOfEditIsUndoneAndRedoneEverywhereAndTheLevelSaves)
 
     for (std::size_t i = 0; i < edits.size(); ++i) press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_Z});
     EXPECT_EQ(level(), original);
+}
+
+TEST_F(EditingTest, SavingAsksForANameUnlessTheLevelHasOneAndNeverOverwritesUnasked)
+{
+    TestFiles::TempDir dir;
+    run.levelFolder = dir.path("levels");
+    run.levelPath.clear();
+    std::filesystem::create_directories(run.levelFolder);
+    const std::string saved = "Saved " + std::to_string(map.blocks.size()) + " blocks to ";
+    press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_S});
+    EXPECT_EQ(platform.namePrompts, 1) << "a level without a name";
+
+    const Game::LevelName name = Game::LevelName::check("mine").name();
+    TestFiles::writeText(dir.path("levels/mine.cfg"), "damaged");
+    EXPECT_TRUE(Game::saveLevelAs(game, run, name, false).taken);
+    EXPECT_TRUE(run.levelPath.empty()) << "not saved, still without a name";
+    EXPECT_TRUE(Game::saveLevelAs(game, run, name, true).status.ok());
+    EXPECT_EQ(run.levelPath, dir.path("levels/mine.cfg"));
+    EXPECT_EQ(editor.editing.status, saved + run.levelPath + "; the file it replaced is kept as "
+                                         + run.levelPath + ".refused");
+
+    press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_S});
+    EXPECT_EQ(platform.namePrompts, 1) << "a named level saves at once";
+    EXPECT_EQ(editor.editing.status, saved + run.levelPath);
+    press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_LSHIFT, SDL_SCANCODE_S});
+    EXPECT_EQ(platform.namePrompts, 2) << "save as";
 }
 
 TEST_F(EditingTest, KeysPressedWithinOneStepActOneByOneInTheOrderPressed)
