@@ -15,5 +15,7 @@ bool consumeSkeletonFile(const uint8_t* data, std::size_t size);
 bool consumeAnimationFile(const uint8_t* data, std::size_t size);
 bool consumeFontReader(const uint8_t* data, std::size_t size);
 bool consumeIniReader(const uint8_t* data, std::size_t size);
+bool consumeGhostFile(const uint8_t* data, std::size_t size);
+bool consumeRecordsFile(const uint8_t* data, std::size_t size);
 
 } // namespace Fuzz
