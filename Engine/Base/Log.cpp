@@ -10,4 +10,10 @@ void log(const std::string& text)
     std::fputc('\n', stdout);
 }
 
+void logError(const std::string& text)
+{
+    std::fwrite(text.data(), 1, text.size(), stderr);
+    std::fputc('\n', stderr);
+}
+
 } // namespace Engine

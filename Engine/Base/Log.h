@@ -9,4 +9,8 @@ namespace Engine {
 // pseudo-terminal or line buffering).
 void log(const std::string& text);
 
+// Error lines: the text and "\n" on standard error, which is unbuffered, so
+// the line is out even if the program stops right after.
+void logError(const std::string& text);
+
 } // namespace Engine

@@ -1,37 +1,15 @@
 #include "Engine/Config/ConfigRewrite.h"
 
-#include "Engine/Config/FileUtil.h"
 #include "Engine/Base/Log.h"
+#include "Engine/Config/FileUtil.h"
+#include "Engine/Config/IniLine.h"
 
 #include <algorithm>
-#include <fstream>
-#include <optional>
-#include <sstream>
+#include <charconv>
 
 namespace Engine {
 
 namespace {
-
-std::string trim(const std::string& text)
-{
-    return FileUtil::trimRight(FileUtil::trimLeft(text));
-}
-
-// The line's key as the reader sees it, when the line sets a value.
-std::optional<std::string> keyOf(const std::string& line)
-{
-    const std::vector<std::string> pieces = FileUtil::split(line, '=');
-    if (pieces.size() < 2) return std::nullopt;
-    return trim(pieces[0]);
-}
-
-bool isSectionHeader(const std::string& line)
-{
-    const std::vector<std::string> pieces = FileUtil::split(line, '=');
-    if (pieces.size() != 1) return false;
-    const std::string text = trim(pieces[0]);
-    return text.size() >= 2 && text.front() == '[' && text.back() == ']';
-}
 
 const ConfigValue* valueFor(const std::vector<ConfigValue>& values, const std::string& key)
 {
@@ -41,51 +19,59 @@ const ConfigValue* valueFor(const std::vector<ConfigValue>& values, const std::s
     return nullptr;
 }
 
-std::string lineOf(const ConfigValue& value)
-{
-    return value.key + " = " + value.value;
-}
-
+// The reader takes no exponents: fixed notation, with the fewest digits that
+// read back as the same float.
 std::string number(float value)
 {
-    std::ostringstream text;
-    text << value;
-    return text.str();
+    char text[64];
+    const std::to_chars_result written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+    return std::string(text, written.ptr);
 }
 
-std::vector<std::string> readLinesQuietly(const std::string& path)
+// Appends the lines of the keys not written yet; they take the text's own
+// line end, and the last line gets one if it had none.
+void appendMissing(std::vector<TextLine>& lines, const std::vector<ConfigValue>& values,
+                   const std::vector<const ConfigValue*>& written, const std::string& lineEnd)
 {
-    std::vector<std::string> lines;
-    std::ifstream file(path, std::ios::binary);
-    for (std::string line; std::getline(file, line);) lines.push_back(line);
-    return lines;
+    for (const ConfigValue& value : values) {
+        if (std::find(written.begin(), written.end(), &value) != written.end()) continue;
+        if (!lines.empty() && lines.back().end.empty()) lines.back().end = lineEnd;
+        lines.push_back({value.key + " = " + value.value, lineEnd});
+    }
+}
+
+std::string joined(const std::vector<TextLine>& lines)
+{
+    std::string text;
+    for (const TextLine& line : lines) text += line.text + line.end;
+    return text;
 }
 
 } // namespace
 
-std::vector<std::string> rewriteConfigLines(const std::vector<std::string>& lines,
-                                            const std::vector<ConfigValue>& values)
+std::string rewriteConfigText(const std::string& text, const std::vector<ConfigValue>& values)
 {
-    std::vector<std::string> result;
+    const std::vector<TextLine> lines = splitLines(text, LineEnds::lineFeed);
+    const std::string lineEnd = lines.empty() || lines[0].end.empty() ? "\n" : lines[0].end;
+    std::vector<TextLine> result;
     std::vector<const ConfigValue*> written;
     bool unnamed = true;
-    auto appendMissing = [&] {
-        for (const ConfigValue& value : values) {
-            if (std::find(written.begin(), written.end(), &value) == written.end()) result.push_back(lineOf(value));
-        }
-    };
-    for (const std::string& line : lines) {
-        if (unnamed && isSectionHeader(line)) {
-            appendMissing();
+    for (TextLine line : lines) {
+        const IniLine lexed = lexIniLine(line.text);
+        if (unnamed && lexed.kind == IniLine::Kind::section) {
+            appendMissing(result, values, written, lineEnd);
             unnamed = false;
         }
-        const std::optional<std::string> key = keyOf(line);
-        const ConfigValue* value = unnamed && key ? valueFor(values, *key) : nullptr;
-        if (value != nullptr) written.push_back(value);
-        result.push_back(value != nullptr ? lineOf(*value) : line);
+        const bool setsValue = unnamed && lexed.kind == IniLine::Kind::keyValue;
+        const ConfigValue* value = setsValue ? valueFor(values, lexed.name) : nullptr;
+        if (value != nullptr) {
+            line.text.replace(lexed.valueBegin, lexed.valueEnd - lexed.valueBegin, value->value);
+            written.push_back(value);
+        }
+        result.push_back(line);
     }
-    if (unnamed) appendMissing();
-    return result;
+    if (unnamed) appendMissing(result, values, written, lineEnd);
+    return joined(result);
 }
 
 std::vector<ConfigValue> configValuesOf(const WindowSettings& settings)
@@ -100,12 +86,13 @@ std::vector<ConfigValue> configValuesOf(const WindowSettings& settings)
 
 bool saveWindowSettings(const WindowSettings& settings, const std::string& path)
 {
-    const std::vector<std::string> lines = rewriteConfigLines(readLinesQuietly(path), configValuesOf(settings));
-    std::string text;
-    for (const std::string& line : lines) text += line + "\n";
-    const std::string problem = FileUtil::replaceFile(path, text);
-    if (problem.empty()) return true;
-    log("SETTINGS NOT SAVED: " + path + ": " + problem);
+    const FileUtil::FileBytes profile = FileUtil::readFileBytes(path);
+    Status status = profile.status;
+    if (status.ok()) {
+        status = FileUtil::replaceFile(path, rewriteConfigText(profile.bytes.value_or(""), configValuesOf(settings)));
+    }
+    if (status.ok()) return true;
+    logError("SETTINGS NOT SAVED: " + path + ": " + status.message());
     return false;
 }
 

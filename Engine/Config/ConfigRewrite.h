@@ -14,18 +14,20 @@ struct ConfigValue {
     std::string value; // as it is written after "key = "
 };
 
-// The lines with every line of the unnamed section that sets one of the
-// given keys replaced by "key = value"; everything else, comments and other
-// sections included, stays as it is. A key without a line is added at the
-// end of the unnamed section, that is before the first section header.
-std::vector<std::string> rewriteConfigLines(const std::vector<std::string>& lines,
-                                            const std::vector<ConfigValue>& values);
+// The text with the value of every line of the unnamed section that sets
+// one of the given keys replaced (white space, a comment after the value
+// and the line end stay); every other byte stays as it is. A key without a
+// line is added at the end of the unnamed section, that is before the first
+// section header, with the text's own line end.
+std::string rewriteConfigText(const std::string& text, const std::vector<ConfigValue>& values);
 
 // The six keys the options change, in the form the reader takes back.
 std::vector<ConfigValue> configValuesOf(const WindowSettings& settings);
 
-// Rewrites the file's lines of the six keys (a missing file is created). A
-// failure logs one line naming the file and is otherwise passed over.
+// Rewrites the file's lines of the six keys through FileUtil::replaceFile (a
+// missing file is created). A profile that exists but cannot be read is not
+// written. A failure logs one error line "SETTINGS NOT SAVED: <file>:
+// <reason>" and is otherwise passed over.
 bool saveWindowSettings(const WindowSettings& settings, const std::string& path = configFilePath);
 
 } // namespace Engine

@@ -10,6 +10,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace FileUtil {
 
 namespace {
@@ -40,6 +44,61 @@ bool readLinesFrom(const std::string& path, std::vector<std::string>& lines)
     return true;
 }
 
+Engine::Status failure()
+{
+    return Engine::Status::failure(std::strerror(errno));
+}
+
+// The file a path names once symbolic links are followed; a link to a file
+// that does not exist yet names that file.
+std::filesystem::path linkTarget(const std::string& path)
+{
+    constexpr int mostLinks = 40; // as the kernel's own limit, so a loop ends
+    std::filesystem::path target = path;
+    std::error_code error;
+    for (int hop = 0; hop < mostLinks && std::filesystem::is_symlink(target, error); ++hop) {
+        const std::filesystem::path next = std::filesystem::read_symlink(target, error);
+        if (error) break;
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return target;
+}
+
+// The old file's permission bits, or for a new file what the process's
+// umask leaves of read and write for everyone, as creating it would give.
+mode_t modeFor(const std::filesystem::path& target)
+{
+    struct stat status {};
+    if (::stat(target.c_str(), &status) == 0) return status.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+Engine::Status writeAll(int file, const std::string& text)
+{
+    std::size_t written = 0;
+    while (written < text.size()) {
+        const ssize_t put = ::write(file, text.data() + written, text.size() - written);
+        if (put < 0 && errno == EINTR) continue;
+        if (put < 0) return failure();
+        written += static_cast<std::size_t>(put);
+    }
+    return Engine::Status::success();
+}
+
+// Makes the rename itself durable: until the folder is synced, a crash may
+// bring back the folder entry of the old file. The new file is in place
+// whatever this gives (some file systems cannot sync a folder), so a failure
+// here is not a failed save.
+void syncFolder(const std::filesystem::path& folder)
+{
+    const int handle = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (handle < 0) return;
+    ::fsync(handle);
+    ::close(handle);
+}
+
 } // namespace
 
 std::string readFile(const std::string& path)
@@ -65,23 +124,50 @@ std::string missingFileMessage(const std::string& path)
     return "MISSING FILE: " + path;
 }
 
-std::string replaceFile(const std::string& path, const std::string& text)
+FileBytes readFileBytes(const std::string& path)
 {
-    const std::string temporary = path + ".tmp";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr) return std::strerror(errno);
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    const int writeError = errno;
-    if (std::fclose(file) != 0 || !written) {
-        std::remove(temporary.c_str());
-        return std::strerror(written ? errno : writeError);
+    const int file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (file < 0) return errno == ENOENT ? FileBytes{} : FileBytes{std::nullopt, failure()};
+    FileBytes read{std::string()};
+    struct stat status {};
+    if (::fstat(file, &status) != 0) read = {std::nullopt, failure()};
+    else if (S_ISDIR(status.st_mode)) read = {std::nullopt, Engine::Status::failure(std::strerror(EISDIR))};
+    char chunk[65536];
+    while (read.bytes) {
+        const ssize_t got = ::read(file, chunk, sizeof chunk);
+        if (got == 0) break;
+        if (got > 0) read.bytes->append(chunk, static_cast<std::size_t>(got));
+        else if (errno != EINTR) read = {std::nullopt, failure()};
     }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int renameError = errno;
-        std::remove(temporary.c_str());
-        return std::strerror(renameError);
+    ::close(file);
+    return read;
+}
+
+Engine::Status replaceFile(const std::string& path, const std::string& text)
+{
+    const std::filesystem::path target = linkTarget(path);
+    std::string temporary = target.string() + ".XXXXXX";
+    const int file = ::mkstemp(temporary.data());
+    if (file < 0) return failure();
+    Engine::Status status = writeAll(file, text);
+    if (status.ok() && ::fchmod(file, modeFor(target)) != 0) status = failure();
+    if (status.ok() && ::fsync(file) != 0) status = failure();
+    if (::close(file) != 0 && status.ok()) status = failure();
+    if (status.ok() && std::rename(temporary.c_str(), target.c_str()) != 0) status = failure();
+    if (!status.ok()) {
+        ::unlink(temporary.c_str());
+        return status;
     }
-    return "";
+    syncFolder(target.parent_path());
+    return Engine::Status::success();
+}
+
+Engine::Status keepRefusedFile(const std::string& path, const std::string& kept)
+{
+    if (std::rename(path.c_str(), kept.c_str()) != 0) {
+        return Engine::Status::failure("cannot keep the refused file as " + kept + ": " + std::strerror(errno));
+    }
+    return Engine::Status::success();
 }
 
 std::vector<std::string> split(std::string text, char delimiter)

@@ -1,24 +1,14 @@
 #include "Engine/Config/IniReader.h"
 
 #include "Engine/Config/FileUtil.h"
+#include "Engine/Config/IniLine.h"
 
 #include <cctype>
 #include <cstdlib>
 
 namespace {
 
-constexpr char keyValueSeparator = '=';
 constexpr char quote = '"';
-
-std::string trim(const std::string& text)
-{
-    return FileUtil::trimLeft(FileUtil::trimRight(text));
-}
-
-bool isSectionHeader(const std::string& text)
-{
-    return text.size() >= 2 && text.front() == '[' && text.back() == ']';
-}
 
 bool isQuotedString(const std::string& text)
 {
@@ -52,18 +42,11 @@ void storeValue(IniData& ini, const std::string& section, const std::string& key
 
 void parseLine(IniData& ini, std::string& section, const std::string& line)
 {
-    const std::vector<std::string> pieces = FileUtil::split(line, keyValueSeparator);
-    if (pieces.size() == 1) {
-        const std::string text = trim(pieces[0]);
-        if (isSectionHeader(text))
-            section = text.substr(1, text.size() - 2);
-        return;
-    }
-    if (pieces.size() < 2)
-        return;
-    const std::string value = trim(pieces[1]);
-    if (!value.empty())
-        storeValue(ini, section, trim(pieces[0]), value);
+    const IniLine lexed = lexIniLine(line);
+    if (lexed.kind == IniLine::Kind::section)
+        section = lexed.name;
+    else if (lexed.kind == IniLine::Kind::keyValue)
+        storeValue(ini, section, lexed.name, lexed.value);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "Game/Editor/BlockEdits.h"
 
+#include "Engine/Base/DataFileError.h"
+#include "Engine/Base/Log.h"
 #include "Engine/ECS/EntityManager.h"
 #include "Game/Level/GameMap.h"
 #include "Game/Level/Level.h"
@@ -11,8 +13,6 @@
 #include "Game/Scene/TransformComponent.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iostream>
 #include <memory>
 
 namespace Game {
@@ -124,16 +124,16 @@ void createLevelFrom(GameMap& map, Engine::ECS::EntityManager& world, const std:
 
 void createLevelFromFileOrGenerator(GameMap& map, Engine::ECS::EntityManager& world, const std::string& path)
 {
-    if (!std::ifstream(path)) {
-        createLevel(map, world);
-        return;
-    }
     const LevelRead level = readLevelFile(path, maxLevelBlocks);
-    if (level.ok()) {
+    if (level.found && level.ok()) {
         createLevelFrom(map, world, level.blocks);
         return;
     }
-    std::cerr << "LEVEL FILE " << path << ": " << level.error << "; the generated level is used" << std::endl;
+    if (!level.ok()) {
+        const std::string fault = Engine::DataFileError(path, level.error).what();
+        Engine::logError("LEVEL FILE " + fault + "; the generated level is used, and a save keeps the file as " + path
+                         + refusedLevelSuffix);
+    }
     createLevel(map, world);
 }
 

@@ -52,9 +52,9 @@ std::vector<uint32_t> applyEdit(const LevelScene& scene, const Edit& edit);
 void createLevelFrom(GameMap& map, Engine::ECS::EntityManager& world, const std::vector<BlockPose>& poses);
 
 // The level from the level file at `path` when there is one, else the
-// generated level. A file that cannot be used leaves one line naming it and
-// the problem on standard error, and the generated level is built; the file
-// is not touched.
+// generated level. A file that is refused or cannot be read leaves one error
+// line naming it and the problem, and the generated level is built; the file
+// is not touched here (saveLevelFile keeps it aside).
 void createLevelFromFileOrGenerator(GameMap& map, Engine::ECS::EntityManager& world, const std::string& path);
 
 } // namespace Game

@@ -127,6 +127,7 @@ std::vector<BlockPose> dragPoses(const BlockDrag& drag, const Ray& cursor, bool 
     case Tool::scale: scale(drag, cursor, snap, poses); break;
     case Tool::create: break;
     }
+    for (BlockPose& pose : poses) pose = withinLevelLimits(pose);
     return poses;
 }
 

@@ -21,7 +21,7 @@ enum class Tool : uint32_t { create = 1, translate = 2, rotate = 3, scale = 4 };
 
 inline constexpr float snapStep = 0.5f;
 inline constexpr float rotationStepDegrees = 15.0f;
-inline constexpr float smallestSide = 0.1f;
+inline constexpr float smallestSide = smallestBlockSide;
 
 // The parameter t of the point axisOrigin + t * axisDirection nearest to the
 // ray; none while the ray runs (almost) along the axis.
@@ -64,7 +64,8 @@ std::optional<BlockDrag> beginDrag(Tool tool, uint32_t axis, std::vector<uint32_
 //   steps, by the angle the cursor swept in the plane across the axis;
 // - scale: an arrow changes each block's side of the same axis (its own
 //   frame) by the motion along the axis, never below smallestSide.
-// Where the cursor gives no answer, the poses stay where they started.
+// Where the cursor gives no answer, the poses stay where they started. Every
+// pose stays within the level file's limits (withinLevelLimits).
 std::vector<BlockPose> dragPoses(const BlockDrag& drag, const Ray& cursor, bool snap);
 
 } // namespace Game

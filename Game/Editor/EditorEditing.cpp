@@ -18,7 +18,6 @@
 #include <SDL_scancode.h>
 
 #include <algorithm>
-#include <iostream>
 
 namespace Game {
 
@@ -123,6 +122,7 @@ void duplicateSelection(EditorState& editor, const EditorContext& context)
     for (const uint32_t block : selectedBlocks(editor, *context.map)) {
         copies.push_back(poseOf(*context.world, block));
         copies.back().position += duplicateOffset;
+        copies.back() = withinLevelLimits(copies.back());
     }
     addBlocks(editor, context, copies);
 }
@@ -130,13 +130,15 @@ void duplicateSelection(EditorState& editor, const EditorContext& context)
 void saveLevel(EditorState& editor, const EditorContext& context)
 {
     const std::vector<BlockPose> poses = levelPoses(sceneOf(context));
-    const std::string problem = writeLevelFile(context.levelPath, poses);
-    if (problem.empty()) {
-        showStatus(editor.editing, "Saved " + std::to_string(poses.size()) + " blocks to " + context.levelPath);
+    const LevelSave save = saveLevelFile(context.levelPath, poses, maxLevelBlocks);
+    const std::string kept =
+        save.keptRefused ? "; the file it replaced is kept as " + context.levelPath + refusedLevelSuffix : "";
+    if (save.status.ok()) {
+        showStatus(editor.editing, "Saved " + std::to_string(poses.size()) + " blocks to " + context.levelPath + kept);
         return;
     }
-    std::cerr << "SAVE FAILED: " << context.levelPath << ": " << problem << std::endl;
-    editor.editing.status = "Save failed: " + problem;
+    Engine::logError("SAVE FAILED: " + context.levelPath + ": " + save.status.message() + kept);
+    editor.editing.status = "Save failed: " + save.status.message() + kept;
     editor.editing.statusSteps = statusSteps;
 }
 
@@ -185,7 +187,7 @@ void createAtCursor(EditorState& editor, const EditorContext& context)
     pose.position = point + normal * (newBlockSize.z * 0.5f);
     const uint32_t base = hit.hitEntity();
     if (indexOf(*context.map, base) < context.map->blocks.size()) pose.rotation = poseOf(*context.world, base).rotation;
-    addBlocks(editor, context, {pose});
+    addBlocks(editor, context, {withinLevelLimits(pose)});
 }
 
 void startDrag(EditorState& editor, const EditorContext& context, uint32_t axis)

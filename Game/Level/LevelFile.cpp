@@ -1,80 +1,47 @@
 #include "Game/Level/LevelFile.h"
 
 #include "Engine/Config/FileUtil.h"
-#include "Engine/Config/IniData.h"
-#include "Engine/Config/IniReader.h"
 
-#include <cmath>
-#include <cstdio>
-#include <fstream>
-#include <sstream>
+#include <charconv>
 
 namespace Game {
 
 namespace {
 
-constexpr float unitTolerance = 1e-3f;
-
-std::string sectionName(std::size_t index)
-{
-    return "block" + std::to_string(index);
-}
-
-void writeKey(std::ostream& out, const char* key, float value)
+// The shortest decimal text that reads back as the same float.
+std::string shortest(float value)
 {
     char text[64];
-    std::snprintf(text, sizeof text, "%.6f", static_cast<double>(value));
-    out << key << " = " << text << "\n";
+    const std::to_chars_result written = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, written.ptr);
 }
 
-// The number under the key, or the problem with it in `error`.
-float numberOf(const IniSectionData& section, const std::string& name, const char* key, std::string& error)
+void writeKey(std::string& out, const char* key, float value)
 {
-    if (section.hasFloat(key)) return section.getFloat(key);
-    if (error.empty()) error = name + ": " + key + " is missing or not a number";
-    return 0.0f;
+    out += key;
+    out += " = " + shortest(value) + "\n";
 }
 
-bool isBlockName(const std::string& name, std::size_t count)
+glm::vec3 clamped(const glm::vec3& value, float low, float high)
 {
-    const std::string digits = name.substr(5);
-    if (digits.empty() || digits.size() > 6 || digits.find_first_not_of("0123456789") != std::string::npos) return false;
-    const std::size_t index = std::stoul(digits);
-    return index < count && name == sectionName(index);
-}
-
-LevelRead failure(std::string error)
-{
-    return LevelRead{{}, std::move(error)};
-}
-
-// One block section, or the problem with it in `error`.
-BlockPose blockOf(const IniSectionData& section, const std::string& name, std::string& error)
-{
-    auto read = [&](const char* key) { return numberOf(section, name, key, error); };
-    BlockPose block;
-    block.position = glm::vec3(read("x"), read("y"), read("z"));
-    block.size = glm::vec3(read("sx"), read("sy"), read("sz"));
-    const glm::quat q(read("qw"), read("qx"), read("qy"), read("qz"));
-    if (!error.empty()) return block;
-    if (block.size.x <= 0.0f || block.size.y <= 0.0f || block.size.z <= 0.0f) {
-        error = name + ": a size is zero or negative";
-    } else if (std::abs(glm::length(q) - 1.0f) > unitTolerance) {
-        error = name + ": the rotation is not a unit quaternion";
-    } else {
-        block.rotation = glm::normalize(q);
-    }
-    return block;
+    return glm::clamp(value, glm::vec3(low), glm::vec3(high));
 }
 
 } // namespace
 
+BlockPose withinLevelLimits(BlockPose pose)
+{
+    pose.position = clamped(pose.position, -levelExtent, levelExtent);
+    pose.size = clamped(pose.size, smallestBlockSide, largestBlockSide);
+    return pose;
+}
+
 std::string formatLevel(const std::vector<BlockPose>& blocks)
 {
-    std::ostringstream out;
+    std::string out;
     for (std::size_t i = 0; i < blocks.size(); ++i) {
         const BlockPose& b = blocks[i];
-        out << "[" << sectionName(i) << "]\n";
+        out += "[block" + std::to_string(i) + "]\n";
         writeKey(out, "x", b.position.x);
         writeKey(out, "y", b.position.y);
         writeKey(out, "z", b.position.z);
@@ -85,40 +52,30 @@ std::string formatLevel(const std::vector<BlockPose>& blocks)
         writeKey(out, "qx", b.rotation.x);
         writeKey(out, "qy", b.rotation.y);
         writeKey(out, "qz", b.rotation.z);
+        if (b.kind != BlockKind::plain) out += std::string("kind = ") + blockKindName(b.kind) + "\n";
     }
-    return out.str();
-}
-
-LevelRead parseLevel(const IniData& ini, std::size_t maxBlocks)
-{
-    LevelRead level;
-    while (ini.hasSection(sectionName(level.blocks.size()))) {
-        const std::string name = sectionName(level.blocks.size());
-        if (level.blocks.size() == maxBlocks) {
-            return failure("more than " + std::to_string(maxBlocks) + " blocks");
-        }
-        level.blocks.push_back(blockOf(ini.getSection(name), name, level.error));
-        if (!level.ok()) return failure(level.error);
-    }
-    // Sections outside the sequence (a gap, a stray name, keys before the
-    // first block) would otherwise be dropped without a word.
-    for (const auto& [name, section] : ini.sections()) {
-        if (name.rfind("block", 0) != 0 || !isBlockName(name, level.blocks.size())) {
-            return failure(name.empty() ? "keys before the first block" : "unexpected section [" + name + "]");
-        }
-    }
-    return level;
+    return out;
 }
 
 LevelRead readLevelFile(const std::string& path, std::size_t maxBlocks)
 {
-    if (!std::ifstream(path)) return failure("cannot be read");
-    return parseLevel(loadIniFile(path), maxBlocks);
+    const FileUtil::FileBytes file = FileUtil::readFileBytes(path);
+    if (!file.status.ok()) return LevelRead{{}, file.status.message(), true};
+    if (!file.bytes) return LevelRead{{}, "", false};
+    return parseLevel(*file.bytes, maxBlocks);
 }
 
-std::string writeLevelFile(const std::string& path, const std::vector<BlockPose>& blocks)
+LevelSave saveLevelFile(const std::string& path, const std::vector<BlockPose>& blocks, std::size_t maxBlocks)
 {
-    return FileUtil::replaceFile(path, formatLevel(blocks));
+    LevelSave save;
+    const LevelRead old = readLevelFile(path, maxBlocks);
+    if (!old.ok()) {
+        save.status = FileUtil::keepRefusedFile(path, path + refusedLevelSuffix);
+        if (!save.status.ok()) return save;
+        save.keptRefused = true;
+    }
+    save.status = FileUtil::replaceFile(path, formatLevel(blocks));
+    return save;
 }
 
 } // namespace Game

@@ -67,7 +67,7 @@ std::vector<GhostSample> readGhostFile(const std::string& path)
     return samples;
 }
 
-std::string writeGhostFile(const std::string& path, const std::vector<GhostSample>& samples)
+Engine::Status writeGhostFile(const std::string& path, const std::vector<GhostSample>& samples)
 {
     GAME_ASSERT(!samples.empty() && samples.size() <= maxGhostSamples);
     BinaryWriter out;

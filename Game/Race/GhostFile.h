@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Engine/Base/Status.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -30,10 +32,9 @@ inline constexpr uint32_t maxGhostSamples = 360000;
 // value that is not finite.
 std::vector<GhostSample> readGhostFile(const std::string& path);
 
-// Writes the samples beside the path and renames them over it. Returns the
-// problem, or an empty text when the file was written. The samples must be
-// what readGhostFile accepts.
-std::string writeGhostFile(const std::string& path, const std::vector<GhostSample>& samples);
+// Writes the samples with FileUtil::replaceFile. The samples must be what
+// readGhostFile accepts.
+Engine::Status writeGhostFile(const std::string& path, const std::vector<GhostSample>& samples);
 
 // The ghost's folder and file for a level, relative to the run folder.
 inline constexpr const char* ghostFolder = "./profile/ghosts";

@@ -2,12 +2,10 @@
 
 #include "Engine/Base/DataFileError.h"
 #include "Engine/Config/FileUtil.h"
+#include "Engine/Config/IniLine.h"
 #include "Game/Race/RaceTimer.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 namespace Game {
@@ -108,13 +106,12 @@ class RecordsParser {
 public:
     RaceRecords parse(const std::string& text)
     {
-        std::istringstream lines(text);
-        std::string line;
-        for (std::size_t number = 1; std::getline(lines, line); ++number) {
+        const std::vector<TextLine> lines = splitLines(text, LineEnds::any);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
             try {
-                readLine(FileUtil::trimRight(FileUtil::trimLeft(line)));
+                readLine(lexIniLine(lines[i].text));
             } catch (const Problem& problem) {
-                throw Problem{"line " + std::to_string(number) + ": " + problem.text};
+                throw Problem{"line " + std::to_string(i + 1) + ": " + problem.text};
             }
         }
         closeSection();
@@ -122,14 +119,19 @@ public:
     }
 
 private:
-    void readLine(const std::string& line)
+    void readLine(const IniLine& line)
     {
-        if (line.empty() || line[0] == '#' || line[0] == ';') return;
-        if (line.front() == '[' && line.back() == ']') return openSection(line.substr(1, line.size() - 2));
-        const std::size_t equals = line.find('=');
-        if (equals == std::string::npos) throw Problem{"not a section, a \"key = seconds\" line or a comment"};
-        if (!current) throw Problem{"a key before the first section"};
-        readKey(keys, FileUtil::trimRight(line.substr(0, equals)), FileUtil::trimLeft(line.substr(equals + 1)));
+        switch (line.kind) {
+        case IniLine::Kind::blank:
+        case IniLine::Kind::comment: return;
+        case IniLine::Kind::section: return openSection(line.name);
+        case IniLine::Kind::keyValue:
+            if (!line.plain) throw Problem{"not a single key = seconds"};
+            if (!current) throw Problem{"a key before the first section"};
+            return readKey(keys, line.name, line.value);
+        case IniLine::Kind::other: break;
+        }
+        throw Problem{"not a section, a \"key = seconds\" line or a comment"};
     }
 
     void openSection(const std::string& name)
@@ -153,12 +155,6 @@ private:
     std::optional<std::string> current;
     SectionKeys keys;
 };
-
-std::string fileText(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 } // namespace
 
@@ -199,20 +195,16 @@ RecordsRead parseRecords(const std::string& text, const std::string& path)
 
 RecordsRead readRecordsFile(const std::string& path)
 {
-    std::error_code error;
-    if (!std::filesystem::exists(path, error)) return {};
-    if (!std::filesystem::is_regular_file(path, error) || !std::ifstream(path)) {
-        return {{}, Engine::DataFileError(path, "cannot be read").what()};
-    }
-    return parseRecords(fileText(path), path);
+    const FileUtil::FileBytes file = FileUtil::readFileBytes(path);
+    if (!file.status.ok()) return {{}, file.status.message()};
+    if (!file.bytes) return {};
+    return parseRecords(*file.bytes, path);
 }
 
 std::string RecordBook::load()
 {
     RecordsRead read = readRecordsFile(filePath);
     records = std::move(read.records);
-    if (read.ok()) return "";
-    writable = FileUtil::replaceFile(filePath + ".refused", fileText(filePath)).empty();
     return read.error;
 }
 
@@ -223,12 +215,14 @@ std::optional<RaceRecord> RecordBook::best(const std::string& hash) const
     return found->second;
 }
 
-std::string RecordBook::save(const std::string& hash, const RaceRecord& run)
+Engine::Status RecordBook::save(const std::string& hash, const RaceRecord& run)
 {
     records[hash] = run;
-    if (!writable) return filePath + ": damaged and not kept as " + filePath + ".refused, so not overwritten";
-    const std::string problem = FileUtil::replaceFile(filePath, formatRecords(records));
-    return problem.empty() ? "" : filePath + ": " + problem;
+    // Checked again now: the file may have changed since it was loaded.
+    Engine::Status written = Engine::Status::success();
+    if (!readRecordsFile(filePath).ok()) written = FileUtil::keepRefusedFile(filePath, filePath + refusedRecordsSuffix);
+    if (written.ok()) written = FileUtil::replaceFile(filePath, formatRecords(records));
+    return written.ok() ? written : Engine::Status::failure(filePath + ": " + written.message());
 }
 
 } // namespace Game

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Engine/Base/Status.h"
 #include "Game/Race/RaceRecord.h"
 
 #include <map>
@@ -10,6 +11,8 @@ namespace Game {
 
 // Where the best runs are kept, relative to the run folder.
 inline constexpr const char* recordsFilePath = "./profile/records.cfg";
+// A save moves a records file that was refused to this name beside it.
+inline constexpr const char* refusedRecordsSuffix = ".refused";
 
 // A level's name in the records and ghost files: the FNV-1a 64-bit hash of
 // its saved text as 16 lower-case hex digits, so an edited level starts fresh.
@@ -30,19 +33,20 @@ struct RecordsRead {
 // "split1", "split2", ... in seconds with two decimals.
 std::string formatRecords(const RaceRecords& records);
 
-// Every line must be blank, a comment (# or ;), a section named by a level
-// hash or "key = seconds" inside one. Keys are best and split1 up to splitN
+// Every line (as the program's INI lexer sees it) must be blank, a comment,
+// a section named by a level hash or "key = seconds" inside one. Keys are best and split1 up to splitN
 // without gaps, times have at most two decimals and at most an hour, splits
 // do not go back in time nor past the best. Sections and keys appear once.
 // The error names the path, the line and the problem.
 RecordsRead parseRecords(const std::string& text, const std::string& path);
 
-// The records of a file; a missing file holds none.
+// The records of a file; a missing file holds none, one that cannot be read
+// (a folder, no permission) gives the reason as its error.
 RecordsRead readRecordsFile(const std::string& path);
 
 // The records file a race reads at start and rewrites when a record is
-// beaten. A damaged file is kept as "<path>.refused" before anything
-// replaces it; while that copy cannot be made the file is never written.
+// beaten. A file the reader refuses is moved to path + refusedRecordsSuffix
+// before anything replaces it; while it cannot be moved it is not written.
 class RecordBook {
 public:
     explicit RecordBook(std::string path = recordsFilePath) : filePath(std::move(path)) {}
@@ -53,16 +57,15 @@ public:
 
     std::optional<RaceRecord> best(const std::string& hash) const;
 
-    // Keeps the run as the level's best and rewrites the file atomically.
-    // Returns the problem, or an empty text when it was written.
-    std::string save(const std::string& hash, const RaceRecord& run);
+    // Keeps the run as the level's best and rewrites the file with
+    // FileUtil::replaceFile; a failure names the file.
+    Engine::Status save(const std::string& hash, const RaceRecord& run);
 
     const std::string& path() const { return filePath; }
 
 private:
     std::string filePath;
     RaceRecords records;
-    bool writable = true;
 };
 
 } // namespace Game

@@ -6,7 +6,9 @@
 Runs under an X server of its own (tests/with_display.sh). A scenario is a function listed in SCENARIOS
 (and in the scenario list of CMakeLists.txt, which makes it the CTest test e2e_<name>); it fails by
 raising Failure, which expect(condition, message) does, and every wait below fails at its timeout.
-  with Game(config=None, env=None, damage=None) as g:  a copy of the run folder, `stdbuf -oL GAME` started there
+  with Game(config=None, env=None, damage=None, level=None, files=None) as g:  a copy of the run folder,
+                             `stdbuf -oL GAME` started there; files: {relative path: bytes, None for a folder,
+                             or a text: a symbolic link to it}
   g.start()                  wait for the last start-up line, find and focus the window (g.win = x, y, w, h)
   g.wait_line(prefix, after=0) -> line;  g.lines, g.errors: the stdout and stderr lines so far
   g.at(x, y) -> screen point of a window point, y up as the game lays out its interface;  g.centre()
@@ -140,7 +142,7 @@ def damage_file(path, how):
 class Game:
     """The game started in a copy of the run folder (tests never write into the build's), its lines collected."""
 
-    def __init__(self, config=None, env=None, damage=None, level=None):
+    def __init__(self, config=None, env=None, damage=None, level=None, files=None):
         self.dir = tempfile.mkdtemp(prefix="game_e2e_")
         shutil.copytree(ARGS.run_dir, self.dir, dirs_exist_ok=True)
         if level:
@@ -149,6 +151,14 @@ class Game:
             open(os.path.join(self.dir, "profile", "config.cfg"), "w").write(config)
         if damage:
             damage_file(os.path.join(self.dir, damage[0]), damage[1])
+        for relative, content in (files or {}).items():
+            path = os.path.join(self.dir, relative)
+            os.makedirs(path if content is None else os.path.dirname(path), exist_ok=True)
+            if isinstance(content, str):
+                os.remove(path)
+                os.symlink(content, path)
+            elif content is not None:
+                open(path, "wb").write(content)
         environment = {k: v for k, v in dict(os.environ, **(env or {})).items() if v is not None}
         self.proc = subprocess.Popen(["stdbuf", "-oL", ARGS.game], cwd=self.dir, env=environment,
                                      stdout=subprocess.PIPE, stderr=subprocess.PIPE, start_new_session=True)
@@ -478,7 +488,7 @@ def saved_level(g):
     """The saved blocks as (x, y, z, sx, sy, sz, qw, qx, qy, qz)."""
     sections = open(os.path.join(g.dir, "profile", "level.cfg")).read().split("[block")[1:]
     keys = ("x", "y", "z", "sx", "sy", "sz", "qw", "qx", "qy", "qz")
-    return [tuple(float(dict(re.findall(r"(\w+) = (-?[\d.]+)", s))[k]) for k in keys) for s in sections]
+    return [tuple(float(dict(re.findall(r"(\w+) = (-?[\d.]+(?:e[-+]?\d+)?)", s))[k]) for k in keys) for s in sections]
 
 
 def editor_edits():
@@ -538,9 +548,11 @@ OPTIONS_ROW = -2.5  # the Options menu's six rows are centred as a column: its f
 
 
 def options():
-    with Game() as g:
-        g.start()
+    shipped = open(os.path.join(ARGS.run_dir, "profile", "config.cfg"), "rb").read()
+    # The profile is a link, as a user may keep it in another folder.
+    with Game(files={"profile/mine/config.cfg": shipped, "profile/config.cfg": "mine/config.cfg"}) as g:
         profile = os.path.join(g.dir, "profile", "config.cfg")
+        g.start()
         comments = [line for line in open(profile) if line.startswith("#")]
         g.click_button(2)
 
@@ -569,6 +581,7 @@ def options():
         saved = open(profile).read()
         for needed in ["resolution_width = 960\n", "resolution_height = 540\n"] + comments:
             expect(needed in saved, f"profile/config.cfg lacks {needed!r}:\n{saved}")
+        expect(os.path.islink(profile), "the profile's symbolic link was replaced by a file")
     with Game(config=saved) as g:
         g.start()
         expect(g.win[2:] == (960, 540), f"the restarted game opened at {g.win[2:]}")
@@ -650,8 +663,30 @@ def egl_run():
         expect(g.errors == EGL_NOTES, f"standard error {g.errors}, expected {EGL_NOTES}")
 
 
+# A level file the game refuses or cannot read is named on standard error and left alone, and the generated
+# level is built; one written by hand loads: (bytes, or None for a folder; the reason, or None; blocks).
+BLOCK = b"x = 1e1\r\ny = -2.5E0\r\nz = +3.\r\nsx = 2\r\nsy = .5\r\nsz = 2 ; wide\r\nqw = 1\r\nqx = 0\r\nqy = 0\r\nqz = 0\r\n"
+LEVELS = [(b"\x00\x01garbage\xff\n", "line 1: not a [blockN] header, a key = number line or a comment", 156),
+          (None, "Is a directory", 156),
+          (b"\xef\xbb\xbf# by hand\r\n[block0]\r\n" + BLOCK + b"[block1]\r\n" + BLOCK.replace(b"1e1", b"-1e1"), None, 2)]
+
+
+def levelled_run(level, reason, blocks):
+    path = os.path.join("profile", "level.cfg")
+    with Game(files={path: level}) as g:
+        g.wait_line(f"FLOOR ID: {5 + blocks}")
+        expect(g.close("signal") == 0, "the game did not end with code 0")
+        kept = "./profile/level.cfg: "
+        expected = [f"LEVEL FILE {kept}{reason}; the generated level is used, and a save keeps the file as "
+                    "./profile/level.cfg.refused"] if reason else []
+        expect(g.errors == expected, f"standard error {g.errors}, expected {expected}")
+        full = os.path.join(g.dir, path)
+        expect(os.path.isdir(full) if level is None else open(full, "rb").read() == level, "the level file changed")
+
+
 def faults():
     cases = [(configured_run, *c) for c in CONFIGS] + [(windowless_run, *c) for c in NO_WINDOW] + [(egl_run,)]
+    cases += [(levelled_run, *c) for c in LEVELS]
     for path in data_files():
         expect(os.path.splitext(path)[1] in OUTCOMES, f"no expected outcome for a damaged {path}")
         cases += [(damaged_run, path, how, outcome) for how, outcome in zip(DAMAGE, OUTCOMES[os.path.splitext(path)[1]])]

@@ -36,20 +36,24 @@ TEST(FuzzCorpus, EveryTargetGivesEachInputItsRecordedOutcome)
         const char* name;
         bool (*consume)(const uint8_t*, std::size_t);
         std::vector<fs::path> projectFiles;
+        bool dataToolWritesSome = true;
     } targets[] = {
         {"mesh_file", Fuzz::consumeMeshFile, filesIn(data / "models", "mesh")},
         {"skeleton_file", Fuzz::consumeSkeletonFile, filesIn(data / "skeletons", ".cskel")},
         {"animation_file", Fuzz::consumeAnimationFile, filesIn(data / "animations", ".canim")},
         {"font_reader", Fuzz::consumeFontReader, filesIn(data / "fonts", ".fnt")},
         {"ini_reader", Fuzz::consumeIniReader, {source / "profile/config.cfg", source / "data/shaders.shconf"}},
-        {"ghost_file", Fuzz::consumeGhostFile, {}},
-        {"records_file", Fuzz::consumeRecordsFile, {}},
+        {"level_file", Fuzz::consumeLevelFile, {}, false},
+        {"profile_rewrite", Fuzz::consumeProfileRewrite, {source / "profile/config.cfg"}},
+        {"ghost_file", Fuzz::consumeGhostFile, {}, false},
+        {"records_file", Fuzz::consumeRecordsFile, {}, false},
     };
     for (const auto& target : targets) {
         SCOPED_TRACE(target.name);
+        EXPECT_FALSE(target.dataToolWritesSome && target.projectFiles.empty())
+            << "the data tool's files are missing from " << data;
         std::vector<fs::path> inputs = target.projectFiles;
         const std::vector<fs::path> committed = filesIn(corpus / target.name);
-        EXPECT_FALSE(inputs.empty() && committed.empty()) << "no inputs: the data tool's files are missing from " << data;
         inputs.insert(inputs.end(), committed.begin(), committed.end());
         for (const fs::path& input : inputs) {
             const std::vector<uint8_t> bytes = TestFiles::readBytes(input.string());

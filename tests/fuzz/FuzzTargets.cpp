@@ -6,17 +6,21 @@
 #include "Engine/Animation/SkeletonFile.h"
 #include "Engine/Base/Assert.h"
 #include "Engine/Base/DataFileError.h"
+#include "Engine/Config/ConfigRewrite.h"
 #include "Engine/Config/FileUtil.h"
+#include "Engine/Config/IniLine.h"
 #include "Engine/Config/IniReader.h"
 #include "Engine/Config/WindowSettings.h"
 #include "Engine/Font/FontReader.h"
 #include "Engine/Font/TextLayout.h"
 #include "Engine/Mesh/MeshFile.h"
+#include "Game/Level/LevelFile.h"
 #include "Game/Race/GhostFile.h"
 #include "Game/Race/RecordsFile.h"
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -139,6 +143,32 @@ bool sameFont(const FontData& a, const FontData& b)
     return same;
 }
 
+bool sameSettings(const Engine::WindowSettings& a, const Engine::WindowSettings& b)
+{
+    const auto fields = [](const Engine::WindowSettings& s) {
+        return std::make_tuple(s.fullscreen, s.vsync, s.resolutionWidth, s.resolutionHeight, s.maxAnisotropy,
+                               s.mouseSpeed);
+    };
+    return fields(a) == fields(b);
+}
+
+// The bytes of a profile's lines other than those setting one of the six
+// keys in the unnamed section, as the rewrite must keep them.
+std::string untouchedBytes(const std::string& text)
+{
+    const std::vector<Engine::ConfigValue> keys = Engine::configValuesOf({});
+    std::string kept;
+    bool unnamed = true;
+    for (const TextLine& line : splitLines(text, LineEnds::lineFeed)) {
+        const IniLine lexed = lexIniLine(line.text);
+        unnamed = unnamed && lexed.kind != IniLine::Kind::section;
+        const bool setsKey = unnamed && lexed.kind == IniLine::Kind::keyValue
+            && std::any_of(keys.begin(), keys.end(), [&](const auto& key) { return key.key == lexed.name; });
+        if (!setsKey) kept += line.text + line.end;
+    }
+    return kept;
+}
+
 } // namespace
 
 bool consumeMeshFile(const uint8_t* data, std::size_t size)
@@ -214,6 +244,46 @@ bool consumeIniReader(const uint8_t* data, std::size_t size)
     return true;
 }
 
+// Whatever the level reader accepts lies within the level's limits, and
+// writing it and reading that back gives the same blocks bit for bit.
+bool consumeLevelFile(const uint8_t* data, std::size_t size)
+{
+    constexpr std::size_t maxBlocks = 960;
+    const Game::LevelRead level = Game::parseLevel(std::string(reinterpret_cast<const char*>(data), size), maxBlocks);
+    GAME_ASSERT(level.ok() || level.blocks.empty());
+    GAME_ASSERT(level.error.find_first_of("\r\n") == std::string::npos);
+    if (!level.ok()) return false;
+    for (const Game::BlockPose& block : level.blocks) {
+        GAME_ASSERT(Game::withinLevelLimits(block) == block);
+        GAME_ASSERT(std::abs(glm::length(block.rotation) - 1.0f) < 2e-5f); // unit to 1e-5, measured in floats
+    }
+    const Game::LevelRead back = Game::parseLevel(Game::formatLevel(level.blocks), maxBlocks);
+    GAME_ASSERT(back.ok() && back.blocks == level.blocks);
+    return true;
+}
+
+// Any text is a profile: the rewrite keeps every line but those of the six
+// keys byte for byte (a last line without a line feed may gain one, when
+// keys are added after it), and the result reads back as the settings
+// written: those the text held, changed.
+bool consumeProfileRewrite(const uint8_t* data, std::size_t size)
+{
+    static const std::string rewritten = scratchPath("rewritten");
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    Engine::WindowSettings settings = Engine::loadWindowSettings(writeInput(data, size));
+    settings.fullscreen = !settings.fullscreen;
+    settings.mouseSpeed = 1.5f;
+    settings.maxAnisotropy = 1.0f / 3.0f;
+    const std::string result = Engine::rewriteConfigText(text, Engine::configValuesOf(settings));
+    const std::string before = untouchedBytes(text), after = untouchedBytes(result);
+    const bool unterminated = !text.empty() && text.back() != '\n';
+    GAME_ASSERT(after == before || (unterminated && (after == before + "\n" || after == before + "\r\n")));
+    std::ofstream(rewritten, std::ios::binary | std::ios::trunc) << result;
+    GAME_ASSERT(sameSettings(Engine::loadWindowSettings(rewritten), settings));
+    return true;
+}
+
+
 // Every accepted ghost holds finite samples within the limit and writes back
 // to the same bytes.
 bool consumeGhostFile(const uint8_t* data, std::size_t size)
@@ -223,7 +293,7 @@ bool consumeGhostFile(const uint8_t* data, std::size_t size)
     GAME_ASSERT(!samples->empty() && samples->size() <= Game::maxGhostSamples);
     for (const Game::GhostSample& sample : *samples) GAME_ASSERT(std::isfinite(sample.yaw));
     const auto write = [](const std::string& path, const std::vector<Game::GhostSample>& value) {
-        GAME_ASSERT(Game::writeGhostFile(path, value).empty());
+        GAME_ASSERT(Game::writeGhostFile(path, value).ok());
     };
     const auto read = [](const std::string& path) { return std::optional(Game::readGhostFile(path)); };
     checkRoundTrip(read, write, *samples);

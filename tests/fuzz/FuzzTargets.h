@@ -15,6 +15,8 @@ bool consumeSkeletonFile(const uint8_t* data, std::size_t size);
 bool consumeAnimationFile(const uint8_t* data, std::size_t size);
 bool consumeFontReader(const uint8_t* data, std::size_t size);
 bool consumeIniReader(const uint8_t* data, std::size_t size);
+bool consumeLevelFile(const uint8_t* data, std::size_t size);
+bool consumeProfileRewrite(const uint8_t* data, std::size_t size);
 bool consumeGhostFile(const uint8_t* data, std::size_t size);
 bool consumeRecordsFile(const uint8_t* data, std::size_t size);
 

@@ -6,7 +6,7 @@
 #   tests/fuzz/run_fuzzers.sh SECONDS [target...]
 #
 # Targets: mesh_file skeleton_file animation_file font_reader ini_reader
-# ghost_file records_file (all by default). Each starts from the data tool's files and corpus/<target>/;
+# level_file profile_rewrite ghost_file records_file (all by default). Each starts from the data tool's files and corpus/<target>/;
 # <build>/fuzzing/<target>/ keeps the corpus it grew (corpus/), crash
 # reproducers (artifacts/) and libFuzzer's log (run.log). GAME_FUZZ_BUILD
 # overrides the build folder, GAME_FUZZ_PARALLEL the number run at once.
@@ -17,7 +17,8 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${GAME_FUZZ_BUILD:-$root/build-fuzz}
 parallel=${GAME_FUZZ_PARALLEL:-2}
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(mesh_file skeleton_file animation_file font_reader ini_reader ghost_file records_file)
+[ ${#targets[@]} -gt 0 ] || targets=(mesh_file skeleton_file animation_file font_reader ini_reader level_file
+                                     profile_rewrite ghost_file records_file)
 
 cmake -S "$root" -B "$build" -G Ninja -C "$root/tests/fuzz/FuzzBuild.cmake" >/dev/null
 cmake --build "$build" -j2 --target game_data "${targets[@]/#/fuzz_}"
@@ -31,6 +32,8 @@ data_files() {
     animation_file) ls "$data"/animations/*.canim ;;
     font_reader) ls "$data"/fonts/*.fnt ;;
     ini_reader) ls "$root"/profile/config.cfg "$root"/data/shaders.shconf ;;
+    profile_rewrite) ls "$root"/profile/config.cfg ;;
+    level_file) ;; # no level ships: the committed seeds are its start
   esac
 }
 

@@ -3,6 +3,12 @@
 #include "Engine/Config/WindowSettings.h"
 #include "tests/support/TestFiles.h"
 
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -35,6 +41,38 @@ TEST(FileUtil, LinesSplitAtLineFeedsWithCarriageReturnsDroppedAndAMissingFileIsN
     EXPECT_EQ(FileUtil::trimRight(" a b \n\r\f\v\t "), " a b");
 }
 
+// In a child process: files of this process may hold 4 KiB.
+void replaceBeyondTheSizeLimit(const std::string& path)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{4096, 4096};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const Engine::Status status = FileUtil::replaceFile(path, std::string(8192, 'x'));
+    std::fprintf(stderr, "%s\n", status.message().c_str());
+    std::exit(status.ok() ? 1 : 0);
+}
+
+// A replacement that fails at any step leaves the old file as it was and
+// no temporary file: a write past the process's file size limit, a rename
+// onto a folder.
+TEST(FileUtilDeathTest, AFailedReplacementLeavesTheOldFileByteForByte)
+{
+    const TestFiles::TempDir dir;
+    const std::string path = dir.path("profile.cfg"), old = std::string("old\r\nbytes\0 kept", 16);
+    TestFiles::writeText(path, old);
+    EXPECT_EXIT(replaceBeyondTheSizeLimit(path), testing::ExitedWithCode(0), "File too large");
+    EXPECT_EQ(FileUtil::readFileBytes(path).bytes, old);
+    std::filesystem::create_directories(dir.path("folder/inside"));
+    EXPECT_EQ(FileUtil::replaceFile(dir.path("folder"), "text").message(), "Is a directory");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.folder()), {}), 2) << "a temporary file left";
+    EXPECT_TRUE(FileUtil::replaceFile(path, "new").ok());
+    EXPECT_EQ(FileUtil::readFileBytes(path).bytes, "new");
+    const FileUtil::FileBytes missing = FileUtil::readFileBytes(dir.path("none")), folder = FileUtil::readFileBytes(dir.path("folder"));
+    EXPECT_TRUE(missing.status.ok() && !missing.bytes);
+    EXPECT_EQ(folder.status.message(), "Is a directory");
+    EXPECT_FALSE(folder.bytes);
+}
+
 // Each line alone, followed by "k = 1": a usable pair adds one key of the
 // given type, anything else is neither a pair nor a header.
 TEST(IniReader, EachLineIsATypedPairOrIgnored)
@@ -47,10 +85,10 @@ TEST(IniReader, EachLineIsATypedPairOrIgnored)
         {"a = 1.5.2", "a", 'f', "1.5"}, {"b = 1+2", "b", 'f', "1"},        {"c = .", "c", 'f', "0"},
         {"d = -1", "d", 'f', "-1"},     {"a==2", "a", 'f', "2"},           {"  = 5", "", 'f', "5"},
         {"s = \" a b \"", "s", 's', " a b "}, {"n = \"\"", "n", 's', ""}, {"on = true", "on", 'b', "1"},
-        {"off = false", "off", 'b', "0"},     {"w = 1920 # note", "", '-', ""}, {"e = 1e3", "", '-', ""},
+        {"off = false", "off", 'b', "0"},     {"w = 1920 # note", "w", 'f', "1920"}, {"e = 1e3", "", '-', ""},
         {"m = 1-2", "", '-', ""},   {"t = True", "", '-', ""},   {"q = \"open", "", '-', ""},
         {"x = \"a=b\"", "", '-', ""}, {"=3", "", '-', ""},       {"b=", "", '-', ""},
-        {"[x", "", '-', ""},        {"# comment", "", '-', ""},
+        {"[x", "", '-', ""},        {"# comment", "", '-', ""}, {"#c = 1", "", '-', ""}, {"s = \"a #b\" ;c", "s", 's', "a #b"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);

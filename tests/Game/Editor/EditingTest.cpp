@@ -4,6 +4,7 @@
 #include "Game/Editor/BlockEdits.h"
 #include "Game/Editor/DragMaths.h"
 
+#include <fstream>
 #include <functional>
 
 namespace {
@@ -43,6 +44,9 @@ TEST(DragMaths, TheCursorRayMovesTurnsAndResizesTheSelectionAsItsHandleSays)
          turn15 * glm::vec3(2, 0, 0), {1, 1, 1}, turn15 * block.rotation},
         {Tool::scale, 2, down(0.0f, 1.0f), down(0.0f, 2.2f), false, {2, 0, 0}, {1, 2.2f, 1}, block.rotation},
         {Tool::scale, 2, down(0.0f, 1.0f), down(0.0f, -5.0f), false, {2, 0, 0}, {1, 0.1f, 1}, block.rotation},
+        // What a level file holds: within 10 km of the origin, sides up to 10 km.
+        {Tool::translate, 1, down(3.0f, 7.0f), down(-2e4f, 0.0f), false, {-1e4f, 0, 0}, {1, 1, 1}, block.rotation},
+        {Tool::scale, 2, down(0.0f, 1.0f), down(0.0f, 2e4f), false, {2, 0, 0}, {1, 1e4f, 1}, block.rotation},
     };
     for (const Row& row : rows) {
         const auto drag = Game::beginDrag(row.tool, row.axis, {7}, {block}, glm::vec3(0.0f), row.grab);
@@ -148,10 +152,12 @@ TEST_F(EditingTest, EveryKindOfEditIsUndoneAndRedoneEverywhereAndTheLevelSaves)
     EXPECT_EQ(map.blocks.size(), 4u) << "three, one created, one duplicated, one deleted";
     EXPECT_EQ(map.rebuildCountdown, Game::GameMap::rebuildNextStep);
 
+    std::ofstream(context.levelPath) << "a level the game refused";
     press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_S});
     const Game::LevelRead saved = Game::readLevelFile(context.levelPath, 10);
     EXPECT_EQ(saved.blocks.size(), 4u);
-    EXPECT_EQ(editor.editing.status, "Saved 4 blocks to " + context.levelPath);
+    EXPECT_EQ(editor.editing.status, "Saved 4 blocks to " + context.levelPath + "; the file it replaced is kept as "
+                                         + context.levelPath + ".refused");
 
     for (std::size_t i = 0; i < edits.size(); ++i) press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_Z});
     EXPECT_EQ(level(), original);

@@ -52,7 +52,8 @@ TEST(RecordsFile, EachMalformedFileIsRefusedWithItsLineAndProblem)
         {head + "best = -1\n", "line 2: best is not a time in seconds with at most two decimals (\"-1\")"},
         {head + "best = 1.\n", "line 2: best is not a time in seconds with at most two decimals (\"1.\")"},
         {head + "best = 1e3\n", "line 2: best is not a time in seconds with at most two decimals (\"1e3\")"},
-        {head + "best =\n", "line 2: best is not a time in seconds with at most two decimals (\"\")"},
+        {head + "best =\n", "line 2: not a section, a \"key = seconds\" line or a comment"},
+        {head + "best = 1 = 2\n", "line 2: not a single key = seconds"},
         {head + "best = 3600.01\n", "line 2: best is longer than an hour (3600.01 s)"},
         {head + "best\n", "line 2: not a section, a \"key = seconds\" line or a comment"},
         {head + "split1 = 1\n", "[" + hashA + "]: best is missing"},
@@ -71,14 +72,14 @@ TEST(RecordsFile, EachMalformedFileIsRefusedWithItsLineAndProblem)
               "r.cfg: line 2: best is not a time in seconds with at most two decimals (\"1\\x01\")");
 }
 
-TEST(RecordBook, KeepsADamagedFileAsRefusedBeforeWritingAndWritesOnlyWhatItIsGiven)
+TEST(RecordBook, MovesARefusedFileAsideBeforeWritingAndOtherwiseLeavesIt)
 {
     TestFiles::TempDir dir;
     const std::string path = dir.path("records.cfg");
     RecordBook fresh(path);
     EXPECT_EQ(fresh.load(), "") << "no file yet: no records";
     EXPECT_FALSE(fresh.best(hashA));
-    ASSERT_EQ(fresh.save(hashA, {127, {40}}), "");
+    ASSERT_TRUE(fresh.save(hashA, {127, {40}}).ok());
     RecordBook again(path);
     EXPECT_EQ(again.load(), "");
     EXPECT_EQ(again.best(hashA), (RaceRecord{127, {40}}));
@@ -86,16 +87,20 @@ TEST(RecordBook, KeepsADamagedFileAsRefusedBeforeWritingAndWritesOnlyWhatItIsGiv
     TestFiles::writeText(path, "[oops]\n");
     RecordBook damaged(path);
     EXPECT_EQ(damaged.load(), path + ": line 1: section [oops] is not a level hash (16 hex digits)");
+    EXPECT_EQ(FileUtil::readFile(path), "[oops]\n") << "loading leaves the file alone";
+    ASSERT_TRUE(damaged.save(hashB, {90, {}}).ok());
     EXPECT_EQ(FileUtil::readFile(path + ".refused"), "[oops]\n");
-    ASSERT_EQ(damaged.save(hashB, {90, {}}), "");
     EXPECT_EQ(FileUtil::readFile(path), "[" + hashB + "]\nbest = 0.90\n");
 
-    TestFiles::writeText(path, "[oops]\n");
-    std::filesystem::create_directory(path + ".refused.tmp"); // the copy cannot be written
-    RecordBook unkept(path);
-    EXPECT_NE(unkept.load(), "");
-    EXPECT_EQ(unkept.save(hashB, {90, {}}), path + ": damaged and not kept as " + path + ".refused, so not overwritten");
-    EXPECT_EQ(FileUtil::readFile(path), "[oops]\n");
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path); // unreadable, and cannot be moved over the old copy
+    std::filesystem::create_directory(path + "/keep");
+    RecordBook folder(path);
+    EXPECT_NE(folder.load(), "");
+    const Engine::Status refused = folder.save(hashB, {90, {}});
+    EXPECT_EQ(refused.message().rfind(path + ": cannot keep the refused file as " + path + ".refused: ", 0), 0u)
+        << refused.message();
+    EXPECT_TRUE(std::filesystem::is_directory(path + "/keep"));
 }
 
 std::vector<GhostSample> someSamples()
@@ -112,12 +117,12 @@ TEST(GhostFile, RoundTripsInTheDocumentedLayout)
 {
     TestFiles::TempDir dir;
     const std::string path = dir.path("a.ghost");
-    ASSERT_EQ(writeGhostFile(path, someSamples()), "");
+    ASSERT_TRUE(writeGhostFile(path, someSamples()).ok());
     Bytes expected = ghostHead(3);
     for (const GhostSample& s : someSamples()) expected.floats({s.position.x, s.position.y, s.position.z, s.yaw});
     EXPECT_EQ(TestFiles::readBytes(path), expected.data);
     EXPECT_EQ(readGhostFile(path), someSamples());
-    EXPECT_NE(writeGhostFile(dir.path("none/a.ghost"), someSamples()), "");
+    EXPECT_FALSE(writeGhostFile(dir.path("none/a.ghost"), someSamples()).ok());
     EXPECT_EQ(ghostFilePath(hashA), "./profile/ghosts/" + hashA + ".ghost");
 }
 
