@@ -14,37 +14,13 @@ namespace {
 constexpr float bodyLow = 0.3f;
 constexpr float bodyHigh = 0.7f;
 constexpr float obstacleHeight = 1.6f;
-// The capsule's radius (0.305 m) and room for drifting off the straight line.
-constexpr float clearance = 0.305f + 0.6f;
-
-struct Walk {
-    glm::vec2 from;
-    glm::vec2 to;
-};
-
-// Where along the walk (0 to 1) it enters the block's outline grown by the
-// clearance, if it does: the slab test in two dimensions.
-std::optional<float> entryAlong(const Walk& walk, const BlockReach& block)
-{
-    const glm::vec2 half = block.halfExtent + clearance;
-    const glm::vec2 direction = walk.to - walk.from;
-    float enter = 0.0f;
-    float leave = 1.0f;
-    for (int axis = 0; axis < 2; ++axis) {
-        const float low = block.centre[axis] - half[axis] - walk.from[axis];
-        const float high = block.centre[axis] + half[axis] - walk.from[axis];
-        if (std::abs(direction[axis]) < 1e-6f) {
-            if (low > 0.0f || high < 0.0f) return std::nullopt;
-            continue;
-        }
-        const float a = low / direction[axis];
-        const float b = high / direction[axis];
-        enter = std::max(enter, std::min(a, b));
-        leave = std::min(leave, std::max(a, b));
-    }
-    if (enter > leave) return std::nullopt;
-    return enter;
-}
+// The capsule's radius (0.305 m) and room for drifting off the way.
+constexpr float clearance = 0.305f + 0.4f;
+// The floor the ways are found on: square cells over the level and its edges.
+constexpr float cellSide = 0.5f;
+constexpr float gridExtent = 50.0f;
+constexpr int gridCells = static_cast<int>(2.0f * gridExtent / cellSide);
+constexpr int noBlock = -1;
 
 bool isTarget(const BlockReach& block)
 {
@@ -56,57 +32,86 @@ bool isObstacle(const BlockReach& block)
     return block.lowest < obstacleHeight;
 }
 
-class CoursePicker {
-public:
-    CoursePicker(const std::vector<BlockPlacement>& blocks, const glm::quat& rotation, glm::vec2 start)
-        : position(start), taken(blocks.size(), false)
-    {
-        for (const BlockPlacement& block : blocks) reaches.push_back(reachOf(block, rotation));
-        // A block the player already stands in or on is no target.
-        for (std::size_t i = 0; i < reaches.size(); ++i) {
-            if (entryAlong({start, start}, reaches[i])) taken[i] = true;
-        }
-    }
+bool covers(const BlockReach& block, glm::vec2 point, float margin)
+{
+    const glm::vec2 offset = glm::abs(point - block.centre);
+    return offset.x <= block.halfExtent.x + margin && offset.y <= block.halfExtent.y + margin;
+}
 
-    // The nearest block reached by a clear walk from where the last walk ended.
-    std::optional<std::size_t> next()
+// The floor as cells a player can stand in, and for each free cell the first
+// target block it is next to.
+class FloorGrid {
+public:
+    explicit FloorGrid(const std::vector<BlockReach>& reaches)
+        : blocked(gridCells * gridCells, false), nextTo(gridCells * gridCells, noBlock)
     {
-        std::optional<std::size_t> best;
-        float bestDistance = std::numeric_limits<float>::max();
-        for (std::size_t i = 0; i < reaches.size(); ++i) {
-            const float distance = glm::length(reaches[i].centre - position);
-            if (!taken[i] && isTarget(reaches[i]) && distance < bestDistance && isClear(i)) {
-                best = i;
-                bestDistance = distance;
+        for (int cell = 0; cell < gridCells * gridCells; ++cell) {
+            const glm::vec2 point = centre(cell);
+            for (std::size_t i = 0; i < reaches.size() && !blocked[cell]; ++i) {
+                blocked[cell] = isObstacle(reaches[i]) && covers(reaches[i], point, clearance);
+            }
+            for (std::size_t i = 0; i < reaches.size() && !blocked[cell] && nextTo[cell] == noBlock; ++i) {
+                if (isTarget(reaches[i]) && covers(reaches[i], point, clearance + cellSide)) nextTo[cell] = int(i);
             }
         }
-        if (best) take(*best);
-        return best;
     }
+
+    std::optional<int> cellAt(glm::vec2 point) const
+    {
+        const glm::ivec2 at = glm::floor((point + gridExtent) / cellSide);
+        if (at.x < 0 || at.y < 0 || at.x >= gridCells || at.y >= gridCells) return std::nullopt;
+        return at.y * gridCells + at.x;
+    }
+
+    glm::vec2 centre(int cell) const
+    {
+        return glm::vec2(cell % gridCells, cell / gridCells) * cellSide - gridExtent + cellSide * 0.5f;
+    }
+
+    // Breadth first from `from` to the nearest free cell next to a target not
+    // taken yet: the cells of the way there, the first left out.
+    std::optional<std::vector<int>> wayToTarget(int from, const std::vector<bool>& taken) const
+    {
+        std::vector<int> cameFrom(blocked.size(), noBlock);
+        std::vector<int> queue{from};
+        cameFrom[from] = from;
+        for (std::size_t next = 0; next < queue.size(); ++next) {
+            const int cell = queue[next];
+            if (nextTo[cell] != noBlock && !taken[nextTo[cell]]) return wayBack(cameFrom, from, cell);
+            for (const int neighbour : neighbours(cell)) {
+                if (cameFrom[neighbour] != noBlock || blocked[neighbour]) continue;
+                cameFrom[neighbour] = cell;
+                queue.push_back(neighbour);
+            }
+        }
+        return std::nullopt;
+    }
+
+    int targetNextTo(int cell) const { return nextTo[cell]; }
+    bool isBlocked(int cell) const { return blocked[cell]; }
 
 private:
-    bool isClear(std::size_t target) const
+    std::vector<int> neighbours(int cell) const
     {
-        const Walk walk{position, reaches[target].centre};
-        const float arrival = *entryAlong(walk, reaches[target]);
-        for (std::size_t i = 0; i < reaches.size(); ++i) {
-            if (i == target || !isObstacle(reaches[i])) continue;
-            const std::optional<float> entry = entryAlong(walk, reaches[i]);
-            if (entry && *entry <= arrival) return false;
-        }
-        return true;
+        const int x = cell % gridCells;
+        const int y = cell / gridCells;
+        std::vector<int> found;
+        if (x > 0) found.push_back(cell - 1);
+        if (x + 1 < gridCells) found.push_back(cell + 1);
+        if (y > 0) found.push_back(cell - gridCells);
+        if (y + 1 < gridCells) found.push_back(cell + gridCells);
+        return found;
     }
 
-    void take(std::size_t target)
+    static std::vector<int> wayBack(const std::vector<int>& cameFrom, int from, int to)
     {
-        const Walk walk{position, reaches[target].centre};
-        position = walk.from + (walk.to - walk.from) * *entryAlong(walk, reaches[target]);
-        taken[target] = true;
+        std::vector<int> way;
+        for (int cell = to; cell != from; cell = cameFrom[cell]) way.push_back(cell);
+        return {way.rbegin(), way.rend()};
     }
 
-    std::vector<BlockReach> reaches;
-    glm::vec2 position;
-    std::vector<bool> taken;
+    std::vector<bool> blocked;
+    std::vector<int> nextTo;
 };
 
 } // namespace
@@ -138,16 +143,27 @@ BlockReach reachOf(const BlockPlacement& block, const glm::quat& rotation)
 Course chooseCourse(const std::vector<BlockPlacement>& blocks, const glm::quat& rotation, glm::vec2 start,
                     std::size_t checkpointCount)
 {
-    CoursePicker picker(blocks, rotation, start);
+    std::vector<BlockReach> reaches;
+    for (const BlockPlacement& block : blocks) reaches.push_back(reachOf(block, rotation));
+    const FloorGrid grid(reaches);
     Course course;
-    while (course.checkpoints.size() < checkpointCount) {
-        const std::optional<std::size_t> next = picker.next();
-        if (!next) return course;
-        course.checkpoints.push_back(*next);
-    }
-    if (const std::optional<std::size_t> finish = picker.next()) {
-        course.finish = *finish;
-        course.hasFinish = true;
+    std::optional<int> at = grid.cellAt(start);
+    if (!at || grid.isBlocked(*at)) return course;
+    std::vector<bool> taken(blocks.size(), false);
+    while (course.legs.size() < checkpointCount + 1) {
+        const std::optional<std::vector<int>> way = grid.wayToTarget(*at, taken);
+        if (!way) break;
+        if (!way->empty()) at = way->back();
+        const auto target = static_cast<std::size_t>(grid.targetNextTo(*at));
+        taken[target] = true;
+        course.legs.emplace_back();
+        for (const int cell : *way) course.legs.back().push_back(grid.centre(cell));
+        if (course.checkpoints.size() < checkpointCount) {
+            course.checkpoints.push_back(target);
+        } else {
+            course.finish = target;
+            course.hasFinish = true;
+        }
     }
     return course;
 }
