@@ -9,7 +9,6 @@
 #include "Game/Physics/PhysicsColliderComponent.h"
 #include "Game/Physics/PhysicsRigidBodyComponent.h"
 #include "Game/Physics/PhysicsWorld.h"
-#include "Game/Physics/StaticBodies.h"
 #include "Game/Scene/TransformComponent.h"
 
 #include <algorithm>
@@ -47,7 +46,7 @@ void placeBody(const LevelScene& scene, uint32_t block, const BlockPose& pose, b
 
 uint32_t insertBlock(const LevelScene& scene, std::size_t index, const BlockPose& pose)
 {
-    const uint32_t block = GamePhysics::createStaticBlock(*scene.world, pose.position, pose.size, pose.rotation);
+    const uint32_t block = createPosedBlock(*scene.world, pose);
     std::vector<uint32_t>& blocks = scene.map->blocks;
     blocks.insert(blocks.begin() + static_cast<std::ptrdiff_t>(std::min(index, blocks.size())), block);
     return block;
@@ -66,7 +65,7 @@ void removeBlock(const LevelScene& scene, std::size_t index)
 BlockPose poseOf(Engine::ECS::EntityManager& world, uint32_t block)
 {
     const TransformComponent& transform = world.getComponent<TransformComponent>(block);
-    return BlockPose{transform.position, transform.scale, transform.rotation};
+    return BlockPose{transform.position, transform.scale, transform.rotation, blockKindOf(world, block)};
 }
 
 std::vector<BlockPose> levelPoses(const LevelScene& scene)
@@ -86,6 +85,7 @@ void placeBlock(const LevelScene& scene, uint32_t block, const BlockPose& pose)
     transform.position = pose.position;
     transform.scale = pose.size;
     transform.rotation = pose.rotation;
+    setBlockKind(*scene.world, block, pose.kind);
     placeBody(scene, block, pose, resized);
     rebuildThisStep(*scene.map);
 }
@@ -117,7 +117,7 @@ std::vector<uint32_t> applyEdit(const LevelScene& scene, const Edit& edit)
 void createLevelFrom(GameMap& map, Engine::ECS::EntityManager& world, const std::vector<BlockPose>& poses)
 {
     for (const BlockPose& pose : poses) {
-        map.blocks.push_back(GamePhysics::createStaticBlock(world, pose.position, pose.size, pose.rotation));
+        map.blocks.push_back(createPosedBlock(world, pose));
     }
     requestMapRebuild(map);
 }

@@ -1,7 +1,5 @@
 #include "Game/Level/BlockKind.h"
 
-#include <cmath>
-
 namespace Game {
 
 namespace {
@@ -11,9 +9,7 @@ const char* const kindNames[blockKindCount] = {"plain", "start", "checkpoint", "
 constexpr glm::vec4 plainTint{1.0f, 1.0f, 1.0f, 1.0f};
 constexpr glm::vec4 startTint{0.35f, 1.0f, 0.35f, 1.0f};
 constexpr glm::vec4 checkpointTint{1.0f, 0.75f, 0.2f, 1.0f};
-constexpr glm::vec4 checkDark{0.08f, 0.08f, 0.08f, 1.0f};
-constexpr glm::vec4 checkLight{1.0f, 1.0f, 1.0f, 1.0f};
-constexpr float checkCellsPerSide = 4.0f;
+constexpr glm::vec4 finishTint{1.0f, 1.0f, 1.0f, 0.0f};
 
 } // namespace
 
@@ -40,17 +36,10 @@ glm::vec4 blockKindTint(BlockKind kind)
     switch (kind) {
     case BlockKind::start: return startTint;
     case BlockKind::checkpoint: return checkpointTint;
-    case BlockKind::finish: return checkLight;
+    case BlockKind::finish: return finishTint;
     case BlockKind::plain: break;
     }
     return plainTint;
-}
-
-glm::vec4 checkeredTint(const glm::vec3& unitBoxPoint)
-{
-    const glm::vec3 cell = glm::floor((unitBoxPoint + 0.5f) * checkCellsPerSide);
-    const int parity = static_cast<int>(cell.x + cell.y + cell.z) & 1;
-    return parity != 0 ? checkDark : checkLight;
 }
 
 } // namespace Game

@@ -23,13 +23,9 @@ std::optional<BlockKind> blockKindNamed(const std::string& word);
 // The editor's cycle: plain, start, checkpoint, finish, plain again.
 BlockKind nextBlockKind(BlockKind kind);
 
-// The colour a block of this kind is drawn in, multiplied into its texture;
-// the finish gets its check pattern from checkeredTint.
+// The vertex colour of a block of this kind in the merged level model,
+// multiplied into its pattern. The finish's is white with alpha 0, which the
+// level's shader draws as a black and white check.
 glm::vec4 blockKindTint(BlockKind kind);
-
-// The finish's black and white check: the colour of the cell whose centre is
-// the given point of the block's unit box (-0.5 to 0.5 per axis), on a board
-// of 4 x 4 cells per face where neighbouring cells differ.
-glm::vec4 checkeredTint(const glm::vec3& unitBoxPoint);
 
 } // namespace Game

@@ -1,4 +1,4 @@
-#include "Game/Race/CourseChoice.h"
+#include "Game/Level/CourseChoice.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,7 +4,7 @@
 #include "Game/Level/Level.h"
 #include "Game/Physics/CharacterControllerComponent.h"
 #include "Game/Physics/StaticBodies.h"
-#include "Game/Race/CourseChoice.h"
+#include "Game/Level/CourseChoice.h"
 #include "Game/Race/RaceRun.h"
 #include "Game/Scene/CameraModificationComponent.h"
 #include "Game/Scene/TransformComponent.h"
@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -78,6 +79,10 @@ TEST_F(GeneratedCourse, HasAFinishAndThreeCheckpointsAWalkingPlayerTouchesInTurn
     ASSERT_EQ(course.checkpoints.size(), 3u);
     ASSERT_TRUE(course.hasFinish);
     EXPECT_EQ(course.checkpoints, chooseCourse(placements, GamePhysics::levelBlockRotation(), {0.0f, 0.0f}).checkpoints);
+    const std::vector<BlockKind> kinds = generatedLevelKinds(placements);
+    EXPECT_EQ(kinds[course.finish], BlockKind::finish);
+    EXPECT_EQ(std::count(kinds.begin(), kinds.end(), BlockKind::checkpoint), 3);
+    EXPECT_EQ(std::count(kinds.begin(), kinds.end(), BlockKind::plain), 152);
 
     t.stepsPlayer(200); // lands from the spawn point
     ASSERT_TRUE(t.world.getComponent<CharacterControllerComponent>(player).controller->onGround());
