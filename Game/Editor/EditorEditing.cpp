@@ -7,7 +7,9 @@
 #include "Game/Editor/BlockEdits.h"
 #include "Game/Editor/EditorState.h"
 #include "Game/Editor/EditorToolbar.h"
+#include "Game/Editor/KindCycle.h"
 #include "Game/Level/GameMap.h"
+#include "Game/Level/Level.h"
 #include "Game/Editor/MapEditor.h"
 #include "Game/Physics/PhysicsUserPointer.h"
 #include "Game/Physics/RayCast.h"
@@ -122,9 +124,35 @@ void duplicateSelection(EditorState& editor, const EditorContext& context)
     for (const uint32_t block : selectedBlocks(editor, *context.map)) {
         copies.push_back(poseOf(*context.world, block));
         copies.back().position += duplicateOffset;
+        if (copies.back().kind == BlockKind::start) copies.back().kind = BlockKind::plain; // one start per level
         copies.back() = withinLevelLimits(copies.back());
     }
     addBlocks(editor, context, copies);
+}
+
+// One edit for the whole selection, so one undo brings every kind back.
+void cycleSelectionKinds(EditorState& editor, const EditorContext& context)
+{
+    const std::vector<BlockPose> poses = levelPoses(sceneOf(context));
+    std::vector<BlockKind> kinds;
+    for (const BlockPose& pose : poses) kinds.push_back(pose.kind);
+    std::vector<std::size_t> selected;
+    for (const uint32_t block : selectedBlocks(editor, *context.map)) selected.push_back(indexOf(*context.map, block));
+    Edit edit;
+    for (const auto& [place, kind] : cycledKinds(kinds, selected)) {
+        BlockPose after = poses[place];
+        after.kind = kind;
+        edit.changes.push_back(BlockChange{place, poses[place], after});
+    }
+    if (!edit.changes.empty()) record(editor, context, edit);
+}
+
+// What the bar shows after the tool: the course's blocks.
+std::string courseCounts(const EditorContext& context)
+{
+    std::vector<BlockKind> kinds;
+    for (const uint32_t block : context.map->blocks) kinds.push_back(blockKindOf(*context.world, block));
+    return courseCountsText(kinds);
 }
 
 void saveLevel(EditorState& editor, const EditorContext& context)
@@ -152,6 +180,7 @@ void takeShortcut(EditorState& editor, const EditorContext& context, const Engin
     if (!press.ctrl) {
         if (key >= SDL_SCANCODE_1 && key <= SDL_SCANCODE_4) editing.tool = static_cast<Tool>(key - SDL_SCANCODE_1 + 1);
         if (key == SDL_SCANCODE_DELETE) deleteSelection(editor, context);
+        if (key == SDL_SCANCODE_K) cycleSelectionKinds(editor, context);
         return;
     }
     std::optional<Edit> step;
@@ -263,7 +292,7 @@ bool updateEditing(EditorState& editor, const EditorContext& context, uint32_t h
     if (editing.statusSteps > 0) --editing.statusSteps;
     if (!editing.drag) takeShortcuts(editor, context);
     const bool usedButton = useLeftButton(editor, context, hoveredAxis);
-    if (context.showToolbar) context.showToolbar(toolbarView(editing));
+    if (context.showToolbar) context.showToolbar(toolbarView(editing, courseCounts(context)));
     return usedButton;
 }
 

@@ -10,7 +10,10 @@ struct EditorState;
 // The editing tools' part of one editor step (the editor is not paused):
 // - keys 1 to 4 or a click on a bar icon choose create, translate, rotate,
 //   scale; a click anywhere on the bar picks nothing;
-// - Delete deletes the selection, Ctrl+D duplicates it 1 m along +X and
+// - K moves the kind of every selected block one step along plain, start,
+//   checkpoint, finish (see cycledKinds), as one edit;
+// - Delete deletes the selection, Ctrl+D duplicates it 1 m along +X (a copy
+//   of the start is plain) and
 //   selects the copies, Ctrl+Z undoes the last edit, Ctrl+Y redoes it,
 //   Ctrl+S saves the level to the context's level path; every key press is
 //   one action, taken in the order pressed, even within one step;

@@ -101,9 +101,10 @@ const char* toolName(Tool tool)
     return "";
 }
 
-ToolbarView toolbarView(const EditingState& editing)
+ToolbarView toolbarView(const EditingState& editing, const std::string& courseCounts)
 {
-    const std::string text = editing.statusSteps > 0 ? editing.status : std::string("Tool: ") + toolName(editing.tool);
+    const std::string text =
+        editing.statusSteps > 0 ? editing.status : std::string("Tool: ") + toolName(editing.tool) + "   " + courseCounts;
     return ToolbarView{editing.tool, text};
 }
 
