@@ -2,6 +2,7 @@
 // refused with its one-line message.
 #include "Game/Race/GhostFile.h"
 #include "Game/Race/GhostTrack.h"
+#include "Game/Race/RaceSession.h"
 #include "Game/Race/RecordsFile.h"
 #include "Engine/Config/FileUtil.h"
 #include "tests/support/TestFiles.h"
@@ -163,6 +164,89 @@ TEST(GhostTrack, PlaysBackInStepAndStaysAtItsEnd)
     recording.clear();
     EXPECT_TRUE(recording.empty());
     EXPECT_DEATH(recording.at(0), "a ghost without samples has no position");
+}
+
+// A session over files in a private folder, stepped by hand.
+class RaceSessionTest : public ::testing::Test {
+protected:
+    RaceSession session(std::size_t checkpoints = 1)
+    {
+        RaceSession race(hashA, checkpoints, startPose, {dir.path("records.cfg"), dir.path("ghosts")});
+        race.load();
+        return race;
+    }
+    // `steps` steps walking along +X, touching what is given on the last one.
+    void walk(RaceSession& race, int steps, std::vector<std::pair<uint32_t, BlockKind>> touching = {})
+    {
+        for (int i = 0; i < steps; ++i) {
+            x += 0.1f;
+            RaceStepInput input{true, false, false, false, false, {{x, 0, 1}, {10, 0, 0}}, 0.0f, {}};
+            if (i == steps - 1) input.touching = touching;
+            EXPECT_FALSE(race.step(input));
+        }
+    }
+
+    TestFiles::TempDir dir;
+    const PlayerPose startPose{{0, 0, 1}, {0, 0, 0}};
+    float x = 0.0f;
+};
+
+TEST_F(RaceSessionTest, ABeatenRecordIsWrittenWithItsGhostWhichTheNextSessionShowsInStep)
+{
+    RaceSession first = session();
+    EXPECT_FALSE(first.ghostShown());
+    walk(first, 30, {{7, BlockKind::checkpoint}});
+    walk(first, 20, {{8, BlockKind::finish}, {9, BlockKind::plain}});
+    ASSERT_EQ(first.run().phase(), RacePhase::finished);
+    EXPECT_EQ(FileUtil::readFile(dir.path("records.cfg")), "[" + hashA + "]\nbest = 0.50\nsplit1 = 0.30\n");
+    const std::vector<GhostSample> ghost = readGhostFile(dir.path("ghosts/" + hashA + ".ghost"));
+    ASSERT_EQ(ghost.size(), 50u);
+    EXPECT_NEAR(ghost.back().position.x, 5.0f, 1e-4f);
+
+    RaceSession second = session();
+    EXPECT_EQ(second.run().bestRun(), (RaceRecord{50, {30}}));
+    ASSERT_TRUE(second.ghostShown());
+    EXPECT_EQ(second.ghostNow(), ghost[0]) << "waiting at the start";
+    x = 0.0f;
+    walk(second, 10);
+    EXPECT_EQ(second.ghostNow(), ghost[9]);
+    walk(second, 100, {{7, BlockKind::checkpoint}});
+    EXPECT_EQ(second.ghostNow(), ghost.back()) << "its run has ended";
+    EXPECT_FALSE(second.step({false, false, false, true, false, {}, 0.0f, {}}));
+    EXPECT_FALSE(second.ghostShown()) << "G hides it";
+
+    const PlayerPlacement back = second.step({false, false, true, false, false, {}, 0.0f, {}});
+    ASSERT_TRUE(back);
+    EXPECT_LT(glm::distance(back->position, glm::vec3(11.0f, 0, 1)), 1e-4f) << "where the checkpoint was touched";
+    EXPECT_EQ(back->velocity, glm::vec3(10, 0, 0));
+    const PlayerPlacement restart = second.step({false, true, false, false, false, {}, 0.0f, {}});
+    ASSERT_TRUE(restart);
+    EXPECT_EQ(restart->position, startPose.position);
+    EXPECT_EQ(second.run().phase(), RacePhase::waiting);
+    EXPECT_FALSE(second.step({false, false, true, false, false, {}, 0.0f, {}})) << "no checkpoint since the restart";
+
+    walk(second, 60, {{7, BlockKind::checkpoint}});
+    walk(second, 1, {{8, BlockKind::finish}});
+    EXPECT_EQ(second.run().phase(), RacePhase::finished);
+    EXPECT_EQ(readGhostFile(dir.path("ghosts/" + hashA + ".ghost")).size(), 50u) << "slower: nothing written";
+    EXPECT_EQ(FileUtil::readFile(dir.path("records.cfg")), "[" + hashA + "]\nbest = 0.50\nsplit1 = 0.30\n");
+}
+
+TEST_F(RaceSessionTest, PauseHoldsTheRunAndDamagedFilesAreReportedOnOneLineEach)
+{
+    std::filesystem::create_directory(dir.path("ghosts"));
+    TestFiles::writeBytes(dir.path("ghosts/" + hashA + ".ghost"), ghostHead(0).data);
+    TestFiles::writeText(dir.path("records.cfg"), "best = 1\n");
+    ::testing::internal::CaptureStderr();
+    RaceSession race = session();
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "RECORDS FILE " + dir.path("records.cfg") + ": line 1: a key before the first section; racing without "
+              "best times\nGHOST FILE " + dir.path("ghosts/" + hashA + ".ghost") + ": no samples; racing without a ghost\n");
+    EXPECT_FALSE(race.ghostShown());
+    walk(race, 5);
+    race.step({true, false, false, false, true, {}, 0.0f, {{8, BlockKind::finish}}});
+    EXPECT_EQ(race.run().elapsedSteps(), 5u);
+    EXPECT_EQ(race.run().phase(), RacePhase::running) << "a paused step touches nothing";
 }
 
 } // namespace
