@@ -2,6 +2,8 @@
 // best run, and a run driven by input and contact events.
 #include "Game/Level/BlockKind.h"
 #include "Game/Race/RaceRun.h"
+#include "Game/Race/RaceStart.h"
+#include "Game/Physics/CharacterControllerComponent.h"
 
 #include <gtest/gtest.h>
 
@@ -157,6 +159,24 @@ TEST(BlockKind, NamesCycleAndTints)
     EXPECT_NE(blockKindTint(BlockKind::start), blockKindTint(BlockKind::checkpoint));
     EXPECT_EQ(blockKindTint(BlockKind::plain), glm::vec4(1.0f));
     EXPECT_EQ(blockKindTint(BlockKind::finish).a, 0.0f) << "the shader's mark for the check";
+}
+
+TEST(RaceStart, OnTheStartBlocksTopFaceElseAtTheSpawnPoint)
+{
+    const float standing = CharacterControllerComponent::standingHeight + 0.05f;
+    std::vector<BlockPose> level{{{5, 5, 1}, {4, 4, 2}, glm::quat(1, 0, 0, 0), BlockKind::checkpoint}};
+    EXPECT_EQ(raceStartPosition(level), glm::vec3(0, 0, 10));
+    EXPECT_EQ(checkpointCountOf(level), 1u);
+    EXPECT_FALSE(hasFinish(level));
+    level.push_back({{1, 2, 3}, {4, 4, 1}, glm::quat(1, 0, 0, 0), BlockKind::start});
+    EXPECT_EQ(raceStartPosition(level), glm::vec3(1, 2, 3.5f + standing));
+    level[1].rotation = glm::angleAxis(glm::radians(180.0f), glm::vec3(1, 0, 0)); // upside down: -Z looks up
+    EXPECT_LT(glm::distance(raceStartPosition(level), glm::vec3(1, 2, 3.5f + standing)), 1e-5f);
+    level[1].rotation = glm::angleAxis(glm::radians(90.0f), glm::vec3(0, 1, 0)); // on its side: its x looks up
+    EXPECT_LT(glm::distance(raceStartPosition(level), glm::vec3(1, 2, 5.0f + standing)), 1e-5f);
+    const std::string hash = raceLevelHash(level);
+    level[0].kind = BlockKind::finish;
+    EXPECT_NE(raceLevelHash(level), hash) << "a changed kind is another level";
 }
 
 } // namespace
