@@ -10,7 +10,10 @@
 #include "Engine/Graphics/Model3D.h"
 #include "Game/Resources/GameResources.h"
 #include "Game/Resources/GameState.h"
+#include "Game/Controller/RaceDriver.h"
+#include "Game/Controller/RaceHud.h"
 #include "Game/Controller/Skybox.h"
+#include "Game/Physics/CharacterControllerComponent.h"
 #include "Game/Editor/EditorDrawing.h"
 #include "Game/Editor/EditorState.h"
 #include "Game/Level/GameMap.h"
@@ -36,6 +39,8 @@ const glm::vec3 skyboxTint(0.0f, 1.0f, 0.0f);
 // The speed read-out hangs from 32 pixels below the top edge, the frame
 // rate from the top edge itself.
 constexpr float speedTextDrop = 32.0f;
+// The character mesh is drawn at this size as the ghost, about the player's height.
+constexpr float ghostScale = 1.0f;
 const glm::vec2 textScale(1.0f, 1.0f);
 
 constexpr float crosshairSize = 12.0f;
@@ -59,6 +64,11 @@ void bindFramebuffer(GLuint framebuffer)
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
 }
 
+void setUniform(const Shader& shader, const char* name, float value)
+{
+    if (shader.hasUniform(name)) glUniform1f(shader.getUniformLocation(name), value);
+}
+
 void setUniform(const Shader& shader, const char* name, const glm::vec3& value)
 {
     if (shader.hasUniform(name)) glUniform3f(shader.getUniformLocation(name), value.x, value.y, value.z);
@@ -80,6 +90,8 @@ void FrameRenderer::render(float alpha)
     const Camera& camera = useActiveCamera();
     mark("character");
     drawCharacter();
+    mark("ghost");
+    drawGhost();
     mark("entities");
     drawEntities(alpha);
     mark("level");
@@ -170,6 +182,23 @@ void FrameRenderer::drawCharacter()
         glUniformMatrix4fv(shader.getUniformLocation("uBones"), bones.getSize(), GL_FALSE, glm::value_ptr(bones[0]));
     sources.matrices->setModel(identity);
     resources.animatedModel->draw();
+}
+
+// The character's running mesh where the best run was at this time of the
+// run, turned to its heading and tinted by the shader.
+void FrameRenderer::drawGhost()
+{
+    const std::optional<GhostSample> ghost = sources.race == nullptr ? std::nullopt : sources.race->ghost();
+    if (!ghost || sources.gameState->mode != GameState::modeSingleplayer) return;
+    const Shader& shader = *sources.resources->skeletalShader;
+    setUniform(shader, "uGhost", 1.0f);
+    const glm::vec3 feet = ghost->position - glm::vec3(0.0f, 0.0f, CharacterControllerComponent::standingHeight);
+    sources.matrices->setModel(glm::translate(identity, feet) *
+                               glm::rotate(identity, glm::radians(ghost->yaw), glm::vec3(0.0f, 0.0f, 1.0f)) *
+                               glm::scale(identity, glm::vec3(ghostScale)));
+    sources.resources->animatedModel->draw();
+    setUniform(shader, "uGhost", 0.0f);
+    sources.matrices->setModel(identity);
 }
 
 void FrameRenderer::drawEntities(float alpha)
@@ -289,6 +318,10 @@ void FrameRenderer::drawOverlay()
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     UI::drawText(matrices, *resources.speedText, glm::vec3(0.0f, sources.height - speedTextDrop, 0.0f), textScale);
+    if (sources.raceHud != nullptr && sources.gameState->mode == GameState::modeSingleplayer) {
+        const float below = sources.height - speedTextDrop - static_cast<float>(resources.speedText->height);
+        sources.raceHud->draw(matrices, glm::vec3(0.0f, below, 0.0f), textScale);
+    }
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glDisable(GL_BLEND);
 

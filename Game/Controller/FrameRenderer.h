@@ -45,6 +45,9 @@ public:
 };
 
 // Everything one frame reads; owned by the game controller.
+class RaceDriver;
+class RaceHud;
+
 struct FrameSources {
     Engine::ECS::EntityManager* world = nullptr;
     GameResources* resources = nullptr;
@@ -62,6 +65,9 @@ struct FrameSources {
     float height = 0.0f;
     // Optional; nothing is reported without one.
     FramePassObserver* observer = nullptr;
+    // Optional: the race's ghost and read-out.
+    const RaceDriver* race = nullptr;
+    RaceHud* raceHud = nullptr;
 };
 
 // Draws one frame: the scene into the two-target scene framebuffer, the
@@ -88,6 +94,7 @@ private:
     const Camera& useActiveCamera();
     void drawSkybox(const Camera& camera);
     void drawCharacter();
+    void drawGhost();
     void drawEntities(float alpha);
     void drawLevel();
     void drawFloor();

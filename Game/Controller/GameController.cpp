@@ -11,6 +11,8 @@
 #include "Engine/Graphics/ModelFromBuilder.h"
 #include "Engine/Mesh/MeshBuilder.h"
 #include "Game/Controller/FrameRenderer.h"
+#include "Game/Controller/RaceDriver.h"
+#include "Game/Controller/RaceHud.h"
 #include "Game/Controller/GLErrorReport.h"
 #include "Game/Resources/GameResources.h"
 #include "Game/Controller/GameWorld.h"
@@ -242,6 +244,11 @@ void GameController::createFrameRenderer()
     frame.cameras = CameraEntities{menuCameraEntity, playerEntity, editorCameraEntity};
     frame.width = static_cast<float>(windowSettings.resolutionWidth);
     frame.height = static_cast<float>(windowSettings.resolutionHeight);
+    race = std::make_unique<RaceDriver>(
+        RaceParts{world.get(), engine->keyboard.get(), engine->mouse.get(), &contacts, gameMap.get(), playerEntity});
+    raceHud = std::make_unique<RaceHud>(resources->font.get());
+    frame.race = race.get();
+    frame.raceHud = raceHud.get();
     frameRenderer = std::make_unique<FrameRenderer>(frame);
 }
 
@@ -283,6 +290,7 @@ void GameController::update()
     placeHeldItem();
     showSpeed();
     stepPhysics();
+    stepRace();
     showFramesPerSecond();
     stepMapRebuild(*gameMap, *world, colorIdPool);
     world->refresh();
@@ -351,6 +359,19 @@ void GameController::stepPhysics()
     GamePhysics::dispatchContacts(*physicsWorld->getDispatcher(), *world, contacts);
 }
 
+// Singleplayer starts a race on the level as it stands and leaving it ends
+// the race; in between, each step after the physics step is one race step.
+void GameController::stepRace()
+{
+    const bool playing = gameState->mode == GameState::modeSingleplayer;
+    if (playing && lastMode != GameState::modeSingleplayer) race->begin();
+    if (!playing && lastMode == GameState::modeSingleplayer) race->end();
+    lastMode = gameState->mode;
+    if (!playing) return;
+    race->step(gameState->paused);
+    raceHud->show(race->hudLines());
+}
+
 void GameController::showFramesPerSecond()
 {
     resources->fpsText->text = StepReadouts::fpsLine(StepReadouts::framesPerSecond(engine->averageFrameTime));
@@ -380,6 +401,8 @@ void GameController::releaseAll()
     displayOptions.reset();
     windowOptions.reset();
     frameRenderer.reset();
+    raceHud.reset();
+    race.reset();
     gameContext.reset();
     menuController.reset();
     menu.reset();

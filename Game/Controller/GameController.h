@@ -37,6 +37,8 @@ namespace Game {
 
 class FramePassObserver;
 class FrameRenderer;
+class RaceDriver;
+class RaceHud;
 class GameResources;
 class Skybox;
 class WindowOptions;
@@ -93,6 +95,10 @@ public:
     // The Options menu's settings and where they take effect.
     std::unique_ptr<WindowOptions> windowOptions;
     std::unique_ptr<UI::DisplayOptions> displayOptions;
+    // The race of a level with a finish, from Singleplayer to the menu.
+    std::unique_ptr<RaceDriver> race;
+    std::unique_ptr<RaceHud> raceHud;
+    uint32_t lastMode = GameState::modeMainMenu;
     // Declared last so that it goes first: its components take their bodies
     // out of the physics world and free their GL objects.
     std::unique_ptr<Engine::ECS::EntityManager> world;
@@ -121,6 +127,7 @@ private:
     void placeHeldItem();
     void showSpeed();
     void stepPhysics();
+    void stepRace();
     void showFramesPerSecond();
 
     void releaseAll();

@@ -33,8 +33,10 @@ PlayerPlacement RaceSession::step(const RaceStepInput& input)
 {
     if (input.toggleGhost) showGhost = !showGhost;
     if (input.restart) {
+        Engine::log("RACE RESTART");
         current.restart();
         recording.clear();
+        reported = false;
         return PlayerPose{start.position, glm::vec3(0.0f)};
     }
     if (input.backToCheckpoint && current.checkpointPose()) return current.checkpointPose();
@@ -67,7 +69,10 @@ void RaceSession::touch(const RaceStepInput& input)
 // from the next run on.
 void RaceSession::keepNewRecord()
 {
+    if (current.phase() != RacePhase::finished || reported) return;
+    reported = true;
     const std::optional<RaceRecord> record = current.takeNewRecord();
+    Engine::log("RACE FINISH " + formatRaceTime(current.elapsedSteps()) + (record ? " NEW RECORD" : ""));
     if (!record) return;
     const Engine::Status saved = records.save(hash, *record);
     if (!saved.ok()) Engine::logError("RECORDS SAVE FAILED: " + saved.message());

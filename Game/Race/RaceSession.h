@@ -32,7 +32,8 @@ using PlayerPlacement = std::optional<PlayerPose>;
 
 // The race on one level for the whole time it is played: the run, the best
 // run from the records file, the ghost of the best run from its file, and
-// the recording of the current run, written when it beats the record.
+// the recording of the current run, written when it beats the record. Logs
+// "RACE FINISH m:ss.cc" (with " NEW RECORD" when beaten) and "RACE RESTART".
 class RaceSession {
 public:
     struct Files {
@@ -67,6 +68,7 @@ private:
     GhostTrack ghost{std::vector<GhostSample>{}};
     GhostTrack recording;
     bool showGhost = true;
+    bool reported = false; // the finish has been logged
 };
 
 } // namespace Game
