@@ -39,8 +39,6 @@ const glm::vec3 skyboxTint(0.0f, 1.0f, 0.0f);
 // The speed read-out hangs from 32 pixels below the top edge, the frame
 // rate from the top edge itself.
 constexpr float speedTextDrop = 32.0f;
-// The character mesh is drawn at this size as the ghost, about the player's height.
-constexpr float ghostScale = 1.0f;
 const glm::vec2 textScale(1.0f, 1.0f);
 
 constexpr float crosshairSize = 12.0f;
@@ -194,8 +192,7 @@ void FrameRenderer::drawGhost()
     setUniform(shader, "uGhost", 1.0f);
     const glm::vec3 feet = ghost->position - glm::vec3(0.0f, 0.0f, CharacterControllerComponent::standingHeight);
     sources.matrices->setModel(glm::translate(identity, feet) *
-                               glm::rotate(identity, glm::radians(ghost->yaw), glm::vec3(0.0f, 0.0f, 1.0f)) *
-                               glm::scale(identity, glm::vec3(ghostScale)));
+                               glm::rotate(identity, glm::radians(ghost->yaw), glm::vec3(0.0f, 0.0f, 1.0f)));
     sources.resources->animatedModel->draw();
     setUniform(shader, "uGhost", 0.0f);
     sources.matrices->setModel(identity);

@@ -39,7 +39,6 @@ PlayerPlacement RaceSession::step(const RaceStepInput& input)
         reported = false;
         return PlayerPose{start.position, glm::vec3(0.0f)};
     }
-    if (input.backToCheckpoint && current.checkpointPose()) return current.checkpointPose();
     if (input.paused) return std::nullopt;
     if (input.movement) current.movementInput();
     const bool running = current.phase() == RacePhase::running;
@@ -47,7 +46,8 @@ PlayerPlacement RaceSession::step(const RaceStepInput& input)
     if (running) recording.record({input.pose.position, input.yaw});
     touch(input);
     keepNewRecord();
-    return std::nullopt;
+    // Back to the checkpoint: the timer has counted this step and runs on.
+    return input.backToCheckpoint ? current.checkpointPose() : std::nullopt;
 }
 
 const GhostSample& RaceSession::ghostNow() const
