@@ -108,6 +108,7 @@ bool GameController::init()
     createLevel();
     createFloor();
     createMenus();
+    createRace();
     createFrameRenderer();
     createOptions();
     startClock();
@@ -227,6 +228,13 @@ void GameController::createMenus()
         physicsWorld.get(), gameMap.get()});
 }
 
+void GameController::createRace()
+{
+    race = std::make_unique<RaceDriver>(
+        RaceParts{world.get(), engine->keyboard.get(), engine->mouse.get(), &contacts, gameMap.get(), playerEntity});
+    raceHud = std::make_unique<RaceHud>(resources->font.get());
+}
+
 void GameController::createFrameRenderer()
 {
     FrameSources frame;
@@ -244,9 +252,6 @@ void GameController::createFrameRenderer()
     frame.cameras = CameraEntities{menuCameraEntity, playerEntity, editorCameraEntity};
     frame.width = static_cast<float>(windowSettings.resolutionWidth);
     frame.height = static_cast<float>(windowSettings.resolutionHeight);
-    race = std::make_unique<RaceDriver>(
-        RaceParts{world.get(), engine->keyboard.get(), engine->mouse.get(), &contacts, gameMap.get(), playerEntity});
-    raceHud = std::make_unique<RaceHud>(resources->font.get());
     frame.race = race.get();
     frame.raceHud = raceHud.get();
     frameRenderer = std::make_unique<FrameRenderer>(frame);

@@ -116,6 +116,7 @@ private:
     void createLevel();
     void createFloor();
     void createMenus();
+    void createRace();
     void createFrameRenderer();
     void createOptions();
     void startClock();
