@@ -13,6 +13,7 @@
 #include "Game/Controller/FrameRenderer.h"
 #include "Game/Controller/RaceDriver.h"
 #include "Game/Controller/RaceHud.h"
+#include "Game/Controller/FrameTimeGraph.h"
 #include "Game/Controller/GLErrorReport.h"
 #include "Game/Resources/GameResources.h"
 #include "Game/Controller/GameWorld.h"
@@ -89,7 +90,7 @@ bool GameController::init()
     GameEngine::log("GC INIT");
 
     resources = std::make_unique<GameResources>(windowSettings.resolutionWidth, windowSettings.resolutionHeight,
-                                                windowSettings.maxAnisotropy);
+                                                windowSettings.maxAnisotropy, windowSettings.renderScale);
     createWorld();
     gameMap = std::make_unique<GameMap>();
     debugDrawer = std::make_unique<DebugDraw::BulletDebugDrawer_OpenGL>(debugDrawOff);
@@ -254,6 +255,8 @@ void GameController::createFrameRenderer()
     frame.height = static_cast<float>(windowSettings.resolutionHeight);
     frame.race = race.get();
     frame.raceHud = raceHud.get();
+    frameTimeGraph = std::make_unique<FrameTimeGraph>(resources->font.get());
+    frame.frameTimeGraph = frameTimeGraph.get();
     frameRenderer = std::make_unique<FrameRenderer>(frame);
 }
 
@@ -289,6 +292,7 @@ void GameController::update()
 {
     animationPhase = StepReadouts::advanceAnimationPhase(animationPhase);
     togglePause();
+    if (engine->keyboard->pressed(SDL_SCANCODE_F3)) frameTimeGraph->toggle();
     if (gameState->mode == GameState::modeMapEditor) updateEditor(*gameContext);
     runStepSystems();
     animateCharacter();
@@ -408,6 +412,7 @@ void GameController::releaseAll()
     frameRenderer.reset();
     raceHud.reset();
     race.reset();
+    frameTimeGraph.reset();
     gameContext.reset();
     menuController.reset();
     menu.reset();

@@ -39,6 +39,7 @@ class FramePassObserver;
 class FrameRenderer;
 class RaceDriver;
 class RaceHud;
+class FrameTimeGraph;
 class GameResources;
 class Skybox;
 class WindowOptions;
@@ -99,6 +100,8 @@ public:
     std::unique_ptr<RaceDriver> race;
     std::unique_ptr<RaceHud> raceHud;
     uint32_t lastMode = GameState::modeMainMenu;
+    // F3 shows and hides it.
+    std::unique_ptr<FrameTimeGraph> frameTimeGraph;
     // Declared last so that it goes first: its components take their bodies
     // out of the physics world and free their GL objects.
     std::unique_ptr<Engine::ECS::EntityManager> world;
