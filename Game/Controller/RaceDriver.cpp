@@ -7,6 +7,8 @@
 #include "Game/Level/GameMap.h"
 #include "Game/Level/Level.h"
 #include "Game/Physics/CharacterControllerComponent.h"
+#include "Game/Resources/GameContext.h"
+#include "Game/Resources/GameRun.h"
 #include "Game/Race/RaceStart.h"
 #include "Game/Scene/CameraModificationComponent.h"
 #include "Game/Scene/TransformComponent.h"
@@ -22,14 +24,16 @@ const int movementKeys[] = {SDL_SCANCODE_W, SDL_SCANCODE_A, SDL_SCANCODE_S, SDL_
 
 } // namespace
 
-RaceDriver::RaceDriver(RaceParts parts, RaceSession::Files files) : parts(parts), files(std::move(files))
+RaceDriver::RaceDriver(const GameContext& game, const GameRun& run, const GamePhysics::ContactRecord& contacts,
+                       RaceSession::Files files)
+    : game(game), run(run), contacts(contacts), files(std::move(files))
 {
 }
 
 void RaceDriver::begin()
 {
     std::vector<BlockPose> level;
-    for (const uint32_t block : parts.map->blocks) level.push_back(poseOf(*parts.world, block));
+    for (const uint32_t block : run.map.blocks) level.push_back(poseOf(*game.world, block));
     session.reset();
     const PlayerPose start{raceStartPosition(level), glm::vec3(0.0f)};
     if (hasFinish(level)) {
@@ -37,7 +41,7 @@ void RaceDriver::begin()
         session->load();
     }
     place(start);
-    auto& camera = parts.world->getComponent<CameraModificationComponent>(parts.player);
+    auto& camera = game.world->getComponent<CameraModificationComponent>(player());
     camera.yaw = camera.previousYaw = 0.0f;
 }
 
@@ -65,31 +69,36 @@ std::optional<GhostSample> RaceDriver::ghost() const
 
 RaceStepInput RaceDriver::gather(bool paused) const
 {
-    const Engine::KeyboardState& keys = *parts.keyboard;
+    const Engine::KeyboardState& keys = *game.keyboard;
     RaceStepInput input;
     input.paused = paused;
     if (paused) return input; // the keys belong to the pause menu
     for (const int key : movementKeys) input.movement = input.movement || keys.held(key);
-    input.movement = input.movement || parts.mouse->buttonPressed(SDL_BUTTON_LMASK);
+    input.movement = input.movement || game.mouse->buttonPressed(SDL_BUTTON_LMASK);
     input.restart = keys.pressed(SDL_SCANCODE_R);
     input.backToCheckpoint = keys.pressed(SDL_SCANCODE_Q);
     input.toggleGhost = keys.pressed(SDL_SCANCODE_G);
     input.pose = playerPose();
-    input.yaw = parts.world->getComponent<CameraModificationComponent>(parts.player).yaw;
-    for (const GamePhysics::ContactPair& pair : *parts.contacts) {
-        const bool first = pair.firstEntity == parts.player;
-        if (!first && pair.secondEntity != parts.player) continue;
+    input.yaw = game.world->getComponent<CameraModificationComponent>(player()).yaw;
+    for (const GamePhysics::ContactPair& pair : contacts) {
+        const bool first = pair.firstEntity == player();
+        if (!first && pair.secondEntity != player()) continue;
         const uint32_t other = first ? pair.secondEntity : pair.firstEntity;
-        const BlockKind kind = blockKindOf(*parts.world, other);
+        const BlockKind kind = blockKindOf(*game.world, other);
         if (kind != BlockKind::plain) input.touching.emplace_back(other, kind);
     }
     return input;
 }
 
+uint32_t RaceDriver::player() const
+{
+    return run.cameras.player;
+}
+
 PlayerPose RaceDriver::playerPose() const
 {
-    const auto& character = parts.world->getComponent<CharacterControllerComponent>(parts.player);
-    const glm::vec3 position = parts.world->getComponent<TransformComponent>(parts.player).position;
+    const auto& character = game.world->getComponent<CharacterControllerComponent>(player());
+    const glm::vec3 position = game.world->getComponent<TransformComponent>(player()).position;
     return {position, glm::vec3(character.velocity.x, character.velocity.y,
                                 character.controller->getVerticalVelocity())};
 }
@@ -97,13 +106,13 @@ PlayerPose RaceDriver::playerPose() const
 // The player jumps there: no blend from where it was, and the rope let go.
 void RaceDriver::place(const PlayerPose& pose)
 {
-    auto& character = parts.world->getComponent<CharacterControllerComponent>(parts.player);
+    auto& character = game.world->getComponent<CharacterControllerComponent>(player());
     character.controller->stop();
     character.controller->warp(btVector3(pose.position.x, pose.position.y, pose.position.z));
     character.controller->setVerticalVelocity(pose.velocity.z);
     character.velocity = glm::vec3(pose.velocity.x, pose.velocity.y, 0.0f);
     character.hooked = false;
-    auto& transform = parts.world->getComponent<TransformComponent>(parts.player);
+    auto& transform = game.world->getComponent<TransformComponent>(player());
     transform.position = transform.previousPosition = pose.position;
 }
 

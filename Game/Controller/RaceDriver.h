@@ -7,36 +7,21 @@
 #include <optional>
 #include <vector>
 
-namespace Engine {
-class KeyboardState;
-class MouseState;
-} // namespace Engine
-
-namespace Engine::ECS {
-class EntityManager;
-}
-
 namespace Game {
 
-struct GameMap;
-
-// What the race reads and moves in the game.
-struct RaceParts {
-    Engine::ECS::EntityManager* world = nullptr;
-    const Engine::KeyboardState* keyboard = nullptr;
-    const Engine::MouseState* mouse = nullptr;
-    const GamePhysics::ContactRecord* contacts = nullptr;
-    const GameMap* map = nullptr;
-    uint32_t player = 0;
-};
+struct GameContext;
+struct GameRun;
 
 // The race in a running game: a level with a finish block is raced from the
 // moment Singleplayer starts until the game goes back to the menu. It turns
 // the player's input and contacts into race steps and puts the player back
-// where the race says (R, Q, the start).
+// where the race says (R, Q, the start). Reads the game's records (the world
+// and input; the level and the player's entity) and the contacts of the
+// physics step, all of which outlive it.
 class RaceDriver {
 public:
-    explicit RaceDriver(RaceParts parts, RaceSession::Files files = {});
+    RaceDriver(const GameContext& game, const GameRun& run, const GamePhysics::ContactRecord& contacts,
+               RaceSession::Files files = {});
 
     // Singleplayer starts: the level as it now stands is raced when it has a
     // finish, and the player stands at its start facing +X.
@@ -53,9 +38,12 @@ public:
 private:
     RaceStepInput gather(bool paused) const;
     PlayerPose playerPose() const;
+    uint32_t player() const;
     void place(const PlayerPose& pose);
 
-    RaceParts parts;
+    const GameContext& game;
+    const GameRun& run;
+    const GamePhysics::ContactRecord& contacts;
     RaceSession::Files files;
     std::optional<RaceSession> session;
 };

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 // Records what reaches the window and the driver.
@@ -12,8 +14,8 @@ public:
     std::vector<glm::ivec2> screenModes() const override { return {}; }
     glm::ivec2 screenSize() const override { return {1280, 720}; }
     float largestAnisotropy() const override { return 16.0f; }
-    bool resize(glm::ivec2) override { return true; }
-    bool setFullscreen(bool) override { return true; }
+    Engine::Status resize(glm::ivec2) override { return Engine::Status::success(); }
+    Engine::Status setFullscreen(bool) override { return Engine::Status::success(); }
     void setSwapInterval(int32_t) override {}
     void setAnisotropy(float) override {}
     void setMouseSpeed(float) override {}
@@ -29,18 +31,23 @@ TEST(DisplayOptions, TheRenderScaleRowAppliesEachStepAtOnceAndKeepsItInTheProfil
     const TestFiles::TempDir folder;
     const std::string profile = folder.path("config.cfg");
     RecordingTarget target;
-    UI::DisplayOptions options(Engine::WindowSettings{}, &target, profile);
-    EXPECT_EQ(options.label(UI::OptionRow::RenderScale), "Render scale: 100%");
+    Engine::WindowSettings settings;
+    UI::DisplayOptions options(settings, &target, profile);
+    const auto& rows = UI::optionRows();
+    const UI::OptionRow& row = *std::find_if(rows.begin(), rows.end(), [](const UI::OptionRow& r) {
+        return std::string(r.element) == "Options_RenderScale";
+    });
+    EXPECT_EQ(options.label(row), "Render scale: 100%");
     for (float expected : {0.5f, 0.75f, 1.0f}) {
         testing::internal::CaptureStdout();
-        options.advance(UI::OptionRow::RenderScale);
-        const Engine::WindowSettings saved = Engine::loadWindowSettings(profile);
+        options.advance(row);
+        const Engine::WindowSettings saved = UI::loadSettings(profile, 4096);
         testing::internal::GetCapturedStdout();
         EXPECT_EQ(target.renderScales.back(), expected);
         EXPECT_EQ(saved.renderScale, expected);
     }
     EXPECT_EQ(target.renderScales.size(), 3u);
-    EXPECT_EQ(options.label(UI::OptionRow::RenderScale), "Render scale: 100%");
+    EXPECT_EQ(options.label(row), "Render scale: 100%");
 }
 
 } // namespace
