@@ -10,6 +10,7 @@
 #include "Engine/Graphics/Model3D.h"
 #include "Engine/Graphics/ModelFromBuilder.h"
 #include "Engine/Mesh/MeshBuilder.h"
+#include "Game/Resources/DataFiles.h"
 #include "Game/Resources/GameResources.h"
 #include "Game/Resources/GameContext.h"
 #include "Game/Resources/GameRun.h"
@@ -199,8 +200,11 @@ void FrameRenderer::drawGhost()
     const Shader& shader = *game.resources->skeletalShader;
     shader.setUniform("uGhost", 1.0f);
     const glm::vec3 feet = ghost->position - glm::vec3(0.0f, 0.0f, CharacterControllerComponent::standingHeight);
+    const glm::vec3 authored(DataFiles::characterPlacementX, DataFiles::characterPlacementY,
+                             DataFiles::characterPlacementZ);
     game.matrices->setModel(glm::translate(identity, feet) *
-                            glm::rotate(identity, glm::radians(ghost->yaw), glm::vec3(0.0f, 0.0f, 1.0f)));
+                            glm::rotate(identity, glm::radians(ghost->yaw), glm::vec3(0.0f, 0.0f, 1.0f)) *
+                            glm::translate(identity, -authored));
     game.resources->animatedModel->draw();
     shader.setUniform("uGhost", 0.0f);
     game.matrices->setModel(identity);

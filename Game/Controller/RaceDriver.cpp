@@ -21,6 +21,9 @@ namespace Game {
 namespace {
 
 const int movementKeys[] = {SDL_SCANCODE_W, SDL_SCANCODE_A, SDL_SCANCODE_S, SDL_SCANCODE_D, SDL_SCANCODE_SPACE};
+// A ghost closer than this to the player would be drawn around the eye and
+// hide the view: it is left out until the two part.
+constexpr float ghostHideDistance = 1.0f;
 
 } // namespace
 
@@ -64,7 +67,9 @@ std::vector<RaceHudLine> RaceDriver::hudLines() const
 std::optional<GhostSample> RaceDriver::ghost() const
 {
     if (!session || !session->ghostShown()) return std::nullopt;
-    return session->ghostNow();
+    const GhostSample& ghost = session->ghostNow();
+    if (glm::distance(ghost.position, playerPose().position) < ghostHideDistance) return std::nullopt;
+    return ghost;
 }
 
 RaceStepInput RaceDriver::gather(bool paused) const

@@ -32,7 +32,7 @@ public:
 
     bool racing() const { return session.has_value(); }
     std::vector<RaceHudLine> hudLines() const;
-    // Where the ghost is drawn now, if it is shown.
+    // Where the ghost is drawn now, if it is shown and not on the player.
     std::optional<GhostSample> ghost() const;
 
 private:

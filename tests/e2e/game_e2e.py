@@ -766,8 +766,9 @@ def race():
         time.sleep(1.0)
         g.hold("r")  # the timer from zero again: the same quick run as the first
         xdo("keydown", "w")  # starts the timer; the ghost of the first run sets off alongside
-        time.sleep(0.15)
+        time.sleep(0.1)
         xdo("keyup", "w")
+        time.sleep(0.3)
         save(shot(), "race")  # standing while the ghost runs on ahead
         time.sleep(HOLD)
         third = run()
