@@ -39,6 +39,8 @@ class FramePassObserver;
 class FrameRenderer;
 class FrameTimeGraph;
 class GameEditorPlatform;
+class RaceDriver;
+class RaceHud;
 class GameResources;
 class WindowOptions;
 struct EditorState;
@@ -90,6 +92,7 @@ private:
     void createFloor();
     void openChosenLevel();
     void createMenus();
+    void createRace();
     void createFrameRenderer();
     void createOptions();
     void startClock();
@@ -101,6 +104,7 @@ private:
     void placeHeldItem();
     void showSpeed();
     void stepPhysics();
+    void stepRace();
     void showFramesPerSecond();
 
     void releaseAll();
@@ -124,6 +128,10 @@ private:
     std::unique_ptr<FrameRenderer> frameRenderer;
     // F3 shows and hides it.
     std::unique_ptr<FrameTimeGraph> frameTimeGraph;
+    // The race of a level with a finish, from Singleplayer to the menu.
+    std::unique_ptr<RaceDriver> race;
+    std::unique_ptr<RaceHud> raceHud;
+    uint32_t lastMode = GameState::modeMainMenu;
     // The Options menu's settings and where they take effect, the window's
     // size among them.
     std::unique_ptr<WindowOptions> windowOptions;

@@ -101,7 +101,8 @@ std::vector<LevelEntry> LevelLibrary::list() const
     for (std::filesystem::directory_iterator entry(root, error), end; !error && entry != end; entry.increment(error)) {
         std::optional<LevelName> name = levelNameOf(entry->path());
         if (!name) continue;
-        saved.push_back(LevelEntry{name, read(*name).error});
+        LevelRead level = read(*name);
+        saved.push_back(LevelEntry{name, level.error, std::move(level.blocks)});
     }
     std::sort(saved.begin(), saved.end(), listedBefore);
     saved.insert(saved.begin(), LevelEntry{});

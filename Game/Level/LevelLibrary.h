@@ -24,6 +24,8 @@ struct LevelEntry {
     std::optional<LevelName> name;
     // Why the file cannot be opened; empty when it can.
     std::string damage;
+    // The saved level's blocks as listed (for its record); empty otherwise.
+    std::vector<BlockPose> blocks;
 
     bool generated() const { return !name; }
     bool damaged() const { return !damage.empty(); }

@@ -9,6 +9,8 @@
 #include "Engine/Base/Assert.h"
 #include "Engine/Core/MouseState.h"
 #include "Game/Physics/CharacterControllerComponent.h"
+#include "Game/Race/RaceTimer.h"
+#include "Game/Race/RecordsFile.h"
 #include "Game/UI/InputSwitch.h"
 #include "Game/UI/MenuElements.h"
 #include "Game/UI/MenuLayout.h"
@@ -185,6 +187,18 @@ void MenuController::addButton(const std::string& name, const std::string& label
 
 // ---- levels and dialogs ------------------------------------------------------------
 
+namespace {
+
+// The level's name and, when the records hold a run on it, the best time.
+std::string labelWithRecord(const Game::LevelEntry& entry, const Game::RecordBook& records)
+{
+    if (entry.generated() || entry.damaged()) return entry.label();
+    const std::optional<Game::RaceRecord> best = records.best(Game::levelHash(Game::formatLevel(entry.blocks)));
+    return best ? entry.label() + "  " + Game::formatRaceTime(best->steps) : entry.label();
+}
+
+} // namespace
+
 void MenuController::showLevelList(uint32_t mode)
 {
     if (shown != Shown::Levels || levelListMode != mode) firstListRow = 0;
@@ -197,9 +211,12 @@ void MenuController::showLevelList(uint32_t mode)
         std::function<void()> action;
     };
     std::vector<Row> rows;
+    Game::RecordBook records;
+    records.load();
     int32_t index = 0;
     for (const Game::LevelEntry& entry : run.levels().list()) {
-        rows.push_back({"Level_" + std::to_string(index++), entry.label(), [this, entry] { chooseLevel(entry, false); }});
+        rows.push_back({"Level_" + std::to_string(index++), labelWithRecord(entry, records),
+                        [this, entry] { chooseLevel(entry, false); }});
     }
     if (mode == GameState::modeMapEditor) rows.push_back({levelListNewName, "New level", [this] { chooseLevel({}, true); }});
     rows.push_back({levelListBackName, "Back", [this] { listBack(); }});
