@@ -10,8 +10,8 @@ namespace Engine {
 // whether such a key was down at that moment. Text the platform's text input
 // made (a typed letter, a composed character) comes in the same list, in the
 // order it was typed among the keys, as an entry without a key (scancode 0,
-// SDL_SCANCODE_UNKNOWN) holding the UTF-8 text, with `ctrl` set when Ctrl
-// was held as it came.
+// SDL_SCANCODE_UNKNOWN) holding the UTF-8 text, with `ctrl` as the key event
+// before it had it.
 struct KeyPress {
     int32_t scancode = 0;
     bool ctrl = false;

@@ -22,6 +22,9 @@ struct StepInput {
     int32_t dy = 0;
     int32_t wheel = 0;
     std::vector<KeyPress> keyPresses;
+    // Ctrl as the last key event of the step had it (for text events).
+    bool ctrlHeld = false;
+    bool keySeen = false;
 };
 
 } // namespace Engine

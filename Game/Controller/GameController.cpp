@@ -226,6 +226,7 @@ void GameController::openChosenLevel()
     if (choice.entry.generated() && !choice.empty) Game::createLevel(gameRun.map, *world);
     else createLevelFrom(gameRun.map, *world, level.blocks);
     createFloor();
+    world->refresh(); // the race reads the new blocks as the mode starts
     gameRun.levelName = choice.empty ? std::nullopt : choice.entry.name;
     gameRun.levelPath = gameRun.levelName ? levels.pathOf(*gameRun.levelName) : "";
     if (choice.mode == GameState::modeMapEditor) menuController->startEditor();

@@ -104,7 +104,7 @@ struct UIclickableComponent : Engine::ECS::Component {
 // made it gets the typed text on Enter and is told of Escape, and reads
 // field.message() to show what was refused.
 struct UITextFieldComponent : Engine::ECS::Component {
-    static constexpr uint32_t _cType = 25;
+    static constexpr uint32_t _cType = 26;
 
     UITextFieldComponent(TextField field, std::function<void(const std::string&)> onAccept,
                          std::function<void()> onCancel);

@@ -1,6 +1,7 @@
 #include "Game/UI/UITextFieldSystem.h"
 
 #include <SDL_keyboard.h>
+#include <SDL_scancode.h>
 
 #include "Engine/ECS/EntityManager.h"
 #include "Game/UI/UIComponents.h"
@@ -31,7 +32,10 @@ UITextFieldSystem::UITextFieldSystem(Engine::ECS::EntityManager* world, Engine::
 void UITextFieldSystem::update(uint32_t entity, float)
 {
     UITextFieldComponent& element = world->getComponent<UITextFieldComponent>(entity);
-    const TextField::Outcome outcome = element.field.take(keyboard->presses);
+    // While Ctrl is down the keys belong to a shortcut (the one that opened
+    // the field, or its letter's key repeat), whatever text they spell.
+    const bool ctrlDown = keyboard->held(SDL_SCANCODE_LCTRL) || keyboard->held(SDL_SCANCODE_RCTRL);
+    const TextField::Outcome outcome = ctrlDown ? TextField::Outcome::editing : element.field.take(keyboard->presses);
     showField(world->getComponent<UItextComponent>(entity), element.field);
     if (outcome == TextField::Outcome::accepted) element.onAccept(element.field.text());
     if (outcome == TextField::Outcome::cancelled) element.onCancel();

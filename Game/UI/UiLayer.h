@@ -10,7 +10,7 @@
 namespace UI {
 
 // Sets the interface up in the world once at game start: the six interface
-// component types (20 .. 25), for each layer L from 0 to 14 a background draw
+// component types (20 .. 24 and 26), for each layer L from 0 to 14 a background draw
 // system and a text draw system registered as instance L of their classes, one
 // click system and one text field system. Lives for the whole run.
 class UiLayer {
