@@ -9,6 +9,9 @@ const std::vector<DataFile>& gameDataFiles()
         characterMesh, skeleton, runningClip, fontDescription, fontPage, grid, skyBox, defaultImage,
         hexagon, crosshair, testBox, button, buttonPressed, buttonHover, white, mouseCursor,
         createTool, translateTool, scaleTool, rotateTool, editorAxisMesh,
+        footstepSound, jumpSound, landingSound, ropeFireSound, ropeCatchSound, ropeReleaseSound,
+        windLowSound, windMiddleSound, windHighSound, menuHoverSound, menuClickSound,
+        editorPlaceSound, editorDeleteSound, editorUndoSound, checkpointSound, finishSound, newRecordSound,
     };
     return files;
 }
