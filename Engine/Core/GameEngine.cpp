@@ -7,6 +7,8 @@
 #include "Engine/Core/KeyboardState.h"
 #include "Engine/Base/Log.h"
 #include "Engine/Core/MouseState.h"
+#include "Engine/Core/PadConnection.h"
+#include "Engine/Core/PadState.h"
 #include "Engine/Core/StepInput.h"
 #include "Engine/Graphics/MatrixState.h"
 
@@ -127,6 +129,8 @@ void GameEngine::createInputRecords()
     const uint8_t* platformKeys = SDL_GetKeyboardState(&keyCount);
     keyboard = std::make_unique<KeyboardState>(platformKeys, keyCount);
     mouse = std::make_unique<MouseState>(windowHandle->window);
+    pad = std::make_unique<PadState>();
+    padConnection = std::make_unique<PadConnection>();
 }
 
 int GameEngine::run()
@@ -183,8 +187,8 @@ void GameEngine::runFrame(EventQueue& events)
     SDL_GL_SwapWindow(window->window);
 }
 
-// Events first (they also bring SDL's key and button state up to date),
-// then the keyboard, then the mouse.
+// Events first (they also bring SDL's key, button and controller state up to
+// date), then the keyboard, the mouse and the pad.
 void GameEngine::refreshInput(EventQueue& events)
 {
     StepInput step;
@@ -199,12 +203,20 @@ void GameEngine::refreshInput(EventQueue& events)
     int height = 0;
     SDL_GetWindowSize(mouse->window, &width, &height);
     mouse->refresh(step, buttons, cursorX, cursorY, height);
+    refreshPad(step);
+}
+
+void GameEngine::refreshPad(const StepInput& step)
+{
+    padConnection->follow(step);
+    pad->refresh(padConnection->read());
 }
 
 void GameEngine::shutDown()
 {
     if (game != nullptr)
         game->shutdown();
+    padConnection.reset();
     if (window != nullptr)
         destroyWindow(*window);
     if (windowHandle != nullptr)
