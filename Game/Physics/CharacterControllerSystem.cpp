@@ -133,6 +133,7 @@ void CharacterControllerSystem::walk(CharacterControllerComponent& character) co
 void CharacterControllerSystem::fireRope(CharacterControllerComponent& character, const btVector3& from,
                                          const glm::vec3& look) const
 {
+    ++character.ropeShots;
     const btVector3 to = from + toBullet(look) * ropeRange;
     btCollisionWorld::ClosestRayResultCallback ray(from, to);
     ray.m_collisionFilterGroup = ropeRayGroup;
