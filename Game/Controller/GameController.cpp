@@ -127,6 +127,7 @@ void GameController::createWorld()
     services.engine = engine;
     services.keyboard = engine->keyboard.get();
     services.mouse = engine->mouse.get();
+    services.pad = engine->pad.get();
     services.matrixState = engine->matrixState;
     services.physicsWorld = physicsWorld.get();
     services.resources = resources.get();

@@ -75,8 +75,8 @@ void registerGameSystems(Engine::ECS::EntityManager& world, const GameWorldServi
 {
     Engine::ECS::EntityManager* w = &world;
     world.addSystem(TestSystem(w));
-    world.addSystem(CameraModificationMouseMovementSystem(w, services.mouse));
-    world.addSystem(CharacterControllerSystem(w, services.keyboard, services.mouse, services.physicsWorld));
+    world.addSystem(CameraModificationMouseMovementSystem(w, services.mouse, services.pad));
+    world.addSystem(CharacterControllerSystem(w, services.keyboard, services.mouse, services.pad, services.physicsWorld));
     world.addSystem(DefaultMeshRenderSystem(w, services.matrixState));
     world.addSystem(CameraModificationDeltaSystem(w));
     world.addSystem(FreeCamMovementSystem(w, services.keyboard));

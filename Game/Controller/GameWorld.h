@@ -15,6 +15,7 @@ namespace Engine {
 class GameEngine;
 class KeyboardState;
 class MouseState;
+class PadState;
 } // namespace Engine
 
 namespace Game {
@@ -26,6 +27,7 @@ struct GameWorldServices {
     Engine::GameEngine* engine = nullptr;
     const Engine::KeyboardState* keyboard = nullptr;
     const Engine::MouseState* mouse = nullptr;
+    const Engine::PadState* pad = nullptr;
     MatrixState* matrixState = nullptr;
     PhysicsWorld* physicsWorld = nullptr;
     GameResources* resources = nullptr;
