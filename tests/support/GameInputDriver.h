@@ -55,6 +55,8 @@ public:
     int leftoverGLErrors = 0;
 
 private:
+    void refreshPad();
+
     std::array<uint8_t, SDL_NUM_SCANCODES> platformKeys{};
     int renderEvery;
     glm::ivec2 lastCursor{0, 0};

@@ -1,6 +1,8 @@
 // The whole game in a real window, in the run folder, driven through every
 // mode with made-up input as a player would.
+#include "Engine/Core/PadState.h"
 #include "Engine/ECS/EntityManager.h"
+#include "Game/Physics/CustomCharacterController.h"
 #include "Engine/Font/TextMesh.h"
 #include "Game/Resources/ResourceCameras.h"
 #include "Game/Controller/WindowOptions.h"
@@ -168,6 +170,40 @@ TEST_F(GameControllerGL, SingleplayerWalksPausesResumesAndGoesBackToTheMenuLeavi
     EXPECT_TRUE(state().uiVisible);
     EXPECT_EQ(menuNames(), mainMenu);
     EXPECT_EQ(driver->aliveEntities(), menuEntities);
+}
+
+// A virtual game controller plugged in while the game runs, read through the
+// engine's input refresh: the left stick walks and A jumps.
+TEST_F(GameControllerGL, AVirtualPadPluggedInWhileRunningWalksAndJumpsThePlayer)
+{
+    driver->steps(20);
+    EXPECT_FALSE(driver->engine.pad->connected);
+    const int device = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
+                                                 SDL_CONTROLLER_BUTTON_MAX, 0);
+    ASSERT_GE(device, 0) << SDL_GetError();
+    SDL_Joystick* pad = SDL_JoystickOpen(device);
+    ASSERT_NE(pad, nullptr) << SDL_GetError();
+    driver->steps(2);
+    EXPECT_TRUE(driver->engine.pad->connected);
+
+    driver->clickElement("Singleplayer");
+    driver->steps(200);
+    const glm::vec3 start = playerPosition();
+    SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTY, -32767);
+    driver->steps(100);
+    EXPECT_GT(glm::length(glm::vec2(playerPosition() - start)), 1.0f) << "the stick walks";
+    SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTY, 0);
+    driver->steps(50);
+    const float ground = playerPosition().z;
+    SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_A, 1);
+    driver->steps(20);
+    SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_A, 0);
+    EXPECT_GT(playerPosition().z, ground + 1.0f) << "A jumps";
+
+    SDL_JoystickClose(pad);
+    SDL_JoystickDetachVirtual(device);
+    driver->steps(2);
+    EXPECT_FALSE(driver->engine.pad->connected) << "pulled out";
 }
 
 TEST_F(GameControllerGL, TheEditorSelectsABlockUnderAClickPausesResumesAndGoesBackToTheMenu)
