@@ -10,6 +10,9 @@
 #include "Engine/ECS/EntityManager.h"
 #include "Engine/Graphics/ModelFromBuilder.h"
 #include "Engine/Mesh/MeshBuilder.h"
+#include "Game/Audio/MixerOutput.h"
+#include "Game/Audio/SoundComponent.h"
+#include "Game/Audio/SoundSystem.h"
 #include "Game/Controller/FrameRenderer.h"
 #include "Game/Controller/GLErrorReport.h"
 #include "Game/Resources/GameResources.h"
@@ -62,6 +65,7 @@ using Engine::GameEngine;
 
 constexpr uint32_t stepMilliseconds = 10;
 constexpr int debugDrawOff = 0;
+constexpr int defaultVolumePercent = 80;
 
 // The full-screen passes draw one quad over the whole clip space, looked at
 // straight on through an orthographic camera.
@@ -88,6 +92,7 @@ bool GameController::init()
 
     resources = std::make_unique<GameResources>(windowSettings.resolutionWidth, windowSettings.resolutionHeight,
                                                 windowSettings.maxAnisotropy);
+    audio = Audio::MixerOutput::open(defaultVolumePercent);
     createWorld();
     gameMap = std::make_unique<GameMap>();
     debugDrawer = std::make_unique<DebugDraw::BulletDebugDrawer_OpenGL>(debugDrawOff);
@@ -131,6 +136,8 @@ void GameController::createWorld()
     services.matrixState = engine->matrixState;
     services.physicsWorld = physicsWorld.get();
     services.resources = resources.get();
+    services.audio = audio.get();
+    services.animationPhase = &animationPhase;
     world = createGameWorld(services);
 }
 
@@ -198,6 +205,7 @@ void GameController::createPlayer()
     world->addComponent(playerEntity, CameraModificationComponent());
     world->addComponent(playerEntity, CameraComponent(resources->defaultCamera));
     world->addComponent(playerEntity, TransformComponent(glm::vec3(0.0f)));
+    world->addComponent(playerEntity, Audio::SoundComponent());
     world->addComponent(playerEntity, CollisionCallbackComponent(playerEntity, std::make_shared<TestCallBack>()));
     GameEngine::log("Player ID: " + std::to_string(playerEntity));
 }
@@ -284,6 +292,7 @@ void GameController::update()
     placeHeldItem();
     showSpeed();
     stepPhysics();
+    hearStep();
     showFramesPerSecond();
     stepMapRebuild(*gameMap, *world, colorIdPool);
     world->refresh();
@@ -318,6 +327,12 @@ void GameController::runStepSystems()
     world->getSystem<TransformToCollissionTransformSystem>().run(dt);
     world->getSystem<RotationAnimationSystem>().run(dt);
     world->getSystem<PhysicsMotionStateSystem>().run(dt);
+}
+
+// After the physics step, so it hears this step's landing and rope.
+void GameController::hearStep()
+{
+    world->getSystem<Audio::SoundSystem>().run(0.0f);
 }
 
 void GameController::animateCharacter()
@@ -378,6 +393,7 @@ void GameController::shutdown()
 void GameController::releaseAll()
 {
     world.reset();
+    audio.reset();
     displayOptions.reset();
     windowOptions.reset();
     frameRenderer.reset();

@@ -33,6 +33,10 @@ class MenuController;
 class UiLayer;
 } // namespace UI
 
+namespace Audio {
+class AudioOutput;
+}
+
 namespace Game {
 
 class FramePassObserver;
@@ -93,6 +97,7 @@ public:
     // The Options menu's settings and where they take effect.
     std::unique_ptr<WindowOptions> windowOptions;
     std::unique_ptr<UI::DisplayOptions> displayOptions;
+    std::unique_ptr<Audio::AudioOutput> audio;
     // Declared last so that it goes first: its components take their bodies
     // out of the physics world and free their GL objects.
     std::unique_ptr<Engine::ECS::EntityManager> world;
@@ -121,6 +126,7 @@ private:
     void placeHeldItem();
     void showSpeed();
     void stepPhysics();
+    void hearStep();
     void showFramesPerSecond();
 
     void releaseAll();

@@ -1,6 +1,8 @@
 #include "Game/Controller/GameWorld.h"
 
 #include "Engine/Core/GameEngine.h"
+#include "Game/Audio/SoundComponent.h"
+#include "Game/Audio/SoundSystem.h"
 #include "Game/Resources/GameResources.h"
 #include "Game/Physics/CharacterControllerComponent.h"
 #include "Game/Physics/CharacterControllerSystem.h"
@@ -67,6 +69,7 @@ void registerGameComponents(Engine::ECS::EntityManager& world)
     world.registerComponent<PhysicsColliderComponent>();
     world.registerComponent<AiShootComponent>();
     world.registerComponent<CameraComponent>();
+    world.registerComponent<Audio::SoundComponent>();
 }
 
 // The order fixes the instance numbers and nothing else: the world keeps its
@@ -94,6 +97,7 @@ void registerGameSystems(Engine::ECS::EntityManager& world, const GameWorldServi
     world.addSystem(TransformStateCopySystem(w));
     world.addSystem(CameraModificationStateCopySystem(w));
     world.addSystem(CharacterControllerStateCopySystem(w));
+    world.addSystem(Audio::SoundSystem(w, services.audio, services.animationPhase));
 }
 
 std::unique_ptr<Engine::ECS::EntityManager> createGameWorld(const GameWorldServices& services)

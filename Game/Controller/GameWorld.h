@@ -18,6 +18,10 @@ class MouseState;
 class PadState;
 } // namespace Engine
 
+namespace Audio {
+class AudioOutput;
+}
+
 namespace Game {
 
 class GameResources;
@@ -31,6 +35,10 @@ struct GameWorldServices {
     MatrixState* matrixState = nullptr;
     PhysicsWorld* physicsWorld = nullptr;
     GameResources* resources = nullptr;
+    // The sound system's output and the running clip's phase it times
+    // footsteps by; a world whose player carries no SoundComponent needs neither.
+    Audio::AudioOutput* audio = nullptr;
+    const float* animationPhase = nullptr;
 };
 
 // The 19 component types of the game (identifiers 1 to 19).
