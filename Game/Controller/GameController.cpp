@@ -7,6 +7,7 @@
 #include "Engine/Core/GameEngine.h"
 #include "Engine/Core/KeyboardState.h"
 #include "Engine/Core/MouseState.h"
+#include "Engine/Core/PadState.h"
 #include "Engine/ECS/EntityManager.h"
 #include "Engine/Graphics/ModelFromBuilder.h"
 #include "Engine/Mesh/MeshBuilder.h"
@@ -14,6 +15,7 @@
 #include "Game/Audio/SoundComponent.h"
 #include "Game/Audio/SoundSystem.h"
 #include "Game/Controller/FrameRenderer.h"
+#include "Game/UI/MenuNavigator.h"
 #include "Game/Controller/GLErrorReport.h"
 #include "Game/Resources/GameResources.h"
 #include "Game/Controller/GameWorld.h"
@@ -227,6 +229,7 @@ void GameController::createMenus()
     menuController = std::make_unique<UI::MenuController>(engine, world.get(), resources.get(), menu.get(),
                                                           gameState.get(), playerEntity, editorCameraEntity,
                                                           menuCameraEntity);
+    menuNavigator = std::make_unique<UI::MenuNavigator>(world.get(), menu.get());
     editorState = std::make_unique<EditorState>();
     gameContext = std::make_unique<GameContext>(GameContext{
         gameState.get(), world.get(), resources.get(), engine->matrixState, menu.get(), engine,
@@ -299,12 +302,12 @@ void GameController::update()
     drainGLErrors();
 }
 
-// Escape pauses a running game and resumes it again; the editor handles its
-// own Escape.
+// Escape or the pad's Start pauses a running game and resumes it again; the
+// editor handles its own Escape.
 void GameController::togglePause()
 {
     if (gameState->mode != GameState::modeSingleplayer) return;
-    if (!engine->keyboard->pressed(SDL_SCANCODE_ESCAPE)) return;
+    if (!engine->keyboard->pressed(SDL_SCANCODE_ESCAPE) && !engine->pad->pressed(SDL_CONTROLLER_BUTTON_START)) return;
     if (gameState->paused)
         menuController->resumeGame();
     else
@@ -315,6 +318,7 @@ void GameController::runStepSystems()
 {
     constexpr float dt = 0.0f;
     uiLayer->updateClicks();
+    navigateMenu();
     world->getSystem<TransformStateCopySystem>().run(dt);
     world->getSystem<CameraModificationStateCopySystem>().run(dt);
     world->getSystem<CharacterControllerStateCopySystem>().run(dt);
@@ -333,6 +337,16 @@ void GameController::runStepSystems()
 void GameController::hearStep()
 {
     world->getSystem<Audio::SoundSystem>().run(0.0f);
+}
+
+// While a menu is shown the keys and the pad walk its buttons; B (and Escape
+// in Options, where nothing else takes it) goes back.
+void GameController::navigateMenu()
+{
+    if (gameState->mode != GameState::modeMainMenu && !gameState->paused) return;
+    menuNavigator->update(UI::readMenuInput(*engine->keyboard, *engine->mouse, *engine->pad));
+    const bool escapeInOptions = engine->keyboard->pressed(SDL_SCANCODE_ESCAPE) && menuController->optionsShown();
+    if (engine->pad->pressed(SDL_CONTROLLER_BUTTON_B) || escapeInOptions) menuController->back();
 }
 
 void GameController::animateCharacter()
@@ -398,6 +412,7 @@ void GameController::releaseAll()
     windowOptions.reset();
     frameRenderer.reset();
     gameContext.reset();
+    menuNavigator.reset();
     menuController.reset();
     menu.reset();
     uiLayer.reset();

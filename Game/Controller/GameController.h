@@ -30,6 +30,7 @@ namespace UI {
 class DisplayOptions;
 class Menu;
 class MenuController;
+class MenuNavigator;
 class UiLayer;
 } // namespace UI
 
@@ -79,6 +80,7 @@ public:
     std::unique_ptr<GameContext> gameContext;
     std::unique_ptr<UI::Menu> menu;
     std::unique_ptr<UI::MenuController> menuController;
+    std::unique_ptr<UI::MenuNavigator> menuNavigator;
     Engine::GameEngine* engine;
     std::unique_ptr<GameMap> gameMap;
     uint32_t menuCameraEntity = 0;
@@ -122,6 +124,7 @@ private:
     // update(), in order.
     void togglePause();
     void runStepSystems();
+    void navigateMenu();
     void animateCharacter();
     void placeHeldItem();
     void showSpeed();

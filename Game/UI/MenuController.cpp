@@ -215,6 +215,21 @@ void MenuController::changeOption(OptionRow row)
     showOptionsMenu();
 }
 
+void MenuController::back()
+{
+    if (optionsShown())
+        optionsToMenu();
+    else if (menu->count(resumeGameName) == 1)
+        resumeGame();
+    else if (menu->count(resumeEditorName) == 1)
+        resumeEditor();
+}
+
+bool MenuController::optionsShown() const
+{
+    return menu->count(optionsBackName) == 1;
+}
+
 void MenuController::pauseGame()
 {
     gameState->paused = true;

@@ -91,8 +91,13 @@ void GameInputDriver::clickElement(const std::string& name)
 
 void GameInputDriver::tapEscape()
 {
-    steps(holdSteps, StepInput{{SDL_SCANCODE_ESCAPE}});
-    steps(holdSteps);
+    tap(SDL_SCANCODE_ESCAPE);
+}
+
+void GameInputDriver::tap(int scancode)
+{
+    steps(holdSteps, StepInput{{scancode}, lastCursor});
+    steps(holdSteps, StepInput{{}, lastCursor});
 }
 
 glm::ivec2 GameInputDriver::elementCentre(const std::string& name) const

@@ -42,6 +42,8 @@ public:
     void clickAt(glm::ivec2 cursor, const std::set<int>& keys = {});
     void clickElement(const std::string& name);
     void tapEscape();
+    // The key down for a few steps, then up for a few.
+    void tap(int scancode);
 
     // Centre of a named element of the menu on screen, GL window coordinates.
     glm::ivec2 elementCentre(const std::string& name) const;
