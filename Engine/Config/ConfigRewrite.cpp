@@ -81,7 +81,8 @@ std::vector<ConfigValue> configValuesOf(const WindowSettings& settings)
             {"fullscreen", settings.fullscreen ? "true" : "false"},
             {"vsync", std::to_string(settings.vsync)},
             {"max_anisotropy", number(settings.maxAnisotropy)},
-            {"mouse_speed", number(settings.mouseSpeed)}};
+            {"mouse_speed", number(settings.mouseSpeed)},
+            {"render_scale", number(settings.renderScale)}};
 }
 
 bool saveWindowSettings(const WindowSettings& settings, const std::string& path)

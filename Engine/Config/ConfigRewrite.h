@@ -21,10 +21,10 @@ struct ConfigValue {
 // section header, with the text's own line end.
 std::string rewriteConfigText(const std::string& text, const std::vector<ConfigValue>& values);
 
-// The six keys the options change, in the form the reader takes back.
+// The seven keys the options change, in the form the reader takes back.
 std::vector<ConfigValue> configValuesOf(const WindowSettings& settings);
 
-// Rewrites the file's lines of the six keys through FileUtil::replaceFile (a
+// Rewrites the file's lines of the seven keys through FileUtil::replaceFile (a
 // missing file is created). A profile that exists but cannot be read is not
 // written. A failure logs one error line "SETTINGS NOT SAVED: <file>:
 // <reason>" and is otherwise passed over.

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <sstream>
 
 namespace Engine {
 
@@ -24,9 +25,25 @@ void readWholeNumber(const IniSectionData& section, const std::string& key, int3
         target = static_cast<int32_t>(truncated);
 }
 
+void readRenderScale(const IniSectionData& section, const std::string& path, float& target)
+{
+    const char* const key = "render_scale";
+    if (!section.hasFloat(key))
+        return;
+    const float scale = section.getFloat(key);
+    if (scale >= smallestRenderScale && scale <= largestRenderScale) {
+        target = scale;
+        return;
+    }
+    std::ostringstream line;
+    line << path << ": " << key << " = " << scale << " is out of range (" << smallestRenderScale << " to "
+         << largestRenderScale << "), using " << target;
+    logError(line.str());
+}
+
 } // namespace
 
-WindowSettings readWindowSettings(const IniData& ini)
+WindowSettings readWindowSettings(const IniData& ini, const std::string& path)
 {
     WindowSettings settings;
     if (!ini.hasSection(""))
@@ -45,12 +62,13 @@ WindowSettings readWindowSettings(const IniData& ini)
     if (section.hasFloat("mouse_speed") && std::isfinite(section.getFloat("mouse_speed"))
         && section.getFloat("mouse_speed") > 0.0f)
         settings.mouseSpeed = section.getFloat("mouse_speed");
+    readRenderScale(section, path, settings.renderScale);
     return settings;
 }
 
 WindowSettings loadWindowSettings(const std::string& path)
 {
-    return readWindowSettings(loadIniFile(path));
+    return readWindowSettings(loadIniFile(path), path);
 }
 
 } // namespace Engine

@@ -34,6 +34,14 @@ ColouredLines::ColouredLines(const float* vertices, std::size_t vertexCount)
     glBindVertexArray(0);
 }
 
+void ColouredLines::replace(const float* vertices, std::size_t count)
+{
+    vertexCount = static_cast<int32_t>(count);
+    glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(count * vertexStride), vertices, GL_STREAM_DRAW);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+}
+
 ColouredLines::~ColouredLines()
 {
     glDeleteBuffers(1, &vertexBuffer);

@@ -19,6 +19,8 @@ public:
     ColouredLines(const ColouredLines&) = delete;
     ColouredLines& operator=(const ColouredLines&) = delete;
 
+    // New vertices in the same buffer, for lines that change every frame.
+    void replace(const float* vertices, std::size_t vertexCount);
     // GL_LINES over every vertex.
     void draw() const;
 

@@ -10,12 +10,14 @@
 #include "Engine/Graphics/Model3D.h"
 #include "Game/Resources/GameResources.h"
 #include "Game/Resources/GameState.h"
+#include "Game/Controller/FrameTimeGraph.h"
 #include "Game/Controller/Skybox.h"
 #include "Game/Editor/EditorDrawing.h"
 #include "Game/Editor/EditorState.h"
 #include "Game/Level/GameMap.h"
 #include "Game/Rendering/DefaultMeshRenderSystem.h"
 #include "Game/Rendering/GrapplingHookMeshRenderSysten.h"
+#include "Game/Rendering/OutlineComposite.h"
 #include "Game/Rendering/SelectedEntityRenderSystem.h"
 #include "Game/Scene/CameraDeltaSystem.h"
 #include "Game/Scene/CameraModificationDeltaSystem.h"
@@ -64,15 +66,11 @@ void setUniform(const Shader& shader, const char* name, const glm::vec3& value)
     if (shader.hasUniform(name)) glUniform3f(shader.getUniformLocation(name), value.x, value.y, value.z);
 }
 
-void setUniform(const Shader& shader, const char* name, const glm::vec2& value)
-{
-    if (shader.hasUniform(name)) glUniform2f(shader.getUniformLocation(name), value.x, value.y);
-}
-
 } // namespace
 
 void FrameRenderer::render(float alpha)
 {
+    if (sources.frameTimeGraph != nullptr) sources.frameTimeGraph->frameBegins();
     mark("interpolate");
     interpolate(alpha);
     mark("clear");
@@ -97,12 +95,11 @@ void FrameRenderer::render(float alpha)
     mark("rope");
     drawRope(alpha);
     bindFramebuffer(0);
+    setViewport(windowSize());
     if (editing) {
         mark("picking");
         drawPickingPass();
     }
-    mark("edge");
-    drawEdgePass();
     mark("composite");
     drawComposite();
     if (editing) {
@@ -130,6 +127,7 @@ void FrameRenderer::beginScene()
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glEnable(GL_DEPTH_TEST);
     bindFramebuffer(sources.resources->sceneFBO->framebuffer.name);
+    setViewport(sources.resources->sceneSize());
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
@@ -246,35 +244,23 @@ void FrameRenderer::drawPickingPass()
     bindFramebuffer(0);
 }
 
-// Outlines from the scene's second target.
-void FrameRenderer::drawEdgePass()
-{
-    GameResources& resources = *sources.resources;
-    use(resources.defaultShader.get());
-    glDisable(GL_DEPTH_TEST);
-    sources.matrices->view = sources.screenCamera->view;
-    sources.matrices->projection = sources.screenCamera->projection;
-
-    bindFramebuffer(resources.edgeFBO->framebuffer.name);
-    use(resources.shaderEdgeDetection.get());
-    glBindSampler(0, resources.edgeSampler->name);
-    bindTexture(GL_TEXTURE0, resources.sceneFBO->colour(1).name);
-    setUniform(*resources.shaderEdgeDetection, "uPixelSize",
-               glm::vec2(1.0f / sources.width, 1.0f / sources.height));
-    sources.matrices->setModel(identity);
-    drawScreenQuad();
-    bindFramebuffer(0);
-    glBindSampler(0, 0);
-}
-
+// The scene's colour darkened by its outlines, scaled up to the window.
 void FrameRenderer::drawComposite()
 {
     GameResources& resources = *sources.resources;
-    use(resources.shaderFinalComposit.get());
-    sources.matrices->setModel(identity);
-    bindTexture(GL_TEXTURE0, resources.sceneFBO->colour(0).name);
-    bindTexture(GL_TEXTURE1, resources.edgeFBO->colour(0).name);
-    drawScreenQuad();
+    glDisable(GL_DEPTH_TEST);
+    sources.matrices->view = sources.screenCamera->view;
+    sources.matrices->projection = sources.screenCamera->projection;
+    OutlineCompositeInputs composite;
+    composite.matrices = sources.matrices;
+    composite.composite = resources.shaderOutlineComposite.get();
+    composite.upscale = resources.shaderSceneUpscale.get();
+    composite.upscaleSampler = resources.upscaleSampler.get();
+    composite.scene = resources.sceneFBO.get();
+    composite.scaled = resources.scaledCompositeFBO.get();
+    composite.screenQuad = sources.screenQuad;
+    composite.window = windowSize();
+    drawOutlineComposite(composite);
 }
 
 // Texts, interface layers, crosshair and cursor, in window pixels. Text
@@ -299,9 +285,21 @@ void FrameRenderer::drawOverlay()
     use(resources.shaderFontDefault.get());
     UI::drawText(matrices, *resources.fpsText, glm::vec3(0.0f, sources.height, 0.0f), textScale);
 
+    drawFrameTimeGraph();
+
     const GameState& state = *sources.gameState;
     if (state.mode == GameState::modeSingleplayer && !state.paused) drawCrosshair();
     if (state.uiVisible) drawCursor();
+}
+
+void FrameRenderer::drawFrameTimeGraph()
+{
+    FrameTimeGraph* graph = sources.frameTimeGraph;
+    if (graph == nullptr || !graph->shown()) return;
+    GameResources& resources = *sources.resources;
+    graph->draw(*sources.matrices, *resources.shaderFrameGraph, *resources.shaderFontDefault,
+                glm::vec2(sources.width, sources.height));
+    use(resources.shaderFontDefault.get());
 }
 
 void FrameRenderer::drawCrosshair()
@@ -339,14 +337,22 @@ void FrameRenderer::use(const Shader* shader)
     sources.matrices->use(shader);
 }
 
-void FrameRenderer::drawScreenQuad()
+void FrameRenderer::setViewport(glm::ivec2 size)
 {
-    sources.screenQuad->draw();
+    glViewport(0, 0, size.x, size.y);
+}
+
+glm::ivec2 FrameRenderer::windowSize() const
+{
+    return glm::ivec2(sources.width, sources.height);
 }
 
 void FrameRenderer::mark(const char* pass)
 {
     if (sources.observer != nullptr) sources.observer->passBegins(pass);
+    FrameTimeGraph* graph = sources.frameTimeGraph;
+    FramePassObserver* graphTimer = graph != nullptr ? graph->passObserver() : nullptr;
+    if (graphTimer != nullptr) graphTimer->passBegins(pass);
 }
 
 } // namespace Game

@@ -29,6 +29,7 @@ class UiLayer;
 
 namespace Game {
 
+class FrameTimeGraph;
 class GameResources;
 class Skybox;
 struct EditorState;
@@ -62,13 +63,17 @@ struct FrameSources {
     float height = 0.0f;
     // Optional; nothing is reported without one.
     FramePassObserver* observer = nullptr;
+    // Optional: told when each frame begins, times the passes and is drawn
+    // over the 2D overlay while shown.
+    FrameTimeGraph* frameTimeGraph = nullptr;
 };
 
-// Draws one frame: the scene into the two-target scene framebuffer, the
-// editor's colour-id picking pass, the edge pass, the composite onto the
-// window and the 2D overlay. Leaves GL with depth test on, blending off
-// with (GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA), back-face culling on,
-// framebuffer 0 bound and depth writes on.
+// Draws one frame: the scene into the two-target scene framebuffer (at the
+// render scale's share of the window), the editor's colour-id picking pass,
+// the outlined composite onto the window and the 2D overlay. Leaves GL with
+// depth test on, blending off with (GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA),
+// back-face culling on, framebuffer 0 bound, depth writes on and the
+// viewport over the whole window.
 class FrameRenderer {
 public:
     explicit FrameRenderer(const FrameSources& sources) : sources(sources) {}
@@ -95,15 +100,16 @@ private:
     void drawRope(float alpha);
     void drawGizmo();
     void drawPickingPass();
-    void drawEdgePass();
     void drawComposite();
+    void drawFrameTimeGraph();
     void drawOverlay();
     void drawCrosshair();
     void drawCursor();
     void restoreState();
 
     void use(const Shader* shader);
-    void drawScreenQuad();
+    void setViewport(glm::ivec2 size);
+    glm::ivec2 windowSize() const;
     void mark(const char* pass);
 
     FrameSources sources;

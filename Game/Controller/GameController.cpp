@@ -15,7 +15,7 @@
 #include "Game/Audio/SoundComponent.h"
 #include "Game/Audio/SoundSystem.h"
 #include "Game/Controller/FrameRenderer.h"
-#include "Game/UI/MenuNavigator.h"
+#include "Game/Controller/FrameTimeGraph.h"
 #include "Game/Controller/GLErrorReport.h"
 #include "Game/Resources/GameResources.h"
 #include "Game/Controller/GameWorld.h"
@@ -54,6 +54,7 @@
 #include "Game/Scene/TransformStateCopySystem.h"
 #include "Game/UI/DisplayOptions.h"
 #include "Game/UI/Menu.h"
+#include "Game/UI/MenuNavigator.h"
 #include "Game/UI/MenuController.h"
 #include "Game/UI/UiLayer.h"
 
@@ -93,7 +94,7 @@ bool GameController::init()
     GameEngine::log("GC INIT");
 
     resources = std::make_unique<GameResources>(windowSettings.resolutionWidth, windowSettings.resolutionHeight,
-                                                windowSettings.maxAnisotropy);
+                                                windowSettings.maxAnisotropy, windowSettings.renderScale);
     audio = Audio::MixerOutput::open(defaultVolumePercent);
     createWorld();
     gameMap = std::make_unique<GameMap>();
@@ -254,6 +255,8 @@ void GameController::createFrameRenderer()
     frame.cameras = CameraEntities{menuCameraEntity, playerEntity, editorCameraEntity};
     frame.width = static_cast<float>(windowSettings.resolutionWidth);
     frame.height = static_cast<float>(windowSettings.resolutionHeight);
+    frameTimeGraph = std::make_unique<FrameTimeGraph>(resources->font.get());
+    frame.frameTimeGraph = frameTimeGraph.get();
     frameRenderer = std::make_unique<FrameRenderer>(frame);
 }
 
@@ -289,6 +292,7 @@ void GameController::update()
 {
     animationPhase = StepReadouts::advanceAnimationPhase(animationPhase);
     togglePause();
+    if (engine->keyboard->pressed(SDL_SCANCODE_F3)) frameTimeGraph->toggle();
     if (gameState->mode == GameState::modeMapEditor) updateEditor(*gameContext);
     runStepSystems();
     animateCharacter();
@@ -411,6 +415,7 @@ void GameController::releaseAll()
     displayOptions.reset();
     windowOptions.reset();
     frameRenderer.reset();
+    frameTimeGraph.reset();
     gameContext.reset();
     menuNavigator.reset();
     menuController.reset();

@@ -42,6 +42,7 @@ namespace Game {
 
 class FramePassObserver;
 class FrameRenderer;
+class FrameTimeGraph;
 class GameResources;
 class Skybox;
 class WindowOptions;
@@ -99,6 +100,8 @@ public:
     // The Options menu's settings and where they take effect.
     std::unique_ptr<WindowOptions> windowOptions;
     std::unique_ptr<UI::DisplayOptions> displayOptions;
+    // F3 shows and hides it.
+    std::unique_ptr<FrameTimeGraph> frameTimeGraph;
     std::unique_ptr<Audio::AudioOutput> audio;
     // Declared last so that it goes first: its components take their bodies
     // out of the physics world and free their GL objects.

@@ -92,6 +92,11 @@ void WindowOptions::setAnisotropy(float anisotropy)
     parts.resources->applyAnisotropy(anisotropy);
 }
 
+void WindowOptions::setRenderScale(float scale)
+{
+    parts.resources->setRenderScale(scale);
+}
+
 void WindowOptions::setMouseSpeed(float speed)
 {
     parts.world->getSystem<CameraModificationMouseMovementSystem>().mouseSpeed = speed;

@@ -47,6 +47,7 @@ public:
     bool setFullscreen(bool fullscreen) override;
     void setSwapInterval(int32_t interval) override;
     void setAnisotropy(float anisotropy) override;
+    void setRenderScale(float scale) override;
     void setMouseSpeed(float speed) override;
 
     glm::ivec2 frameSize() const { return parts.frameSize; }

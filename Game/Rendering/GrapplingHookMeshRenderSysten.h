@@ -17,7 +17,7 @@ class Drawable;
 //
 // Two draws: the rope's back faces blended into every colour target but the
 // second, without depth; then depth together with a zero alpha in the
-// second target only, so the edge pass outlines the rope. GL state is put
+// second target only, so the composite outlines the rope. GL state is put
 // back afterwards: all colour masks on, back-face culling, blending off with
 // the usual alpha blend function, depth writes on.
 class GrapplingHookMeshRenderSysten : public Engine::ECS::System {

@@ -68,6 +68,9 @@ const ShaderEntry shaderEntries[] = {
     {"shaderEntitySelection", &GameResources::shaderEntitySelection},
     {"shaderEditorAxis", &GameResources::shaderEditorAxis},
     {"shaderEditorAxisID", &GameResources::shaderEditorAxisID},
+    {"shaderOutlineComposite", &GameResources::shaderOutlineComposite},
+    {"shaderSceneUpscale", &GameResources::shaderSceneUpscale},
+    {"shaderFrameGraph", &GameResources::shaderFrameGraph},
 };
 
 // ---- textures -----------------------------------------------------------------
@@ -166,13 +169,20 @@ std::unique_ptr<Model3D> makeFlatQuad(glm::vec2 lowerLeft, glm::vec2 upperRight)
 
 } // namespace
 
-GameResources::GameResources(int32_t width, int32_t height, float requestedAnisotropy)
+glm::ivec2 scaledTargetSize(glm::ivec2 window, float scale)
+{
+    const glm::vec2 scaled = glm::round(glm::vec2(window) * scale);
+    return glm::max(glm::ivec2(scaled), glm::ivec2(1));
+}
+
+GameResources::GameResources(int32_t width, int32_t height, float requestedAnisotropy, float renderScale)
+    : sceneScale(renderScale)
 {
     unitQuad = makeFlatQuad(glm::vec2(0.0f), glm::vec2(1.0f));
     loadCharacter();
     loadText();
     createCameras(static_cast<float>(width), static_cast<float>(height));
-    createFramebuffers(static_cast<uint32_t>(width), static_cast<uint32_t>(height));
+    createFramebuffers(glm::ivec2(width, height));
     loadShaders();
     const float anisotropy = Engine::GFX::chooseAnisotropy(requestedAnisotropy, Engine::GFX::maxAnisotropy());
     createSamplers(anisotropy);
@@ -184,7 +194,13 @@ GameResources::GameResources(int32_t width, int32_t height, float requestedAniso
 void GameResources::resizeTargets(int32_t width, int32_t height)
 {
     createCameras(static_cast<float>(width), static_cast<float>(height));
-    createFramebuffers(static_cast<uint32_t>(width), static_cast<uint32_t>(height));
+    createFramebuffers(glm::ivec2(width, height));
+}
+
+void GameResources::setRenderScale(float scale)
+{
+    sceneScale = scale;
+    createSceneTarget(windowSize());
 }
 
 void GameResources::applyAnisotropy(float anisotropy)
@@ -221,11 +237,27 @@ void GameResources::createCameras(float width, float height)
     uiCamera = makeUiCamera(width, height);
 }
 
-void GameResources::createFramebuffers(uint32_t width, uint32_t height)
+void GameResources::createFramebuffers(glm::ivec2 window)
 {
-    sceneFBO = std::make_unique<Engine::GFX::RenderTarget>(width, height, 2, Engine::GFX::DepthStorage::Texture);
-    edgeFBO = std::make_unique<Engine::GFX::RenderTarget>(width, height, 1, Engine::GFX::DepthStorage::None);
-    pickingFBO = std::make_unique<Engine::GFX::RenderTarget>(width, height, 1, Engine::GFX::DepthStorage::Renderbuffer);
+    createSceneTarget(window);
+    pickingFBO = std::make_unique<Engine::GFX::RenderTarget>(window.x, window.y, 1,
+                                                             Engine::GFX::DepthStorage::Renderbuffer);
+}
+
+void GameResources::createSceneTarget(glm::ivec2 window)
+{
+    using Engine::GFX::RenderTarget;
+    const glm::ivec2 size = scaledTargetSize(window, sceneScale);
+    sceneFBO = std::make_unique<RenderTarget>(size.x, size.y, 2, Engine::GFX::DepthStorage::Texture);
+    scaledCompositeFBO.reset();
+    if (size != window)
+        scaledCompositeFBO = std::make_unique<RenderTarget>(size.x, size.y, 1, Engine::GFX::DepthStorage::None);
+}
+
+glm::ivec2 GameResources::targetSize(const Engine::GFX::RenderTarget& target)
+{
+    const Engine::GFX::Texture2D& colour = target.colour(0);
+    return glm::ivec2(colour.width, colour.height);
 }
 
 void GameResources::loadShaders()
@@ -255,6 +287,9 @@ void GameResources::createSamplers(float anisotropy)
     edgeSampler = std::make_unique<Engine::GFX::Sampler>();
     edgeSampler->setFilters(GL_NEAREST, GL_NEAREST);
     edgeSampler->setWrap(GL_CLAMP_TO_EDGE, GL_CLAMP_TO_EDGE);
+    upscaleSampler = std::make_unique<Engine::GFX::Sampler>();
+    upscaleSampler->setFilters(GL_LINEAR, GL_LINEAR);
+    upscaleSampler->setWrap(GL_CLAMP_TO_EDGE, GL_CLAMP_TO_EDGE);
 }
 
 void GameResources::loadTextures(float anisotropy)

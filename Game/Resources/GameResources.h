@@ -18,6 +18,10 @@
 
 namespace Game {
 
+// The size of a target drawn at `scale` of the window's size: each side
+// rounded to whole pixels, at least one.
+glm::ivec2 scaledTargetSize(glm::ivec2 window, float scale);
+
 // Everything the game draws with, loaded once at start-up with the GL context
 // current and kept for the whole run; other code reaches it by field.
 //
@@ -31,15 +35,21 @@ class GameResources {
 public:
     // Loads everything in a fixed order, logging "SHADERGEN", "SHADER END"
     // and "Mesh Loading" on the way. The size fixes the framebuffers and the
-    // 2D camera. Textures and the floor sampler filter with the requested
-    // anisotropy (see chooseAnisotropy); by default the driver's largest.
-    GameResources(int32_t width, int32_t height, float requestedAnisotropy = 0.0f);
+    // 2D camera; the scene's targets are made at `renderScale` of it.
+    // Textures and the floor sampler filter with the requested anisotropy
+    // (see chooseAnisotropy); by default the driver's largest.
+    GameResources(int32_t width, int32_t height, float requestedAnisotropy = 0.0f, float renderScale = 1.0f);
     GameResources(const GameResources&) = delete;
     GameResources& operator=(const GameResources&) = delete;
 
-    // A new window size: the framebuffers are made again at that size and
-    // the cameras refitted to it.
+    // A new window size: the framebuffers are made again at that size (the
+    // scene's at the render scale's share of it) and the cameras refitted.
     void resizeTargets(int32_t width, int32_t height);
+    // The scene's targets made again at this share of the window's size.
+    void setRenderScale(float scale);
+    float renderScale() const { return sceneScale; }
+    glm::ivec2 windowSize() const { return targetSize(*pickingFBO); }
+    glm::ivec2 sceneSize() const { return targetSize(*sceneFBO); }
     // Anisotropy for the floor sampler and the textures that filter with it.
     void applyAnisotropy(float anisotropy);
 
@@ -62,10 +72,12 @@ public:
     Camera uiCamera;
     Camera secondCamera;
 
-    // Scene: two colour targets and a depth texture; edge: one colour
-    // target; picking: one colour target and a depth renderbuffer.
+    // Scene: two colour targets and a depth texture, at the render scale's
+    // share of the window; scaled composite: one colour target of the
+    // scene's size, only while that is smaller than the window; picking:
+    // one colour target and a depth renderbuffer, at the window's size.
     std::unique_ptr<Engine::GFX::RenderTarget> sceneFBO;
-    std::unique_ptr<Engine::GFX::RenderTarget> edgeFBO;
+    std::unique_ptr<Engine::GFX::RenderTarget> scaledCompositeFBO;
     std::unique_ptr<Engine::GFX::RenderTarget> pickingFBO;
 
     // Named as in the shader list.
@@ -89,10 +101,15 @@ public:
     std::unique_ptr<Shader> shaderEntitySelection;
     std::unique_ptr<Shader> shaderEditorAxis;
     std::unique_ptr<Shader> shaderEditorAxisID;
+    std::unique_ptr<Shader> shaderOutlineComposite;
+    std::unique_ptr<Shader> shaderSceneUpscale;
+    std::unique_ptr<Shader> shaderFrameGraph;
 
     // Floor: trilinear, repeating, most anisotropic. Edge: nearest, clamped.
+    // Upscale: linear, clamped, for the scaled composite.
     std::unique_ptr<Engine::GFX::Sampler> floorSampler;
     std::unique_ptr<Engine::GFX::Sampler> edgeSampler;
+    std::unique_ptr<Engine::GFX::Sampler> upscaleSampler;
 
     std::unique_ptr<Engine::GFX::Texture2D> gridTexture;
     std::unique_ptr<Engine::GFX::Texture2D> defaultTexture;
@@ -126,12 +143,16 @@ private:
     void loadCharacter();
     void loadText();
     void createCameras(float width, float height);
-    void createFramebuffers(uint32_t width, uint32_t height);
+    void createFramebuffers(glm::ivec2 window);
+    void createSceneTarget(glm::ivec2 window);
+    static glm::ivec2 targetSize(const Engine::GFX::RenderTarget& target);
     void loadShaders();
     void createSamplers(float anisotropy);
     void loadTextures(float anisotropy);
     void generateMeshes();
     void loadEditorAxisMesh();
+
+    float sceneScale = 1.0f;
 };
 
 } // namespace Game

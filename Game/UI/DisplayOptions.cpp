@@ -31,6 +31,10 @@ void DisplayOptions::advance(OptionRow row)
         current.maxAnisotropy = nextValue(anisotropyCycle(target->largestAnisotropy()), anisotropy());
         target->setAnisotropy(current.maxAnisotropy);
         break;
+    case OptionRow::RenderScale:
+        current.renderScale = nextValue(renderScaleCycle(), current.renderScale);
+        target->setRenderScale(current.renderScale);
+        break;
     case OptionRow::MouseSpeed:
         current.mouseSpeed = nextValue(mouseSpeedCycle(), current.mouseSpeed);
         target->setMouseSpeed(current.mouseSpeed);
@@ -50,6 +54,8 @@ std::string DisplayOptions::label(OptionRow row) const
         return vsyncLabel(current.vsync);
     case OptionRow::TextureFiltering:
         return filteringLabel(anisotropy());
+    case OptionRow::RenderScale:
+        return renderScaleLabel(current.renderScale);
     case OptionRow::MouseSpeed:
         return mouseSpeedLabel(current.mouseSpeed);
     }

@@ -10,10 +10,11 @@
 namespace UI {
 
 // The rows of the Options menu, top down (Back follows them).
-enum class OptionRow { Resolution, Fullscreen, VSync, TextureFiltering, MouseSpeed };
+enum class OptionRow { Resolution, Fullscreen, VSync, TextureFiltering, RenderScale, MouseSpeed };
 
-inline constexpr OptionRow optionRows[] = {OptionRow::Resolution, OptionRow::Fullscreen, OptionRow::VSync,
-                                           OptionRow::TextureFiltering, OptionRow::MouseSpeed};
+inline constexpr OptionRow optionRows[] = {OptionRow::Resolution,       OptionRow::Fullscreen,
+                                           OptionRow::VSync,            OptionRow::TextureFiltering,
+                                           OptionRow::RenderScale,      OptionRow::MouseSpeed};
 
 // Where the options take effect: the window, the driver and the game. Behind
 // an interface so the cycling and saving run without a window.
@@ -31,6 +32,8 @@ public:
     virtual bool setFullscreen(bool fullscreen) = 0;
     virtual void setSwapInterval(int32_t interval) = 0;
     virtual void setAnisotropy(float anisotropy) = 0;
+    // The share of the window's size the 3D scene is drawn at.
+    virtual void setRenderScale(float scale) = 0;
     virtual void setMouseSpeed(float speed) = 0;
 };
 

@@ -71,6 +71,12 @@ const std::vector<float>& mouseSpeedCycle()
     return cycle;
 }
 
+const std::vector<float>& renderScaleCycle()
+{
+    static const std::vector<float> cycle = {0.5f, 0.75f, 1.0f};
+    return cycle;
+}
+
 float nextValue(const std::vector<float>& cycle, float current)
 {
     for (float value : cycle) {
@@ -102,6 +108,11 @@ std::string filteringLabel(float anisotropy)
 std::string mouseSpeedLabel(float speed)
 {
     return "Mouse speed: " + decimal(speed);
+}
+
+std::string renderScaleLabel(float scale)
+{
+    return "Render scale: " + std::to_string(static_cast<int32_t>(std::lround(scale * 100.0f))) + "%";
 }
 
 } // namespace UI

@@ -25,6 +25,9 @@ std::vector<float> anisotropyCycle(float driverLargest);
 // 0.5, 0.75, 1, 1.5, 2.
 const std::vector<float>& mouseSpeedCycle();
 
+// 0.5, 0.75, 1: the share of the window's size the 3D scene is drawn at.
+const std::vector<float>& renderScaleCycle();
+
 // The first value above the current one, wrapping to the first; a value the
 // user wrote by hand between two steps goes on to the next step up.
 float nextValue(const std::vector<float>& cycle, float current);
@@ -34,5 +37,6 @@ std::string fullscreenLabel(bool fullscreen);
 std::string vsyncLabel(int32_t swapInterval);
 std::string filteringLabel(float anisotropy);
 std::string mouseSpeedLabel(float speed);
+std::string renderScaleLabel(float scale);
 
 } // namespace UI

@@ -1,10 +1,10 @@
 // Measures the game's frame rate in singleplayer at the configured window size
 // next to a reference drawn in the same run, window and context: four plain
-// full-screen textured quads per frame. The two take turns every second, so a
-// change in the machine's load touches both alike. Also the CPU time of one
-// update step, the time from start to the first frame, and what each pass of
-// the game's frame costs. Run in the game's run folder under an X server; see
-// measure_fps.sh.
+// full-screen textured quads per frame. The game at render scales 100 %,
+// 75 % and 50 % and the reference take turns every second, so a change in the
+// machine's load touches all alike. Also the CPU time of one update step, the
+// time from start to the first frame, and what each pass of the game's frame
+// costs. Run in the game's run folder under an X server; see measure_fps.sh.
 
 #include "Engine/Core/GameEngine.h"
 #include "Engine/Core/GamePrototype.h"
@@ -25,6 +25,7 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <string>
@@ -38,13 +39,19 @@ using ProbeTiming::millisecondsBetween;
 using ProbeTiming::threadCpuMilliseconds;
 
 constexpr double warmUpSeconds = 3.0;
-// Each side gets half of this, in turns of one second.
-constexpr double comparisonSeconds = 24.0;
+// Each side gets an equal share of this, in turns of one second.
+constexpr double comparisonSeconds = 40.0;
 constexpr double turnSeconds = 1.0;
 constexpr double passSeconds = 6.0;
 constexpr double settleSeconds = 1.0;
 constexpr int referenceQuads = 4;
 constexpr int referenceTextureSize = 1024;
+
+// The sides of the comparison, in the order of their turns; a negative
+// scale is the reference.
+constexpr float referenceSide = -1.0f;
+constexpr float sides[] = {1.0f, referenceSide, 0.75f, 0.5f};
+constexpr int sideCount = static_cast<int>(std::size(sides));
 
 double sum(const std::vector<double>& values)
 {
@@ -248,7 +255,11 @@ public:
     {
         const SteadyClock::time_point now = SteadyClock::now();
         recordInterval(now);
-        const bool referenceTurn = phase == Phase::Comparison && turn % 2 == 1;
+        const bool comparing = phase == Phase::Comparison;
+        const float side = comparing ? sides[turn % sideCount] : controller.resources->renderScale();
+        const bool referenceTurn = side == referenceSide;
+        if (comparing && !referenceTurn && side != controller.resources->renderScale())
+            controller.resources->setRenderScale(side);
         if (referenceTurn)
             reference->draw();
         else
@@ -259,7 +270,7 @@ public:
             enter(Phase::WarmUp);
         }
         lastFrame = now;
-        lastWasReference = referenceTurn;
+        lastSide = side;
         advancePhase();
     }
 
@@ -274,22 +285,34 @@ public:
 
     void report() const
     {
-        reportFrames("game, singleplayer:", gameFrames);
+        const std::vector<double>& referenceFrames = framesOf(referenceSide);
         reportFrames("reference, 4 textured full-screen quads:", referenceFrames);
-        const double ratio = median(referenceFrames) > 0.0 ? median(gameFrames) / median(referenceFrames) : 0.0;
-        std::printf("%-42s %7.2f\n", "game frame time / reference frame time:", ratio);
+        for (float scale : sides) {
+            if (scale == referenceSide) continue;
+            const std::vector<double>& gameFrames = framesOf(scale);
+            const std::string what = "game, singleplayer, render scale " + std::to_string(int(scale * 100)) + " %:";
+            reportFrames(what.c_str(), gameFrames);
+            const double ratio = median(referenceFrames) > 0.0 ? median(gameFrames) / median(referenceFrames) : 0.0;
+            std::printf("%-42s %7.2f\n", "  game frame time / reference frame time:", ratio);
+            const double full = median(framesOf(1.0f));
+            const double againstFull = full > 0.0 ? median(gameFrames) / full : 0.0;
+            std::printf("%-42s %7.2f\n", "  game frame time / the same at 100 %:", againstFull);
+        }
         std::printf("%-42s median %6.3f ms, mean %6.3f ms CPU over %zu steps\n", "update step:",
                     median(updateTimes), updateTimes.empty() ? 0.0 : sum(updateTimes) / updateTimes.size(),
                     updateTimes.size());
         std::printf("%-42s %7.2f s\n", "start to the first frame:", firstFrameSeconds);
         timestampCosts.report("GL timestamp queries");
         finishTimer.costs.report("glFinish at each pass boundary");
+        scaledTimer.costs.report("the same at render scale 75 %");
         menuViewTimer.costs.report("the same through the main menu's camera");
         anisotropicTimer.costs.report("singleplayer with the driver's largest anisotropy");
     }
 
 private:
-    enum class Phase { Loading, WarmUp, Comparison, Timestamps, Finished, MenuView, AnisotropicSettle, Anisotropic, Done };
+    enum class Phase {
+        Loading, WarmUp, Comparison, Timestamps, Finished, Scaled, MenuView, AnisotropicSettle, Anisotropic, Done
+    };
 
     // The interval that ends now belongs to the frame drawn before; a turn's
     // first interval also holds the switch and is left out.
@@ -299,7 +322,7 @@ private:
             frameInTurn = phase == Phase::Comparison;
             return;
         }
-        (lastWasReference ? referenceFrames : gameFrames).push_back(millisecondsBetween(lastFrame, now));
+        frames[lastSide].push_back(millisecondsBetween(lastFrame, now));
     }
 
     void advancePhase()
@@ -312,6 +335,7 @@ private:
             if (nowTurn != turn) frameInTurn = false;
             turn = nowTurn;
             if (elapsed >= comparisonSeconds) {
+                controller.resources->setRenderScale(1.0f);
                 timestampTimer = std::make_unique<TimestampTimer>();
                 controller.setFramePassObserver(timestampTimer.get());
                 enter(Phase::Timestamps);
@@ -320,6 +344,11 @@ private:
             controller.setFramePassObserver(&finishTimer);
             enter(Phase::Finished);
         } else if (phase == Phase::Finished && elapsed >= passSeconds) {
+            controller.resources->setRenderScale(0.75f);
+            controller.setFramePassObserver(&scaledTimer);
+            enter(Phase::Scaled);
+        } else if (phase == Phase::Scaled && elapsed >= passSeconds) {
+            controller.resources->setRenderScale(1.0f);
             // The same through the menu camera, which sees the character small
             // and far (its cost there is its vertex work) and the whole level.
             controller.gameState->mode = Game::GameState::modeMainMenu;
@@ -357,6 +386,13 @@ private:
         glBindTexture(GL_TEXTURE_2D, 0);
     }
 
+    const std::vector<double>& framesOf(float side) const
+    {
+        static const std::vector<double> none;
+        const auto found = frames.find(side);
+        return found == frames.end() ? none : found->second;
+    }
+
     void enter(Phase next)
     {
         phase = next;
@@ -374,14 +410,15 @@ private:
     Phase phase = Phase::Loading;
     int turn = 0;
     bool frameInTurn = false;
-    bool lastWasReference = false;
+    float lastSide = 1.0f;
     double firstFrameSeconds = -1.0;
-    std::vector<double> gameFrames;
-    std::vector<double> referenceFrames;
+    // Frame times by side of the comparison.
+    std::map<float, std::vector<double>> frames;
     std::vector<double> updateTimes;
     std::unique_ptr<TimestampTimer> timestampTimer;
     PassCosts timestampCosts;
     FinishTimer finishTimer;
+    FinishTimer scaledTimer;
     FinishTimer anisotropicTimer;
     FinishTimer menuViewTimer;
 };

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Measures the game's frame rate in singleplayer at the configured size (the
 # shipped configuration: 1280 x 720) under a private Xvfb with Mesa's
-# llvmpipe, next to a reference of four full-screen textured quads per frame
-# drawn in the same run and window.
+# llvmpipe, at render scales 100 %, 75 % and 50 %, next to a reference of
+# four full-screen textured quads per frame drawn in the same run and window.
 #   bench/Game/measure_fps.sh [build folder]   (default: build)
 set -eu
 root=$(cd "$(dirname "$0")/../.." && pwd)

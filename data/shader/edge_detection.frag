@@ -4,7 +4,9 @@
 // five texel reads, the pixel and its four neighbours, clamped to the edges.
 // Plain fetches skip the sampler's filtering work, which a software
 // renderer pays for on every read. The result is the factor the composite
-// multiplies the colour by.
+// multiplies the colour by. The frame works the outline out inside its
+// composite (outline_composite.frag); this pass and final_composit.frag stay
+// as the two-pass form that composite is checked against.
 //
 // Where the depth bends (a silhouette), the line goes on the farther side
 // only, so thin things in front (the rope, the gizmo's handles) keep their

@@ -1,7 +1,7 @@
 #version 330 core
 
 // Opaque textured scene surfaces. Target 0 takes the lit colour, target 1
-// the outline data the edge pass reads: the view-space normal in RGB and the
+// the outline data the composite reads: the view-space normal in RGB and the
 // view depth in alpha, packed as depth / (depth + depthScale) so that the
 // near range the level fills keeps most of the 8-bit precision (0 is the
 // eye, 1 infinitely far).

@@ -1,6 +1,7 @@
 #version 330 core
 
-// Physics debug lines in their own colour, unlit, into one colour target.
+// Lines in their own colour, unlit: the physics debug drawing and the
+// frame-time graph.
 
 in vec3 vColor;
 

@@ -1,6 +1,7 @@
 #version 330 core
 
-// Physics debug lines: position and colour, three floats each.
+// Coloured lines, position and colour three floats each: the physics debug
+// drawing and the frame-time graph.
 
 in vec3 aPosition;
 in vec3 aColor;

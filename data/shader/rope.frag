@@ -3,7 +3,7 @@
 // The grappling rope, drawn twice by its render system. The first draw
 // blends this translucent colour into target 0 with target 1 masked off. The
 // second writes only the alpha of target 1, and with zero blend factors it
-// writes 0: the packed depth of the eye itself. The edge pass therefore sees
+// writes 0: the packed depth of the eye itself. The outline therefore sees
 // the rope in front of everything around it: the rope keeps its colour and
 // what lies behind it gets a dark rim along both sides.
 

@@ -547,7 +547,7 @@ def editor_edits():
         g.wait_line("FLOOR ID: 160")
 
 
-OPTIONS_ROW = -2.5  # the Options menu's six rows are centred as a column: its first row in main-menu rows
+OPTIONS_ROW = -3  # the Options menu's seven rows are centred as a column: its first row in main-menu rows
 
 
 def options():
@@ -576,13 +576,15 @@ def options():
         time.sleep(SETTLE)
         g.find_window()  # the window is centred again once it has its new size
         g.move(g.at(10, 10))
-        press_row(5, lambda: g.button_shows(shot(), BUTTON, 0), "the main menu after Back")
+        press_row(4, lambda: "render_scale = 0.5\n" in open(profile).read(), "render_scale = 0.5 saved by its row")
+        g.move(g.at(10, 10))
+        press_row(6, lambda: g.button_shows(shot(), BUTTON, 0), "the main menu after Back")
         g.move(g.at(10, 10))
         g.wait_screen(g.menu_shown, "the main menu centred in the 960 x 540 window")
         g.click_button(3)
         expect(g.exit_code() == 0, "End Game did not end the program with code 0")
         saved = open(profile).read()
-        for needed in ["resolution_width = 960\n", "resolution_height = 540\n"] + comments:
+        for needed in ["resolution_width = 960\n", "resolution_height = 540\n", "render_scale = 0.5\n"] + comments:
             expect(needed in saved, f"profile/config.cfg lacks {needed!r}:\n{saved}")
         expect(os.path.islink(profile), "the profile's symbolic link was replaced by a file")
     with Game(config=saved) as g:

@@ -124,6 +124,7 @@ TEST(IniReader, SectionsAreUntrimmedAndReopenedAndARepeatedKeyKeepsItsFirstTypeA
 
 TEST(WindowSettings, ReadFromTheUnnamedSectionWithDoneLoggedAfterTheWidth)
 {
+    const std::string outOfRange = "is out of range (0.25 to 1), using 1\n";
     const struct {
         Lines lines;
         Engine::WindowSettings expected;
@@ -137,15 +138,22 @@ TEST(WindowSettings, ReadFromTheUnnamedSectionWithDoneLoggedAfterTheWidth)
         {{"resolution_width = 99999999999", "max_anisotropy = 2.5"}, {false, 0, 1280, 720, 2.5f}, "DONE\n"},
         {{"mouse_speed = 1.5"}, {false, 0, 1280, 720, 0.0f, 1.5f}, ""},
         {{"mouse_speed = 0"}, {}, ""},
+        {{"render_scale = 0.25"}, {false, 0, 1280, 720, 0.0f, 1.0f, 0.25f}, ""},
+        {{"render_scale = 0.75", "render_scale = 1"}, {}, ""},
+        {{"render_scale = 0.24"}, {}, "./profile/config.cfg: render_scale = 0.24 " + outOfRange},
+        {{"render_scale = 1.01"}, {}, "./profile/config.cfg: render_scale = 1.01 " + outOfRange},
+        {{"render_scale = yes"}, {}, ""},
     };
     const auto fields = [](const Engine::WindowSettings& s) {
         return std::make_tuple(s.fullscreen, s.vsync, s.resolutionWidth, s.resolutionHeight, s.maxAnisotropy,
-                               s.mouseSpeed);
+                               s.mouseSpeed, s.renderScale);
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.lines));
         Engine::WindowSettings settings;
-        EXPECT_EQ(captured([&] { settings = Engine::readWindowSettings(parseIniLines(c.lines)); }), c.output);
+        testing::internal::CaptureStderr();
+        const std::string lines = captured([&] { settings = Engine::readWindowSettings(parseIniLines(c.lines)); });
+        EXPECT_EQ(lines + testing::internal::GetCapturedStderr(), c.output) << "standard output, then error";
         EXPECT_EQ(fields(settings), fields(c.expected));
     }
     EXPECT_EQ(Engine::loadWindowSettings(GAME_SOURCE_PROFILE).maxAnisotropy, 1.0f)

@@ -4,11 +4,14 @@
 #include "Engine/ECS/EntityManager.h"
 #include "Game/Physics/CustomCharacterController.h"
 #include "Engine/Font/TextMesh.h"
+#include "Engine/Graphics/MatrixState.h"
 #include "Game/Resources/ResourceCameras.h"
+#include "Game/Controller/FrameTimeGraph.h"
 #include "Game/Controller/WindowOptions.h"
 #include "Game/Editor/EditorState.h"
 #include "Game/Level/GameMap.h"
 #include "Game/Physics/CharacterControllerComponent.h"
+#include "Game/Rendering/OutlineComposite.h"
 #include "Game/Resources/GameResources.h"
 #include "Game/Scene/CameraComponent.h"
 #include "Game/Scene/MeshComponent.h"
@@ -35,6 +38,106 @@ using Names = std::vector<std::string>;
 namespace {
 
 const Names mainMenu = {"GameEnd", "Map-Editor", "Options", "Singleplayer"};
+
+using Engine::GFX::RenderTarget;
+using Pixels = std::vector<glm::u8vec4>;
+
+Pixels readPixels(GLuint framebuffer, glm::ivec2 size, glm::ivec2 corner = glm::ivec2(0))
+{
+    Pixels pixels(static_cast<size_t>(size.x) * size.y);
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    glReadPixels(corner.x, corner.y, size.x, size.y, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    return pixels;
+}
+
+// A corner of the window that no text, button, crosshair or cursor covers
+// in any mode but the editor, and that the test window's framebuffer holds
+// (it may be smaller than the size the game draws at).
+glm::ivec2 uncoveredPart()
+{
+    return glm::ivec2(320, 360);
+}
+
+int largestChannelDifference(const Pixels& a, const Pixels& b)
+{
+    int largest = 0;
+    for (size_t i = 0; i < a.size(); ++i)
+        for (int c = 0; c < 3; ++c) largest = std::max(largest, std::abs(int(a[i][c]) - int(b[i][c])));
+    return largest;
+}
+
+void bindTexture(GLenum unit, GLuint texture)
+{
+    glActiveTexture(unit);
+    glBindTexture(GL_TEXTURE_2D, texture);
+}
+
+// The frame's last two passes as they were before they were folded into
+// one: the outline factor into a target of its own, then the scene's colour
+// times that factor.
+void compositeInTwoPasses(Game::GameController& game, const RenderTarget& edges, GLuint destination)
+{
+    Game::GameResources& r = *game.resources;
+    MatrixState& matrices = *game.engine->matrixState;
+    const glm::vec2 size = glm::vec2(r.windowSize());
+    glBindFramebuffer(GL_FRAMEBUFFER, edges.framebuffer.name);
+    matrices.use(r.shaderEdgeDetection.get());
+    glBindSampler(0, r.edgeSampler->name);
+    bindTexture(GL_TEXTURE0, r.sceneFBO->colour(1).name);
+    glUniform2f(r.shaderEdgeDetection->getUniformLocation("uPixelSize"), 1.0f / size.x, 1.0f / size.y);
+    matrices.setModel(glm::mat4(1.0f));
+    game.screenQuad->draw();
+    glBindSampler(0, 0);
+
+    glBindFramebuffer(GL_FRAMEBUFFER, destination);
+    matrices.use(r.shaderFinalComposit.get());
+    matrices.setModel(glm::mat4(1.0f));
+    bindTexture(GL_TEXTURE0, r.sceneFBO->colour(0).name);
+    bindTexture(GL_TEXTURE1, edges.colour(0).name);
+    game.screenQuad->draw();
+}
+
+void compositeInOnePass(Game::GameController& game, GLuint destination)
+{
+    Game::GameResources& r = *game.resources;
+    Game::OutlineCompositeInputs inputs;
+    inputs.matrices = game.engine->matrixState;
+    inputs.composite = r.shaderOutlineComposite.get();
+    inputs.upscale = r.shaderSceneUpscale.get();
+    inputs.upscaleSampler = r.upscaleSampler.get();
+    inputs.scene = r.sceneFBO.get();
+    inputs.scaled = r.scaledCompositeFBO.get();
+    inputs.screenQuad = game.screenQuad.get();
+    inputs.destination = destination;
+    inputs.window = r.windowSize();
+    Game::drawOutlineComposite(inputs);
+}
+
+// Both ways over the scene the last frame left in the scene's targets.
+struct Composites {
+    Pixels twoPasses, onePass, uncovered;
+    size_t outlinePixels = 0;
+};
+
+Composites compositeBothWays(Game::GameController& game)
+{
+    const glm::ivec2 size = game.resources->windowSize();
+    const RenderTarget edges(size.x, size.y, 1, Engine::GFX::DepthStorage::None);
+    const RenderTarget twoPasses(size.x, size.y, 1, Engine::GFX::DepthStorage::None);
+    const RenderTarget onePass(size.x, size.y, 1, Engine::GFX::DepthStorage::None);
+    MatrixState& matrices = *game.engine->matrixState;
+    matrices.view = game.screenCamera.view;
+    matrices.projection = game.screenCamera.projection;
+    glDisable(GL_DEPTH_TEST);
+    compositeInTwoPasses(game, edges, twoPasses.framebuffer.name);
+    compositeInOnePass(game, onePass.framebuffer.name);
+    glEnable(GL_DEPTH_TEST);
+    Composites result{readPixels(twoPasses.framebuffer.name, size), readPixels(onePass.framebuffer.name, size),
+                      readPixels(onePass.framebuffer.name, uncoveredPart())};
+    for (const glm::u8vec4& factor : readPixels(edges.framebuffer.name, size)) result.outlinePixels += factor.r < 128;
+    return result;
+}
 
 } // namespace
 
@@ -115,7 +218,7 @@ TEST_F(GameControllerGL, ResizeRebuildsTheFrameTargetsAtTheNewSizeAndFramesStill
     const Game::GameResources& r = *game().resources;
     const Engine::GFX::Texture2D* depth = r.sceneFBO->depthTexture.get();
     for (const Engine::GFX::Texture2D* target :
-         {&r.sceneFBO->colour(0), &r.sceneFBO->colour(1), depth, &r.edgeFBO->colour(0), &r.pickingFBO->colour(0)}) {
+         {&r.sceneFBO->colour(0), &r.sceneFBO->colour(1), depth, &r.pickingFBO->colour(0)}) {
         EXPECT_EQ(glm::uvec2(target->width, target->height), glm::uvec2(960, 540));
     }
     EXPECT_EQ(r.uiCamera.projection, Game::makeUiCamera(960.0f, 540.0f).projection);
@@ -129,6 +232,87 @@ TEST_F(GameControllerGL, ResizeRebuildsTheFrameTargetsAtTheNewSizeAndFramesStill
     GLint viewport[4] = {};
     glGetIntegerv(GL_VIEWPORT, viewport);
     EXPECT_EQ(glm::ivec2(viewport[2], viewport[3]), glm::ivec2(960, 540));
+}
+
+// The outline worked out inside the composite gives the picture the edge
+// pass and the old composite gave, over each mode's scene; the frame itself
+// shows it where no overlay covers it.
+TEST_F(GameControllerGL, TheOnePassCompositeDrawsThePictureOfTheEdgeAndCompositePasses)
+{
+    driver->steps(2);
+    for (uint32_t mode : {GameState::modeMainMenu, GameState::modeSingleplayer, GameState::modeMapEditor}) {
+        SCOPED_TRACE(testing::Message() << "mode " << mode);
+        state().mode = mode;
+        state().uiVisible = mode != GameState::modeSingleplayer;
+        game().render(0.5f);
+        const Pixels window = readPixels(0, uncoveredPart());
+        const Composites composites = compositeBothWays(game());
+        EXPECT_GT(composites.outlinePixels, 1000u) << "the scene has outlines to compare";
+        EXPECT_LE(largestChannelDifference(composites.twoPasses, composites.onePass), 1);
+        if (mode != GameState::modeMapEditor) {
+            EXPECT_EQ(largestChannelDifference(window, composites.uncovered), 0);
+        }
+    }
+    state().mode = GameState::modeMainMenu;
+    state().uiVisible = true;
+}
+
+// At half the window's size the scene's targets shrink while picking stays
+// whole, and the frame is the full-size picture scaled up: close to it
+// everywhere, not equal.
+TEST_F(GameControllerGL, AtHalfRenderScaleTheSceneIsDrawnSmallAndScaledUpOverTheWholeWindow)
+{
+    driver->steps(2);
+    Game::GameResources& r = *game().resources;
+    const glm::ivec2 size = r.windowSize();
+    state().mode = GameState::modeSingleplayer;
+    state().uiVisible = false;
+    game().render(0.5f);
+    const Pixels full = compositeBothWays(game()).uncovered;
+
+    game().windowOptions->setRenderScale(0.5f);
+    EXPECT_EQ(r.sceneSize(), size / 2);
+    EXPECT_EQ(glm::ivec2(r.pickingFBO->colour(0).width, r.pickingFBO->colour(0).height), size);
+    game().render(0.5f);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    const Pixels scaled = readPixels(0, uncoveredPart());
+    double difference = 0.0;
+    for (size_t i = 0; i < full.size(); ++i)
+        for (int c = 0; c < 3; ++c) difference += std::abs(int(full[i][c]) - int(scaled[i][c]));
+    const double mean = difference / (full.size() * 3);
+    EXPECT_GT(mean, 0.1);
+    EXPECT_LT(mean, 6.0);
+
+    game().windowOptions->setRenderScale(1.0f);
+    EXPECT_EQ(r.sceneSize(), size);
+    EXPECT_EQ(r.scaledCompositeFBO, nullptr);
+    state().mode = GameState::modeMainMenu;
+    state().uiVisible = true;
+}
+
+// The graph keeps every frame's time; while shown, the GL times each pass
+// and the times come back within a few frames.
+TEST_F(GameControllerGL, F3ShowsAndHidesTheFrameTimeGraphAndThePassTimesArrive)
+{
+    Game::FrameTimeGraph& graph = *game().frameTimeGraph;
+    driver->steps(2);
+    EXPECT_FALSE(graph.shown());
+    driver->steps(1, StepInput{{SDL_SCANCODE_F3}});
+    driver->steps(1);
+    ASSERT_TRUE(graph.shown());
+    const size_t framesBefore = graph.history().size();
+    for (int frame = 0; frame < 6; ++frame) {
+        game().render(0.5f);
+        glFinish();
+    }
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    EXPECT_EQ(graph.history().size(), framesBefore + 6);
+    const std::vector<Game::PassShare> shares = graph.passShares();
+    Names passes;
+    for (const Game::PassShare& share : shares) passes.push_back(share.pass);
+    EXPECT_NE(std::find(passes.begin(), passes.end(), "composite"), passes.end()) << testing::PrintToString(passes);
+    driver->steps(1, StepInput{{SDL_SCANCODE_F3}});
+    EXPECT_FALSE(graph.shown());
 }
 
 TEST_F(GameControllerGL, SingleplayerWalksPausesResumesAndGoesBackToTheMenuLeavingNoEntities)
@@ -245,7 +429,7 @@ TEST_F(GameControllerGL, TheArrowKeysWalkEveryMenuTopToBottomAndWrapRound)
     walk(SDL_SCANCODE_DOWN, 3);
     driver->tap(SDL_SCANCODE_RETURN);
     expectWalks({"Options_Resolution", "Options_Fullscreen", "Options_VSync", "Options_TextureFiltering",
-                 "Options_MouseSpeed", "Options_Back"}, "options");
+                 "Options_RenderScale", "Options_MouseSpeed", "Options_Back"}, "options");
     driver->tapEscape();
     EXPECT_EQ(menuNames(), mainMenu) << "Escape goes back from Options";
 

@@ -35,3 +35,11 @@ TEST(OptionCycles, FilteringIsCappedByTheDriverAndValuesStepUpThenWrap)
     for (const auto& [now, next] : speeds) EXPECT_EQ(UI::nextValue(UI::mouseSpeedCycle(), now), next) << now;
     EXPECT_EQ(UI::mouseSpeedLabel(0.75f) + ", " + UI::mouseSpeedLabel(1.0f), "Mouse speed: 0.75, Mouse speed: 1.0");
 }
+
+TEST(OptionCycles, RenderScaleStepsThroughHalfThreeQuartersAndWholeThenWraps)
+{
+    const std::pair<float, float> steps[] = {{1.0f, 0.5f}, {0.5f, 0.75f}, {0.75f, 1.0f}, {0.25f, 0.5f}, {0.6f, 0.75f}};
+    for (const auto& [now, next] : steps) EXPECT_EQ(UI::nextValue(UI::renderScaleCycle(), now), next) << now;
+    EXPECT_EQ(UI::renderScaleLabel(0.75f) + ", " + UI::renderScaleLabel(0.333f),
+              "Render scale: 75%, Render scale: 33%");
+}

@@ -1,0 +1,46 @@
+#include "Engine/Config/WindowSettings.h"
+#include "Game/UI/DisplayOptions.h"
+#include "tests/support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Records what reaches the window and the driver.
+class RecordingTarget final : public UI::OptionsTarget {
+public:
+    std::vector<glm::ivec2> screenModes() const override { return {}; }
+    glm::ivec2 screenSize() const override { return {1280, 720}; }
+    float largestAnisotropy() const override { return 16.0f; }
+    bool resize(glm::ivec2) override { return true; }
+    bool setFullscreen(bool) override { return true; }
+    void setSwapInterval(int32_t) override {}
+    void setAnisotropy(float) override {}
+    void setMouseSpeed(float) override {}
+    void setRenderScale(float scale) override { renderScales.push_back(scale); }
+
+    std::vector<float> renderScales;
+};
+
+// Each click on the row moves the scale on, hands it to the renderer at
+// once and leaves it in the profile for the next start.
+TEST(DisplayOptions, TheRenderScaleRowAppliesEachStepAtOnceAndKeepsItInTheProfile)
+{
+    const TestFiles::TempDir folder;
+    const std::string profile = folder.path("config.cfg");
+    RecordingTarget target;
+    UI::DisplayOptions options(Engine::WindowSettings{}, &target, profile);
+    EXPECT_EQ(options.label(UI::OptionRow::RenderScale), "Render scale: 100%");
+    for (float expected : {0.5f, 0.75f, 1.0f}) {
+        testing::internal::CaptureStdout();
+        options.advance(UI::OptionRow::RenderScale);
+        const Engine::WindowSettings saved = Engine::loadWindowSettings(profile);
+        testing::internal::GetCapturedStdout();
+        EXPECT_EQ(target.renderScales.back(), expected);
+        EXPECT_EQ(saved.renderScale, expected);
+    }
+    EXPECT_EQ(target.renderScales.size(), 3u);
+    EXPECT_EQ(options.label(UI::OptionRow::RenderScale), "Render scale: 100%");
+}
+
+} // namespace
