@@ -82,7 +82,8 @@ std::vector<ConfigValue> configValuesOf(const WindowSettings& settings)
             {"vsync", std::to_string(settings.vsync)},
             {"max_anisotropy", number(settings.maxAnisotropy)},
             {"mouse_speed", number(settings.mouseSpeed)},
-            {"render_scale", number(settings.renderScale)}};
+            {"render_scale", number(settings.renderScale)},
+            {"volume", std::to_string(settings.volume)}};
 }
 
 bool saveWindowSettings(const WindowSettings& settings, const std::string& path)

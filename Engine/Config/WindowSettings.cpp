@@ -41,6 +41,22 @@ void readRenderScale(const IniSectionData& section, const std::string& path, flo
     logError(line.str());
 }
 
+void readVolume(const IniSectionData& section, const std::string& path, int32_t& target)
+{
+    const char* const key = "volume";
+    if (!section.hasFloat(key))
+        return;
+    const float volume = section.getFloat(key);
+    if (volume >= 0.0f && volume <= static_cast<float>(largestVolume) && volume == std::trunc(volume)) {
+        target = static_cast<int32_t>(volume);
+        return;
+    }
+    std::ostringstream line;
+    line << path << ": " << key << " = " << volume << " is not a whole number from 0 to " << largestVolume
+         << ", using " << target;
+    logError(line.str());
+}
+
 } // namespace
 
 WindowSettings readWindowSettings(const IniData& ini, const std::string& path)
@@ -63,6 +79,7 @@ WindowSettings readWindowSettings(const IniData& ini, const std::string& path)
         && section.getFloat("mouse_speed") > 0.0f)
         settings.mouseSpeed = section.getFloat("mouse_speed");
     readRenderScale(section, path, settings.renderScale);
+    readVolume(section, path, settings.volume);
     return settings;
 }
 

@@ -68,7 +68,6 @@ using Engine::GameEngine;
 
 constexpr uint32_t stepMilliseconds = 10;
 constexpr int debugDrawOff = 0;
-constexpr int defaultVolumePercent = 80;
 
 // The full-screen passes draw one quad over the whole clip space, looked at
 // straight on through an orthographic camera.
@@ -95,7 +94,7 @@ bool GameController::init()
 
     resources = std::make_unique<GameResources>(windowSettings.resolutionWidth, windowSettings.resolutionHeight,
                                                 windowSettings.maxAnisotropy, windowSettings.renderScale);
-    audio = Audio::MixerOutput::open(defaultVolumePercent);
+    audio = Audio::MixerOutput::open(windowSettings.volume);
     createWorld();
     gameMap = std::make_unique<GameMap>();
     debugDrawer = std::make_unique<DebugDraw::BulletDebugDrawer_OpenGL>(debugDrawOff);
@@ -268,6 +267,7 @@ void GameController::createOptions()
     parts.frameRenderer = frameRenderer.get();
     parts.world = world.get();
     parts.cameras = CameraEntities{menuCameraEntity, playerEntity, editorCameraEntity};
+    parts.audio = audio.get();
     parts.frameSize = glm::ivec2(windowSettings.resolutionWidth, windowSettings.resolutionHeight);
     windowOptions = std::make_unique<WindowOptions>(parts);
     displayOptions = std::make_unique<UI::DisplayOptions>(windowSettings, windowOptions.get());

@@ -8,6 +8,7 @@
 #include "Engine/Core/GameEngine.h"
 #include "Engine/Base/Log.h"
 #include "Engine/ECS/EntityManager.h"
+#include "Game/Audio/AudioOutput.h"
 #include "Game/Controller/FrameRenderer.h"
 #include "Game/Resources/GameResources.h"
 #include "Engine/Graphics/Sampler.h"
@@ -100,6 +101,11 @@ void WindowOptions::setRenderScale(float scale)
 void WindowOptions::setMouseSpeed(float speed)
 {
     parts.world->getSystem<CameraModificationMouseMovementSystem>().mouseSpeed = speed;
+}
+
+void WindowOptions::setVolume(int32_t percent)
+{
+    parts.audio->setVolume(percent);
 }
 
 glm::ivec2 WindowOptions::windowSize() const

@@ -16,6 +16,10 @@ namespace Engine::ECS {
 class EntityManager;
 }
 
+namespace Audio {
+class AudioOutput;
+}
+
 namespace Game {
 
 class FrameRenderer;
@@ -29,6 +33,7 @@ struct WindowOptionsParts {
     FrameRenderer* frameRenderer = nullptr;
     Engine::ECS::EntityManager* world = nullptr;
     CameraEntities cameras;
+    Audio::AudioOutput* audio = nullptr;
     glm::ivec2 frameSize{0, 0}; // the size the frame's targets were made with
 };
 
@@ -49,6 +54,7 @@ public:
     void setAnisotropy(float anisotropy) override;
     void setRenderScale(float scale) override;
     void setMouseSpeed(float speed) override;
+    void setVolume(int32_t percent) override;
 
     glm::ivec2 frameSize() const { return parts.frameSize; }
 

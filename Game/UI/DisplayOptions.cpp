@@ -39,6 +39,10 @@ void DisplayOptions::advance(OptionRow row)
         current.mouseSpeed = nextValue(mouseSpeedCycle(), current.mouseSpeed);
         target->setMouseSpeed(current.mouseSpeed);
         break;
+    case OptionRow::Volume:
+        current.volume = static_cast<int32_t>(nextValue(volumeCycle(), static_cast<float>(current.volume)));
+        target->setVolume(current.volume);
+        break;
     }
     Engine::saveWindowSettings(current, profilePath);
 }
@@ -58,6 +62,8 @@ std::string DisplayOptions::label(OptionRow row) const
         return renderScaleLabel(current.renderScale);
     case OptionRow::MouseSpeed:
         return mouseSpeedLabel(current.mouseSpeed);
+    case OptionRow::Volume:
+        return volumeLabel(current.volume);
     }
     return "";
 }

@@ -10,11 +10,11 @@
 namespace UI {
 
 // The rows of the Options menu, top down (Back follows them).
-enum class OptionRow { Resolution, Fullscreen, VSync, TextureFiltering, RenderScale, MouseSpeed };
+enum class OptionRow { Resolution, Fullscreen, VSync, TextureFiltering, RenderScale, MouseSpeed, Volume };
 
-inline constexpr OptionRow optionRows[] = {OptionRow::Resolution,       OptionRow::Fullscreen,
-                                           OptionRow::VSync,            OptionRow::TextureFiltering,
-                                           OptionRow::RenderScale,      OptionRow::MouseSpeed};
+inline constexpr OptionRow optionRows[] = {OptionRow::Resolution,  OptionRow::Fullscreen, OptionRow::VSync,
+                                           OptionRow::TextureFiltering, OptionRow::RenderScale,
+                                           OptionRow::MouseSpeed,  OptionRow::Volume};
 
 // Where the options take effect: the window, the driver and the game. Behind
 // an interface so the cycling and saving run without a window.
@@ -35,6 +35,8 @@ public:
     // The share of the window's size the 3D scene is drawn at.
     virtual void setRenderScale(float scale) = 0;
     virtual void setMouseSpeed(float speed) = 0;
+    // 0 (silent) to 100 percent.
+    virtual void setVolume(int32_t percent) = 0;
 };
 
 // The user's settings as the Options menu changes them: each click moves one

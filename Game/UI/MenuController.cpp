@@ -24,7 +24,8 @@ constexpr const char* editorBarName = "background";
 constexpr const char* optionsBackName = "Options_Back";
 constexpr int32_t optionsExtraWidth = 64;
 const char* const optionRowNames[] = {"Options_Resolution",       "Options_Fullscreen",  "Options_VSync",
-                                      "Options_TextureFiltering", "Options_RenderScale", "Options_MouseSpeed"};
+                                      "Options_TextureFiltering", "Options_RenderScale", "Options_MouseSpeed",
+                                      "Options_Volume"};
 
 constexpr float editorBarHeight = 64.0f;
 const glm::vec4 buttonColour(1.0f, 1.0f, 1.0f, 1.0f);

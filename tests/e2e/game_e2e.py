@@ -547,7 +547,7 @@ def editor_edits():
         g.wait_line("FLOOR ID: 160")
 
 
-OPTIONS_ROW = -3  # the Options menu's seven rows are centred as a column: its first row in main-menu rows
+OPTIONS_ROW = -3.5  # the Options menu's eight rows are centred as a column: its first row in main-menu rows
 
 
 def options():
@@ -578,13 +578,16 @@ def options():
         g.move(g.at(10, 10))
         press_row(4, lambda: "render_scale = 0.5\n" in open(profile).read(), "render_scale = 0.5 saved by its row")
         g.move(g.at(10, 10))
-        press_row(6, lambda: g.button_shows(shot(), BUTTON, 0), "the main menu after Back")
+        press_row(6, lambda: "volume = 100\n" in open(profile).read(), "volume = 100 saved by its row")
+        g.move(g.at(10, 10))
+        press_row(7, lambda: g.button_shows(shot(), BUTTON, 0), "the main menu after Back")
         g.move(g.at(10, 10))
         g.wait_screen(g.menu_shown, "the main menu centred in the 960 x 540 window")
         g.click_button(3)
         expect(g.exit_code() == 0, "End Game did not end the program with code 0")
         saved = open(profile).read()
-        for needed in ["resolution_width = 960\n", "resolution_height = 540\n", "render_scale = 0.5\n"] + comments:
+        for needed in ["resolution_width = 960\n", "resolution_height = 540\n", "render_scale = 0.5\n",
+                       "volume = 100\n"] + comments:
             expect(needed in saved, f"profile/config.cfg lacks {needed!r}:\n{saved}")
         expect(os.path.islink(profile), "the profile's symbolic link was replaced by a file")
     with Game(config=saved) as g:
@@ -614,7 +617,8 @@ def audio_after(path, offset, seconds):
 
 
 def sound():
-    """Silent standing still in play, heard within half a second of a jump; with no driver one line and play on."""
+    """Silent standing still in play, heard within half a second of a jump, never heard at volume 0; with no
+    driver one line and play on."""
     with tempfile.TemporaryDirectory() as folder:
         out = os.path.join(folder, "audio.raw")
         with Game(env={"SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": out}) as g:
@@ -631,6 +635,16 @@ def sound():
             g.hold("space", 0.2)
             expect(audio_after(out, jumped, 0.5).strip(b"\0"), "silent within 0.5 s of a jump")
             expect(g.close("signal") == 0, "the game with sound did not end with code 0")
+        shipped = open(os.path.join(ARGS.run_dir, "profile", "config.cfg")).read()
+        with Game(config=shipped + "volume = 0\n", env={"SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": out}) as g:
+            g.start()
+            g.click_button(0)
+            g.wait_line("OnEnter ")
+            g.hold("space", 0.2)
+            g.hold("w", 1.0)
+            expect(g.close("signal") == 0, "the silent game did not end with code 0")
+            expect(os.path.getsize(out) > AUDIO_BYTES_PER_SECOND, "the disk driver wrote no audio")
+            expect(not open(out, "rb").read().strip(b"\0"), "sound with volume = 0")
     with Game(env={"SDL_AUDIODRIVER": "nonexistent"}) as g:
         g.start()
         expect(g.wait_line("NO SOUND: ") == "NO SOUND: Audio target 'nonexistent' not available", "NO SOUND line")

@@ -50,12 +50,12 @@ TEST(ConfigRewrite, EachProfileTextKeepsEverythingButTheValuesOfTheKeys)
     for (const auto& [before, after] : rows) EXPECT_EQ(Engine::rewriteConfigText(before, values), after) << before;
 }
 
-const Engine::WindowSettings settings{true, 1, 960, 540, 4.0f, 1.0f / 3.0f, 0.75f};
+const Engine::WindowSettings settings{true, 1, 960, 540, 4.0f, 1.0f / 3.0f, 0.75f, 25};
 
 auto fields(const Engine::WindowSettings& s)
 {
     return std::make_tuple(s.fullscreen, s.vsync, s.resolutionWidth, s.resolutionHeight, s.maxAnisotropy,
-                           s.mouseSpeed, s.renderScale);
+                           s.mouseSpeed, s.renderScale, s.volume);
 }
 
 // The saved profile reads back as the settings it was saved from, its mode

@@ -125,6 +125,7 @@ TEST(IniReader, SectionsAreUntrimmedAndReopenedAndARepeatedKeyKeepsItsFirstTypeA
 TEST(WindowSettings, ReadFromTheUnnamedSectionWithDoneLoggedAfterTheWidth)
 {
     const std::string outOfRange = "is out of range (0.25 to 1), using 1\n";
+    const std::string notAVolume = "is not a whole number from 0 to 100, using 80\n";
     const struct {
         Lines lines;
         Engine::WindowSettings expected;
@@ -143,10 +144,16 @@ TEST(WindowSettings, ReadFromTheUnnamedSectionWithDoneLoggedAfterTheWidth)
         {{"render_scale = 0.24"}, {}, "./profile/config.cfg: render_scale = 0.24 " + outOfRange},
         {{"render_scale = 1.01"}, {}, "./profile/config.cfg: render_scale = 1.01 " + outOfRange},
         {{"render_scale = yes"}, {}, ""},
+        {{"volume = 0"}, {false, 0, 1280, 720, 0.0f, 1.0f, 1.0f, 0}, ""},
+        {{"volume = 100"}, {false, 0, 1280, 720, 0.0f, 1.0f, 1.0f, 100}, ""},
+        {{"volume = -1"}, {}, "./profile/config.cfg: volume = -1 " + notAVolume},
+        {{"volume = 101"}, {}, "./profile/config.cfg: volume = 101 " + notAVolume},
+        {{"volume = 50.5"}, {}, "./profile/config.cfg: volume = 50.5 " + notAVolume},
+        {{"volume = loud"}, {}, ""},
     };
     const auto fields = [](const Engine::WindowSettings& s) {
         return std::make_tuple(s.fullscreen, s.vsync, s.resolutionWidth, s.resolutionHeight, s.maxAnisotropy,
-                               s.mouseSpeed, s.renderScale);
+                               s.mouseSpeed, s.renderScale, s.volume);
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.lines));

@@ -429,7 +429,7 @@ TEST_F(GameControllerGL, TheArrowKeysWalkEveryMenuTopToBottomAndWrapRound)
     walk(SDL_SCANCODE_DOWN, 3);
     driver->tap(SDL_SCANCODE_RETURN);
     expectWalks({"Options_Resolution", "Options_Fullscreen", "Options_VSync", "Options_TextureFiltering",
-                 "Options_RenderScale", "Options_MouseSpeed", "Options_Back"}, "options");
+                 "Options_RenderScale", "Options_MouseSpeed", "Options_Volume", "Options_Back"}, "options");
     driver->tapEscape();
     EXPECT_EQ(menuNames(), mainMenu) << "Escape goes back from Options";
 

@@ -18,8 +18,10 @@ public:
     void setAnisotropy(float) override {}
     void setMouseSpeed(float) override {}
     void setRenderScale(float scale) override { renderScales.push_back(scale); }
+    void setVolume(int32_t percent) override { volumes.push_back(percent); }
 
     std::vector<float> renderScales;
+    std::vector<int32_t> volumes;
 };
 
 // Each click on the row moves the scale on, hands it to the renderer at
@@ -41,6 +43,24 @@ TEST(DisplayOptions, TheRenderScaleRowAppliesEachStepAtOnceAndKeepsItInTheProfil
     }
     EXPECT_EQ(target.renderScales.size(), 3u);
     EXPECT_EQ(options.label(UI::OptionRow::RenderScale), "Render scale: 100%");
+}
+
+TEST(DisplayOptions, TheVolumeRowGoesFromItsDefaultThroughEveryQuarterToSilentAndKeepsItInTheProfile)
+{
+    const TestFiles::TempDir folder;
+    const std::string profile = folder.path("config.cfg");
+    RecordingTarget target;
+    UI::DisplayOptions options(Engine::WindowSettings{}, &target, profile);
+    EXPECT_EQ(options.label(UI::OptionRow::Volume), "Volume: 80%");
+    for (int32_t expected : {100, 0, 25, 50, 75, 100}) {
+        testing::internal::CaptureStdout();
+        options.advance(UI::OptionRow::Volume);
+        const Engine::WindowSettings saved = Engine::loadWindowSettings(profile);
+        testing::internal::GetCapturedStdout();
+        EXPECT_EQ(target.volumes.back(), expected);
+        EXPECT_EQ(saved.volume, expected);
+        EXPECT_EQ(options.label(UI::OptionRow::Volume), "Volume: " + std::to_string(expected) + "%");
+    }
 }
 
 } // namespace
