@@ -557,7 +557,17 @@ def options():
         profile = os.path.join(g.dir, "profile", "config.cfg")
         g.start()
         comments = [line for line in open(profile) if line.startswith("#")]
-        g.click_button(2)
+        g.move(g.at(10, 10))
+        tap = 0.2  # short of the X server's key repeat, which would step the highlight again
+        g.hold("Down", tap)
+        g.wait_screen(lambda s: g.button_shows(s, HOVER, 0), "the first press highlighting Singleplayer")
+        g.hold("Down", tap)
+        g.hold("Down", tap)
+        g.wait_screen(lambda s: g.button_shows(s, HOVER, 2) and g.button_shows(s, BUTTON, 0),
+                      "the third press highlighting Options alone")
+        g.hold("Return", tap)
+        g.wait_screen(lambda s: not any(g.button_shows(s, look, row) for look in (BUTTON, HOVER) for row in (0, 2)),
+                      "Enter leaving the main menu")  # for Options: the resolution row's click below proves it
 
         def press_row(row, done, what):  # its label may overrun the button: judged by what the click does
             for _ in range(3):
