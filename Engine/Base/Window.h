@@ -13,14 +13,12 @@ struct WindowHandle {
     int32_t swapInterval = 0;
 };
 
-// The window the engine created. width and height are the size it was
-// created with; they are not updated when the game resizes the window later.
+// The window the engine created. Its size is the platform's to report (the
+// game keeps the drawable size it renders at in its run record).
 struct Window {
     SDL_Window* window = nullptr;
     void* glContext = nullptr; // SDL_GLContext
     WindowHandle* handle = nullptr;
-    int32_t width = 640;
-    int32_t height = 480;
 };
 
 } // namespace Engine

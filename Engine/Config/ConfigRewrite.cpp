@@ -5,7 +5,6 @@
 #include "Engine/Config/IniLine.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace Engine {
 
@@ -17,15 +16,6 @@ const ConfigValue* valueFor(const std::vector<ConfigValue>& values, const std::s
         if (value.key == key) return &value;
     }
     return nullptr;
-}
-
-// The reader takes no exponents: fixed notation, with the fewest digits that
-// read back as the same float.
-std::string number(float value)
-{
-    char text[64];
-    const std::to_chars_result written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
-    return std::string(text, written.ptr);
 }
 
 // Appends the lines of the keys not written yet; they take the text's own
@@ -74,28 +64,13 @@ std::string rewriteConfigText(const std::string& text, const std::vector<ConfigV
     return joined(result);
 }
 
-std::vector<ConfigValue> configValuesOf(const WindowSettings& settings)
-{
-    return {{"resolution_width", std::to_string(settings.resolutionWidth)},
-            {"resolution_height", std::to_string(settings.resolutionHeight)},
-            {"fullscreen", settings.fullscreen ? "true" : "false"},
-            {"vsync", std::to_string(settings.vsync)},
-            {"max_anisotropy", number(settings.maxAnisotropy)},
-            {"mouse_speed", number(settings.mouseSpeed)},
-            {"render_scale", number(settings.renderScale)},
-            {"volume", std::to_string(settings.volume)}};
-}
-
-bool saveWindowSettings(const WindowSettings& settings, const std::string& path)
+Status rewriteConfigFile(const std::vector<ConfigValue>& values, const std::string& path)
 {
     const FileUtil::FileBytes profile = FileUtil::readFileBytes(path);
     Status status = profile.status;
-    if (status.ok()) {
-        status = FileUtil::replaceFile(path, rewriteConfigText(profile.bytes.value_or(""), configValuesOf(settings)));
-    }
-    if (status.ok()) return true;
-    logError("SETTINGS NOT SAVED: " + path + ": " + status.message());
-    return false;
+    if (status.ok()) status = FileUtil::replaceFile(path, rewriteConfigText(profile.bytes.value_or(""), values));
+    if (!status.ok()) logError("SETTINGS NOT SAVED: " + path + ": " + status.message());
+    return status;
 }
 
 } // namespace Engine

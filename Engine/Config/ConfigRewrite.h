@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Engine/Base/Status.h"
 #include "Engine/Config/WindowSettings.h"
 
 #include <string>
@@ -21,13 +22,10 @@ struct ConfigValue {
 // section header, with the text's own line end.
 std::string rewriteConfigText(const std::string& text, const std::vector<ConfigValue>& values);
 
-// The seven keys the options change, in the form the reader takes back.
-std::vector<ConfigValue> configValuesOf(const WindowSettings& settings);
-
-// Rewrites the file's lines of the seven keys through FileUtil::replaceFile (a
-// missing file is created). A profile that exists but cannot be read is not
-// written. A failure logs one error line "SETTINGS NOT SAVED: <file>:
-// <reason>" and is otherwise passed over.
-bool saveWindowSettings(const WindowSettings& settings, const std::string& path = configFilePath);
+// Rewrites the file's lines of the given keys through FileUtil::replaceFile
+// (a missing file is created). A file that exists but cannot be read is not
+// written. A failure is logged as one error line "SETTINGS NOT SAVED:
+// <file>: <reason>" and returned.
+Status rewriteConfigFile(const std::vector<ConfigValue>& values, const std::string& path = configFilePath);
 
 } // namespace Engine

@@ -1,7 +1,5 @@
 #include "Engine/Core/EventQueue.h"
 
-#include <algorithm>
-
 namespace Engine {
 
 void EventQueue::push(const SDL_Event& event)
@@ -9,12 +7,17 @@ void EventQueue::push(const SDL_Event& event)
     events.push_back(event);
 }
 
-bool EventQueue::drainQuitRequest()
+FrameEvents EventQueue::drain()
 {
-    const bool quitRequested = std::any_of(events.begin(), events.end(),
-        [](const SDL_Event& event) { return event.type == SDL_QUIT; });
+    FrameEvents happened;
+    for (const SDL_Event& event : events) {
+        if (event.type == SDL_QUIT)
+            happened.quit = true;
+        if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+            happened.resized = true;
+    }
     events.clear();
-    return quitRequested;
+    return happened;
 }
 
 } // namespace Engine

@@ -15,13 +15,16 @@
 #include <GL/glew.h>
 #include <SDL.h>
 
-#include <cstdio>
+#include <string>
 
 namespace Engine {
 
 namespace {
 
 constexpr const char* windowTitle = "Engine";
+// The size the window opens with, before the game applies its settings.
+constexpr int initialWidth = 640;
+constexpr int initialHeight = 480;
 // The game sets its own step length once it has loaded.
 constexpr uint32_t initialStepLength = 16;
 
@@ -54,7 +57,7 @@ bool GameEngine::init()
     ownedMatrixState = std::make_unique<MatrixState>(window.get());
     matrixState = ownedMatrixState.get();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        std::printf("SDL could not initialize! SDL Error: %s\n", SDL_GetError());
+        log(std::string("SDL could not initialize! SDL Error: ") + SDL_GetError());
         // Without video there is no game: main must not report success.
         graphicsUnavailable = true;
         return false;
@@ -75,7 +78,8 @@ bool GameEngine::createGraphics()
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, requiredGLMinorVersion);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
     window->window = SDL_CreateWindow(windowTitle, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
-                                      window->width, window->height, SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN);
+                                      initialWidth, initialHeight,
+                                      SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
     if (window->window == nullptr)
         return refuseStartup("the window could not be created", SDL_GetError());
     window->glContext = SDL_GL_CreateContext(window->window);
@@ -118,7 +122,7 @@ bool GameEngine::loadGLEntryPoints()
 
 bool GameEngine::refuseStartup(const std::string& problem, const std::string& detail)
 {
-    std::fprintf(stderr, "Engine start-up stopped: %s: %s\n", problem.c_str(), detail.c_str());
+    logError("Engine start-up stopped: " + problem + ": " + detail);
     graphicsUnavailable = true;
     return false;
 }
@@ -138,7 +142,7 @@ int GameEngine::run()
     SDL_SetMainReady();
     log("START ENGINE");
     if (!init()) {
-        std::printf("Failed to initialize!\n");
+        log("Failed to initialize!");
         shutDown();
         return 0;
     }
@@ -172,8 +176,11 @@ void GameEngine::runFrames()
 void GameEngine::runFrame(EventQueue& events)
 {
     beginFrame(SDL_GetTicks());
-    if (events.drainQuitRequest())
+    const FrameEvents happened = events.drain();
+    if (happened.quit)
         quit = true;
+    if (happened.resized)
+        reportDrawableSize();
     uint32_t steps = 0;
     while (consumeStep(steps)) {
         ++steps;
@@ -185,6 +192,15 @@ void GameEngine::runFrame(EventQueue& events)
         return;
     game->render(call.alpha);
     SDL_GL_SwapWindow(window->window);
+}
+
+// The size GL draws into, which may differ from the window's own size.
+void GameEngine::reportDrawableSize()
+{
+    int width = 0;
+    int height = 0;
+    SDL_GL_GetDrawableSize(window->window, &width, &height);
+    game->windowResized(width, height);
 }
 
 // Events first (they also bring SDL's key, button and controller state up to

@@ -73,6 +73,7 @@ private:
     void runFrames();
     void runFrame(EventQueue& events);
     void refreshInput(EventQueue& events);
+    void reportDrawableSize();
     void shutDown();
 
     std::unique_ptr<WindowHandle> windowHandle;

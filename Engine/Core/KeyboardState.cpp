@@ -1,5 +1,7 @@
 #include "Engine/Core/KeyboardState.h"
 
+#include <SDL_scancode.h>
+
 #include <algorithm>
 #include <utility>
 
@@ -15,6 +17,11 @@ void KeyboardState::refresh(const std::vector<KeyPress>& stepPresses)
     presses = stepPresses;
     std::swap(previous, current);
     std::copy(platformState, platformState + keyCount, current.begin());
+}
+
+bool KeyboardState::ctrlHeld() const
+{
+    return held(SDL_SCANCODE_LCTRL) || held(SDL_SCANCODE_RCTRL);
 }
 
 } // namespace Engine

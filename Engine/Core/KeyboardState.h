@@ -32,6 +32,8 @@ public:
     bool held(int32_t scancode) const { return current[scancode] != 0; }
     bool pressed(int32_t scancode) const { return current[scancode] != 0 && previous[scancode] == 0; }
     bool released(int32_t scancode) const { return current[scancode] == 0 && previous[scancode] != 0; }
+    // Either Ctrl key, left or right.
+    bool ctrlHeld() const;
 
     const uint8_t* platformState;
     int32_t keyCount;

@@ -1,10 +1,13 @@
 #include "Engine/Graphics/Shader.h"
 
-#include <cstdio>
+#include <glm/gtc/type_ptr.hpp>
+
+#include <string>
 
 #include <GL/glew.h>
 
 #include "Engine/Base/Assert.h"
+#include "Engine/Base/Log.h"
 #include "Engine/Graphics/ShaderDeclarations.h"
 
 namespace {
@@ -55,6 +58,36 @@ int32_t Shader::getUniformLocation(const std::string& uniform) const
     return uniforms.at(uniform);
 }
 
+void Shader::setUniform(const std::string& uniform, float value) const
+{
+    if (hasUniform(uniform)) glUniform1f(uniforms.at(uniform), value);
+}
+
+void Shader::setUniform(const std::string& uniform, const glm::vec2& value) const
+{
+    if (hasUniform(uniform)) glUniform2fv(uniforms.at(uniform), 1, glm::value_ptr(value));
+}
+
+void Shader::setUniform(const std::string& uniform, const glm::vec3& value) const
+{
+    if (hasUniform(uniform)) glUniform3fv(uniforms.at(uniform), 1, glm::value_ptr(value));
+}
+
+void Shader::setUniform(const std::string& uniform, const glm::vec4& value) const
+{
+    if (hasUniform(uniform)) glUniform4fv(uniforms.at(uniform), 1, glm::value_ptr(value));
+}
+
+void Shader::setUniform(const std::string& uniform, const glm::mat3& value) const
+{
+    if (hasUniform(uniform)) glUniformMatrix3fv(uniforms.at(uniform), 1, GL_FALSE, glm::value_ptr(value));
+}
+
+void Shader::setUniform(const std::string& uniform, const glm::mat4* values, int32_t count) const
+{
+    if (hasUniform(uniform) && count > 0) glUniformMatrix4fv(uniforms.at(uniform), count, GL_FALSE, glm::value_ptr(values[0]));
+}
+
 bool Shader::linkProgram()
 {
     glLinkProgram(program);
@@ -62,7 +95,7 @@ bool Shader::linkProgram()
     GLint status = GL_TRUE;
     glGetProgramiv(program, GL_LINK_STATUS, &status);
     if (status != GL_TRUE) {
-        std::printf("Error linking program %d!\n", static_cast<int>(program));
+        Engine::log("Error linking program " + std::to_string(program) + "!");
         return false;
     }
     return true;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <glm/glm.hpp>
+
 #include "Engine/Graphics/ShaderStage.h"
 
 // A GLSL program built from one vertex and one fragment source. Attribute i
@@ -28,6 +30,16 @@ public:
     bool hasUniform(const std::string& uniform) const;
     // Only for names with hasUniform(uniform) == true.
     int32_t getUniformLocation(const std::string& uniform) const;
+
+    // Set a uniform of this program, which must be in use; a name the program
+    // does not have (declared but optimised away, or never declared) is passed
+    // over, so one pass can feed programs that use a part of its values.
+    void setUniform(const std::string& uniform, float value) const;
+    void setUniform(const std::string& uniform, const glm::vec2& value) const;
+    void setUniform(const std::string& uniform, const glm::vec3& value) const;
+    void setUniform(const std::string& uniform, const glm::vec4& value) const;
+    void setUniform(const std::string& uniform, const glm::mat3& value) const;
+    void setUniform(const std::string& uniform, const glm::mat4* values, int32_t count) const;
 
     uint32_t program = 0;
     std::vector<std::string> attributes;

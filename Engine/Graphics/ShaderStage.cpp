@@ -1,6 +1,8 @@
 #include "Engine/Graphics/ShaderStage.h"
 
-#include <cstdio>
+#include "Engine/Base/Log.h"
+
+#include <string>
 #include <vector>
 
 #include <GL/glew.h>
@@ -36,14 +38,12 @@ bool ShaderStage::compile(const std::string& text)
 
 void ShaderStage::reportFailure() const
 {
-    std::printf("Unable to compile shader %d!\n", static_cast<int>(name));
-    std::printf("%s", sourceFrame);
-    std::printf("%s", source.c_str());
-    std::printf("%s", sourceFrame);
+    Engine::log("Unable to compile shader " + std::to_string(name) + "!");
+    Engine::log(std::string(sourceFrame) + source + sourceFrame);
     if (glIsShader(name)) {
         printInfoLog();
     } else {
-        std::printf("Name %d is not a shader\n", static_cast<int>(name));
+        Engine::log("Name " + std::to_string(name) + " is not a shader");
     }
 }
 
@@ -58,6 +58,6 @@ void ShaderStage::printInfoLog() const
     GLsizei written = 0;
     glGetShaderInfoLog(name, length, &written, log.data());
     if (written > 0) {
-        std::printf("%s\n", log.data());
+        Engine::log(log.data());
     }
 }

@@ -20,10 +20,9 @@ PlayerView viewOf(const CharacterControllerComponent& character, const Transform
 }
 } // namespace
 
-SoundSystem::SoundSystem(Engine::ECS::EntityManager* world, AudioOutput* output, const float* animationPhase)
+SoundSystem::SoundSystem(Engine::ECS::EntityManager* world, AudioOutput* output)
     : System(world, {SoundComponent::_cType, CharacterControllerComponent::_cType, TransformComponent::_cType}),
-      output(output),
-      animationPhase(animationPhase)
+      output(output)
 {
 }
 
@@ -43,7 +42,7 @@ void SoundSystem::update(uint32_t entity, float)
 void SoundSystem::hear(const CharacterControllerComponent& character, const TransformComponent& transform,
                        SoundComponent& sound) const
 {
-    const PlayerView now = viewOf(character, transform, *animationPhase);
+    const PlayerView now = viewOf(character, transform, animationPhase);
     if (sound.seen)
         for (const Cue& cue : playerCues(sound.last, now)) play(cue, now);
     sound.last = now;

@@ -17,13 +17,14 @@ struct SoundComponent;
 // does not steer (menus, pause, editor) it is silent and the wind stops.
 class SoundSystem : public Engine::ECS::System {
 public:
-    // animationPhase: the running clip's phase the game advances each step.
-    SoundSystem(Engine::ECS::EntityManager* world, AudioOutput* output, const float* animationPhase);
+    SoundSystem(Engine::ECS::EntityManager* world, AudioOutput* output);
 
     void update(uint32_t entity, float dt) override;
 
     AudioOutput* output;
-    const float* animationPhase;
+    // The running clip's phase (0..1) in this step, set by the game before
+    // each run: footsteps fall on its foot plants.
+    float animationPhase = 0.0f;
 
 private:
     void hear(const CharacterControllerComponent& character, const TransformComponent& transform,

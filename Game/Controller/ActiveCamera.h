@@ -3,16 +3,10 @@
 #include <cstdint>
 
 #include "Engine/ECS/EntityManager.h"
+#include "Game/Resources/GameRun.h"
 #include "Game/Scene/Camera.h"
 
 namespace Game {
-
-// The entities whose cameras the modes look through.
-struct CameraEntities {
-    uint32_t menuCamera = 0;
-    uint32_t player = 0;
-    uint32_t editorCamera = 0;
-};
 
 // Mode 0 looks through the menu camera, mode 1 through the player, mode 2
 // through the editor camera.

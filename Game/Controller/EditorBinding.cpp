@@ -1,49 +1,32 @@
 #include "Game/Controller/EditorBinding.h"
 
-#include "Engine/Base/Assert.h"
-#include "Engine/Core/GameEngine.h"
-#include "Game/Controller/GameContext.h"
-#include "Game/Resources/GameResources.h"
 #include "Game/Editor/EditorPicking.h"
 #include "Game/Editor/EditorToolbar.h"
+#include "Game/Resources/GameContext.h"
+#include "Game/Resources/GameResources.h"
+#include "Game/Resources/GameRun.h"
 #include "Game/UI/MenuController.h"
 
 namespace Game {
 
-EditorContext editorContextOf(const GameContext& game)
+uint8_t GameEditorPlatform::readAxisId(int32_t x, int32_t y)
 {
-    GAME_ASSERT(game.engine != nullptr && game.resources != nullptr && game.menuController != nullptr);
-    EditorContext context;
-    context.world = game.world;
-    context.physicsWorld = game.physicsWorld;
-    context.gameState = game.gameState;
-    context.editorCameraEntity = game.editorCameraEntity;
-    context.mouse = game.engine->mouse.get();
-    context.keyboard = game.engine->keyboard.get();
-    context.overlay = OverlayLook{game.resources->whiteCube.get(), game.resources->defaultTexture.get()};
-
-    const FBO* picking = &game.resources->pickingFBO->framebuffer;
-    context.readAxisId = [picking](int32_t x, int32_t y) { return readPickingRed(*picking, x, y); };
-    UI::MenuController* menus = game.menuController;
-    context.showPauseMenu = [menus] { menus->showEditorPauseMenu(); };
-    context.hidePauseMenu = [menus] { menus->hidePauseMenu(); };
-
-    context.map = game.gameMap;
-    context.windowSize = glm::vec2(picking->width, picking->height);
-    const glm::vec2 window = context.windowSize;
-    UI::Menu* menu = game.menu;
-    Engine::ECS::EntityManager* world = game.world;
-    GameResources* resources = game.resources;
-    context.showToolbar = [menu, world, resources, window](const ToolbarView& view) {
-        showToolbar(view, *menu, *world, *resources, window);
-    };
-    return context;
+    return readPickingRed(game.resources->pickingFBO->framebuffer, x, y);
 }
 
-void updateEditor(const GameContext& game)
+void GameEditorPlatform::showPauseMenu()
 {
-    GAME_ASSERT(game.editorState != nullptr);
-    updateEditor(*game.editorState, editorContextOf(game));
+    game.menuController->showEditorPauseMenu();
+}
+
+void GameEditorPlatform::hidePauseMenu()
+{
+    game.menuController->hidePauseMenu();
+}
+
+void GameEditorPlatform::showToolbar(const ToolbarView& view)
+{
+    Game::showToolbar(view, *game.menu, *game.world, *game.resources, glm::vec2(run.windowSize));
 }
 
 } // namespace Game

@@ -1,18 +1,28 @@
 #pragma once
 
-#include "Game/Editor/MapEditor.h"
+#include "Game/Editor/EditorPlatform.h"
 
 namespace Game {
 
 struct GameContext;
+struct GameRun;
 
-// The editor step wired to the running game: the engine's input records, the
-// resource set's picking framebuffer, white cube and default texture, and
-// the menu controller's editor pause menu. Every pointer of the game
-// context used here must be set.
-EditorContext editorContextOf(const GameContext& game);
+// The editor's platform in the running game, made once at start-up: the
+// picking read from the resource set's picking target, the menu
+// controller's editor pause menu, and the bar drawn into the menu registry
+// at the run's window size.
+class GameEditorPlatform final : public EditorPlatform {
+public:
+    GameEditorPlatform(const GameContext& game, const GameRun& run) : game(game), run(run) {}
 
-// updateEditor with the game's own records; the controller's step in mode 2.
-void updateEditor(const GameContext& game);
+    uint8_t readAxisId(int32_t x, int32_t y) override;
+    void showPauseMenu() override;
+    void hidePauseMenu() override;
+    void showToolbar(const ToolbarView& view) override;
+
+private:
+    const GameContext& game;
+    const GameRun& run;
+};
 
 } // namespace Game

@@ -8,7 +8,11 @@
 #include "Engine/ECS/EntityManager.h"
 #include "Engine/Graphics/MatrixState.h"
 #include "Engine/Graphics/Model3D.h"
+#include "Engine/Graphics/ModelFromBuilder.h"
+#include "Engine/Mesh/MeshBuilder.h"
 #include "Game/Resources/GameResources.h"
+#include "Game/Resources/GameContext.h"
+#include "Game/Resources/GameRun.h"
 #include "Game/Resources/GameState.h"
 #include "Game/Controller/FrameTimeGraph.h"
 #include "Game/Controller/Skybox.h"
@@ -61,16 +65,28 @@ void bindFramebuffer(GLuint framebuffer)
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
 }
 
-void setUniform(const Shader& shader, const char* name, const glm::vec3& value)
-{
-    if (shader.hasUniform(name)) glUniform3f(shader.getUniformLocation(name), value.x, value.y, value.z);
-}
+constexpr float screenExtent = 1.0f;
+constexpr float screenDepth = 10.0f;
+const glm::vec4 white(1.0f, 1.0f, 1.0f, 1.0f);
 
 } // namespace
 
+FrameRenderer::FrameRenderer(const GameContext& game, const GameRun& run, FrameTimeGraph* frameTimeGraph)
+    : game(game), run(run), skybox(std::make_unique<Skybox>()), frameTimeGraph(frameTimeGraph)
+{
+    screenCamera.setOrthographic(-screenExtent, screenExtent, -screenExtent, screenExtent, -screenDepth, screenDepth);
+    screenCamera.setDefaultView();
+    Engine::GFX::Mesh::MeshBuilder builder;
+    builder.addQuad(glm::vec2(-screenExtent), glm::vec2(screenExtent), white, glm::vec2(1.0f));
+    screenQuad = std::make_unique<Engine::GFX::Mesh::Model3D>();
+    Engine::GFX::Mesh::fillModel(*screenQuad, builder);
+}
+
+FrameRenderer::~FrameRenderer() = default;
+
 void FrameRenderer::render(float alpha)
 {
-    if (sources.frameTimeGraph != nullptr) sources.frameTimeGraph->frameBegins();
+    if (frameTimeGraph != nullptr) frameTimeGraph->frameBegins();
     mark("interpolate");
     interpolate(alpha);
     mark("clear");
@@ -87,7 +103,7 @@ void FrameRenderer::render(float alpha)
     mark("floor");
     drawFloor();
     // The selection is kept for the next visit, but only the editor shows it.
-    const bool editing = sources.gameState->mode == GameState::modeMapEditor;
+    const bool editing = run.state.mode == GameState::modeMapEditor;
     if (editing) {
         mark("selection");
         drawSelection(alpha);
@@ -116,7 +132,7 @@ void FrameRenderer::render(float alpha)
 void FrameRenderer::interpolate(float alpha)
 {
     glEnable(GL_CULL_FACE);
-    Engine::ECS::EntityManager& world = *sources.world;
+    Engine::ECS::EntityManager& world = *game.world;
     world.getSystem<TransformMatrixRefreshSystem>().run(alpha);
     world.getSystem<CameraDeltaSystem>().run(alpha);
     world.getSystem<CameraModificationDeltaSystem>().run(alpha);
@@ -126,17 +142,17 @@ void FrameRenderer::beginScene()
 {
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glEnable(GL_DEPTH_TEST);
-    bindFramebuffer(sources.resources->sceneFBO->framebuffer.name);
-    setViewport(sources.resources->sceneSize());
+    bindFramebuffer(game.resources->sceneFBO->framebuffer.name);
+    setViewport(game.resources->sceneSize());
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
 const Camera& FrameRenderer::useActiveCamera()
 {
-    const uint32_t entity = activeCameraEntity(sources.gameState->mode, sources.cameras);
-    const Camera& camera = cameraOf(*sources.world, entity, sources.resources->defaultCamera);
-    sources.matrices->view = camera.view;
-    sources.matrices->projection = camera.projection;
+    const uint32_t entity = activeCameraEntity(run.state.mode, run.cameras);
+    const Camera& camera = cameraOf(*game.world, entity, game.resources->defaultCamera);
+    game.matrices->view = camera.view;
+    game.matrices->projection = camera.projection;
     return camera;
 }
 
@@ -145,56 +161,55 @@ const Camera& FrameRenderer::useActiveCamera()
 // blends over it afterwards.
 void FrameRenderer::drawSkybox(const Camera& camera)
 {
-    GameResources& resources = *sources.resources;
+    GameResources& resources = *game.resources;
     glDepthMask(GL_FALSE);
     glDepthFunc(GL_LEQUAL);
     use(resources.shaderSkybox.get());
     bindTexture(GL_TEXTURE0, resources.skyboxTexture->name);
-    setUniform(*resources.shaderSkybox, "uColor", skyboxTint);
-    sources.matrices->setModel(glm::scale(glm::translate(identity, camera.position), glm::vec3(skyboxScale)));
-    sources.skybox->model->draw();
+    resources.shaderSkybox->setUniform("uColor", skyboxTint);
+    game.matrices->setModel(glm::scale(glm::translate(identity, camera.position), glm::vec3(skyboxScale)));
+    skybox->model->draw();
     glDepthFunc(GL_LESS);
     glDepthMask(GL_TRUE);
 }
 
 void FrameRenderer::drawCharacter()
 {
-    GameResources& resources = *sources.resources;
+    GameResources& resources = *game.resources;
     bindTexture(GL_TEXTURE0, resources.defaultTexture->name);
     use(resources.skeletalShader.get());
     const Shader& shader = *resources.skeletalShader;
     const Engine::GFX::BoneMatrixArray& bones = resources.boneMatrices;
-    if (shader.hasUniform("uBones") && !bones.empty())
-        glUniformMatrix4fv(shader.getUniformLocation("uBones"), bones.getSize(), GL_FALSE, glm::value_ptr(bones[0]));
-    sources.matrices->setModel(identity);
+    if (!bones.empty()) shader.setUniform("uBones", &bones[0], static_cast<int32_t>(bones.getSize()));
+    game.matrices->setModel(identity);
     resources.animatedModel->draw();
 }
 
 void FrameRenderer::drawEntities(float alpha)
 {
-    use(sources.resources->defaultShader.get());
-    sources.matrices->setModel(identity);
-    sources.world->getSystem<DefaultMeshRenderSystem>().run(alpha);
+    use(game.resources->defaultShader.get());
+    game.matrices->setModel(identity);
+    game.world->getSystem<DefaultMeshRenderSystem>().run(alpha);
 }
 
 void FrameRenderer::drawLevel()
 {
-    GameResources& resources = *sources.resources;
+    GameResources& resources = *game.resources;
     use(resources.shaderMapGeometry.get());
     bindTexture(GL_TEXTURE0, resources.hexagonTexture->name);
     bindTexture(GL_TEXTURE1, resources.defaultTexture->name);
-    sources.matrices->setModel(identity);
-    if (sources.gameMap->mergedModel != nullptr) sources.gameMap->mergedModel->draw();
+    game.matrices->setModel(identity);
+    if (run.map.mergedModel != nullptr) run.map.mergedModel->draw();
 }
 
 void FrameRenderer::drawFloor()
 {
-    GameResources& resources = *sources.resources;
+    GameResources& resources = *game.resources;
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     use(resources.shaderFloor.get());
     bindTexture(GL_TEXTURE0, resources.gridTexture->name);
-    sources.matrices->setModel(identity);
+    game.matrices->setModel(identity);
     glBindSampler(0, resources.floorSampler->name);
     resources.floorQuad->draw();
     glBindSampler(0, 0);
@@ -206,20 +221,20 @@ void FrameRenderer::drawSelection(float alpha)
 {
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_BLEND);
-    use(sources.resources->shaderEntitySelection.get());
-    sources.world->getSystem<SelectedEntityRenderSystem>().run(alpha);
+    use(game.resources->shaderEntitySelection.get());
+    game.world->getSystem<SelectedEntityRenderSystem>().run(alpha);
     glDisable(GL_BLEND);
     glEnable(GL_DEPTH_TEST);
 }
 
 void FrameRenderer::drawRope(float alpha)
 {
-    GameResources& resources = *sources.resources;
+    GameResources& resources = *game.resources;
     use(resources.shaderRope.get());
     bindTexture(GL_TEXTURE0, resources.defaultTexture->name);
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_BLEND);
-    sources.world->getSystem<GrapplingHookMeshRenderSysten>().run(alpha);
+    game.world->getSystem<GrapplingHookMeshRenderSysten>().run(alpha);
     glDisable(GL_BLEND);
 }
 
@@ -230,35 +245,35 @@ void FrameRenderer::drawGizmo()
     useActiveCamera();
     glEnable(GL_DEPTH_TEST);
     glClear(GL_DEPTH_BUFFER_BIT);
-    drawEditorGizmo(*sources.editorState, *sources.matrices, *sources.resources);
+    drawEditorGizmo(*run.editor, *game.matrices, *game.resources);
     glDisable(GL_DEPTH_TEST);
 }
 
 void FrameRenderer::drawPickingPass()
 {
     useActiveCamera();
-    bindFramebuffer(sources.resources->pickingFBO->framebuffer.name);
+    bindFramebuffer(game.resources->pickingFBO->framebuffer.name);
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    drawEditorPickingPass(*sources.editorState, *sources.matrices, *sources.resources);
+    drawEditorPickingPass(*run.editor, *game.matrices, *game.resources);
     bindFramebuffer(0);
 }
 
 // The scene's colour darkened by its outlines, scaled up to the window.
 void FrameRenderer::drawComposite()
 {
-    GameResources& resources = *sources.resources;
+    GameResources& resources = *game.resources;
     glDisable(GL_DEPTH_TEST);
-    sources.matrices->view = sources.screenCamera->view;
-    sources.matrices->projection = sources.screenCamera->projection;
+    game.matrices->view = screenCamera.view;
+    game.matrices->projection = screenCamera.projection;
     OutlineCompositeInputs composite;
-    composite.matrices = sources.matrices;
+    composite.matrices = game.matrices;
     composite.composite = resources.shaderOutlineComposite.get();
     composite.upscale = resources.shaderSceneUpscale.get();
     composite.upscaleSampler = resources.upscaleSampler.get();
     composite.scene = resources.sceneFBO.get();
     composite.scaled = resources.scaledCompositeFBO.get();
-    composite.screenQuad = sources.screenQuad;
+    composite.screenQuad = screenQuad.get();
     composite.window = windowSize();
     drawOutlineComposite(composite);
 }
@@ -267,47 +282,47 @@ void FrameRenderer::drawComposite()
 // pixels are stored with premultiplied alpha.
 void FrameRenderer::drawOverlay()
 {
-    GameResources& resources = *sources.resources;
-    MatrixState& matrices = *sources.matrices;
+    GameResources& resources = *game.resources;
+    MatrixState& matrices = *game.matrices;
     matrices.view = resources.uiCamera.view;
     matrices.projection = resources.uiCamera.projection;
     use(resources.shaderFontDefault.get());
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
-    UI::drawText(matrices, *resources.speedText, glm::vec3(0.0f, sources.height - speedTextDrop, 0.0f), textScale);
+    UI::drawText(matrices, *resources.speedText, glm::vec3(0.0f, size().y - speedTextDrop, 0.0f), textScale);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glDisable(GL_BLEND);
 
-    sources.uiLayer->drawLayers();
+    game.uiLayer->drawLayers();
 
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     use(resources.shaderFontDefault.get());
-    UI::drawText(matrices, *resources.fpsText, glm::vec3(0.0f, sources.height, 0.0f), textScale);
+    UI::drawText(matrices, *resources.fpsText, glm::vec3(0.0f, size().y, 0.0f), textScale);
 
     drawFrameTimeGraph();
 
-    const GameState& state = *sources.gameState;
+    const GameState& state = run.state;
     if (state.mode == GameState::modeSingleplayer && !state.paused) drawCrosshair();
     if (state.uiVisible) drawCursor();
 }
 
 void FrameRenderer::drawFrameTimeGraph()
 {
-    FrameTimeGraph* graph = sources.frameTimeGraph;
+    FrameTimeGraph* graph = frameTimeGraph;
     if (graph == nullptr || !graph->shown()) return;
-    GameResources& resources = *sources.resources;
-    graph->draw(*sources.matrices, *resources.shaderFrameGraph, *resources.shaderFontDefault,
-                glm::vec2(sources.width, sources.height));
+    GameResources& resources = *game.resources;
+    graph->draw(*game.matrices, *resources.shaderFrameGraph, *resources.shaderFontDefault,
+                size());
     use(resources.shaderFontDefault.get());
 }
 
 void FrameRenderer::drawCrosshair()
 {
-    GameResources& resources = *sources.resources;
+    GameResources& resources = *game.resources;
     const float corner = crosshairSize * 0.5f;
-    sources.matrices->setModel(
-        flatSquare(sources.width * 0.5f - corner, sources.height * 0.5f - corner, crosshairSize));
+    game.matrices->setModel(
+        flatSquare(size().x * 0.5f - corner, size().y * 0.5f - corner, crosshairSize));
     bindTexture(GL_TEXTURE0, resources.crosshairTexture->name);
     resources.unitQuad->draw();
     bindTexture(GL_TEXTURE0, 0);
@@ -315,12 +330,12 @@ void FrameRenderer::drawCrosshair()
 
 void FrameRenderer::drawCursor()
 {
-    GameResources& resources = *sources.resources;
+    GameResources& resources = *game.resources;
     use(resources.shaderDefaultPremultipliedAlpha.get());
     const float half = cursorSize * 0.5f;
-    const float x = static_cast<float>(sources.mouse->glX) + half;
-    const float y = static_cast<float>(sources.mouse->glY) - half;
-    sources.matrices->setModel(flatSquare(x, y, cursorSize));
+    const float x = static_cast<float>(game.mouse->glX) + half;
+    const float y = static_cast<float>(game.mouse->glY) - half;
+    game.matrices->setModel(flatSquare(x, y, cursorSize));
     bindTexture(GL_TEXTURE0, resources.mouseCursorTexture->name);
     resources.uiQuad->draw();
 }
@@ -334,7 +349,7 @@ void FrameRenderer::restoreState()
 
 void FrameRenderer::use(const Shader* shader)
 {
-    sources.matrices->use(shader);
+    game.matrices->use(shader);
 }
 
 void FrameRenderer::setViewport(glm::ivec2 size)
@@ -344,13 +359,13 @@ void FrameRenderer::setViewport(glm::ivec2 size)
 
 glm::ivec2 FrameRenderer::windowSize() const
 {
-    return glm::ivec2(sources.width, sources.height);
+    return run.windowSize;
 }
 
 void FrameRenderer::mark(const char* pass)
 {
-    if (sources.observer != nullptr) sources.observer->passBegins(pass);
-    FrameTimeGraph* graph = sources.frameTimeGraph;
+    if (observer != nullptr) observer->passBegins(pass);
+    FrameTimeGraph* graph = frameTimeGraph;
     FramePassObserver* graphTimer = graph != nullptr ? graph->passObserver() : nullptr;
     if (graphTimer != nullptr) graphTimer->passBegins(pass);
 }

@@ -4,37 +4,23 @@
 
 #include <glm/glm.hpp>
 
+#include <memory>
+
 #include "Game/Controller/ActiveCamera.h"
 #include "Game/Scene/Camera.h"
 
-class MatrixState;
 class Shader;
-
-namespace Engine {
-class GameEngine;
-class MouseState;
-} // namespace Engine
-
-namespace Engine::ECS {
-class EntityManager;
-}
 
 namespace Engine::GFX::Mesh {
 class Model3D;
 }
 
-namespace UI {
-class UiLayer;
-}
-
 namespace Game {
 
 class FrameTimeGraph;
-class GameResources;
 class Skybox;
-struct EditorState;
-struct GameMap;
-struct GameState;
+struct GameContext;
+struct GameRun;
 
 // Told where each pass of a frame begins, for measuring what the passes cost.
 class FramePassObserver {
@@ -45,47 +31,28 @@ public:
     virtual void passBegins(const char* pass) = 0;
 };
 
-// Everything one frame reads; owned by the game controller.
-struct FrameSources {
-    Engine::ECS::EntityManager* world = nullptr;
-    GameResources* resources = nullptr;
-    MatrixState* matrices = nullptr;
-    const Engine::MouseState* mouse = nullptr;
-    const GameState* gameState = nullptr;
-    UI::UiLayer* uiLayer = nullptr;
-    Skybox* skybox = nullptr;
-    GameMap* gameMap = nullptr;
-    EditorState* editorState = nullptr;
-    const Camera* screenCamera = nullptr;
-    Engine::GFX::Mesh::Model3D* screenQuad = nullptr;
-    CameraEntities cameras;
-    float width = 0.0f;
-    float height = 0.0f;
-    // Optional; nothing is reported without one.
-    FramePassObserver* observer = nullptr;
-    // Optional: told when each frame begins, times the passes and is drawn
-    // over the 2D overlay while shown.
-    FrameTimeGraph* frameTimeGraph = nullptr;
-};
-
 // Draws one frame: the scene into the two-target scene framebuffer (at the
 // render scale's share of the window), the editor's colour-id picking pass,
 // the outlined composite onto the window and the 2D overlay. Leaves GL with
 // depth test on, blending off with (GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA),
 // back-face culling on, framebuffer 0 bound, depth writes on and the
 // viewport over the whole window.
+//
+// Reads the game's records: the services (world, resources, matrices, mouse,
+// interface layers) and the run (mode, camera entities, map, editor state,
+// window size). Owns what only the frame uses: the sky box and the
+// full-screen quad with its camera.
 class FrameRenderer {
 public:
-    explicit FrameRenderer(const FrameSources& sources) : sources(sources) {}
+    // Builds the sky box and the screen pass; needs a current GL context.
+    // The frame-time graph, optional, is told when each frame begins, times
+    // the passes and is drawn over the 2D overlay while shown.
+    FrameRenderer(const GameContext& game, const GameRun& run, FrameTimeGraph* frameTimeGraph = nullptr);
+    ~FrameRenderer();
 
     void render(float alpha);
-    void setObserver(FramePassObserver* observer) { sources.observer = observer; }
-    // The window's size after a resize.
-    void setSize(float width, float height)
-    {
-        sources.width = width;
-        sources.height = height;
-    }
+    // Optional; nothing is reported without one.
+    void setObserver(FramePassObserver* passObserver) { observer = passObserver; }
 
 private:
     void interpolate(float alpha);
@@ -111,8 +78,17 @@ private:
     void setViewport(glm::ivec2 size);
     glm::ivec2 windowSize() const;
     void mark(const char* pass);
+    glm::vec2 size() const { return glm::vec2(run.windowSize); }
 
-    FrameSources sources;
+    const GameContext& game;
+    const GameRun& run;
+    std::unique_ptr<Skybox> skybox;
+    // The full-screen passes draw one quad over the whole clip space, looked
+    // at straight on through an orthographic camera.
+    Camera screenCamera;
+    std::unique_ptr<Engine::GFX::Mesh::Model3D> screenQuad;
+    FramePassObserver* observer = nullptr;
+    FrameTimeGraph* frameTimeGraph;
 };
 
 } // namespace Game

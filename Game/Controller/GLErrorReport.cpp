@@ -2,7 +2,7 @@
 
 #include <GL/glew.h>
 
-#include <iostream>
+#include "Engine/Base/Log.h"
 
 namespace Game {
 
@@ -31,11 +31,11 @@ std::string glErrorLine(uint32_t code)
     return "GL_" + glErrorName(code) + reportOrigin;
 }
 
-int reportErrors(const std::function<uint32_t()>& nextError, std::ostream& out)
+int reportErrors(const std::function<uint32_t()>& nextError, const std::function<void(const std::string&)>& report)
 {
     int lines = 0;
     for (uint32_t code = nextError(); code != 0; code = nextError()) {
-        out << glErrorLine(code) << '\n';
+        report(glErrorLine(code));
         ++lines;
     }
     return lines;
@@ -43,7 +43,7 @@ int reportErrors(const std::function<uint32_t()>& nextError, std::ostream& out)
 
 int drainGLErrors()
 {
-    return reportErrors([] { return static_cast<uint32_t>(glGetError()); }, std::cerr);
+    return reportErrors([] { return static_cast<uint32_t>(glGetError()); }, Engine::logError);
 }
 
 } // namespace Game

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <ostream>
 #include <string>
 
 namespace Game {
@@ -16,11 +15,11 @@ std::string glErrorName(uint32_t code);
 
 std::string glErrorLine(uint32_t code);
 
-// Writes one line per code that nextError returns until it returns 0;
-// returns the number of lines written.
-int reportErrors(const std::function<uint32_t()>& nextError, std::ostream& out);
+// Reports one line per code that nextError returns until it returns 0;
+// returns the number of lines reported.
+int reportErrors(const std::function<uint32_t()>& nextError, const std::function<void(const std::string&)>& report);
 
-// The same with glGetError, onto standard error.
+// The same with glGetError, onto the log's error stream.
 int drainGLErrors();
 
 } // namespace Game

@@ -1,16 +1,16 @@
 #include "Game/Controller/GameController.h"
+#include "Game/Physics/BulletConversion.h"
 
 #include <GL/glew.h>
 #include <SDL.h>
 
+#include "Engine/Base/Log.h"
 #include "Engine/Core/ApplyWindowSettings.h"
 #include "Engine/Core/GameEngine.h"
 #include "Engine/Core/KeyboardState.h"
 #include "Engine/Core/MouseState.h"
 #include "Engine/Core/PadState.h"
 #include "Engine/ECS/EntityManager.h"
-#include "Engine/Graphics/ModelFromBuilder.h"
-#include "Engine/Mesh/MeshBuilder.h"
 #include "Game/Audio/MixerOutput.h"
 #include "Game/Audio/SoundComponent.h"
 #include "Game/Audio/SoundSystem.h"
@@ -20,12 +20,12 @@
 #include "Game/Resources/GameResources.h"
 #include "Game/Controller/GameWorld.h"
 #include "Game/Controller/HeldItem.h"
-#include "Game/Controller/Skybox.h"
 #include "Game/Controller/StepReadouts.h"
 #include "Game/Editor/BlockEdits.h"
 #include "Game/Controller/WindowOptions.h"
 #include "Game/Editor/EditorState.h"
 #include "Game/Controller/EditorBinding.h"
+#include "Game/Editor/MapEditor.h"
 #include "Game/Level/GameMap.h"
 #include "Game/Level/Level.h"
 #include "Game/Level/MapGeometry.h"
@@ -56,6 +56,7 @@
 #include "Game/UI/Menu.h"
 #include "Game/UI/MenuNavigator.h"
 #include "Game/UI/MenuController.h"
+#include "Game/UI/OptionTable.h"
 #include "Game/UI/UiLayer.h"
 
 #include <string>
@@ -64,22 +65,15 @@ namespace Game {
 
 namespace {
 
-using Engine::GameEngine;
-
 constexpr uint32_t stepMilliseconds = 10;
 constexpr int debugDrawOff = 0;
 
-// The full-screen passes draw one quad over the whole clip space, looked at
-// straight on through an orthographic camera.
-constexpr float screenExtent = 1.0f;
-constexpr float screenDepth = 10.0f;
-const glm::vec4 white(1.0f, 1.0f, 1.0f, 1.0f);
-
 } // namespace
 
-GameController::GameController(Engine::GameEngine* engine) : engine(engine)
+GameController::GameController(Engine::GameEngine* engine, std::string profilePath) : engine(engine)
 {
-    GameEngine::log("GC CREATE");
+    gameRun.profilePath = std::move(profilePath);
+    Engine::log("GC CREATE");
 }
 
 GameController::~GameController() = default;
@@ -87,26 +81,25 @@ GameController::~GameController() = default;
 bool GameController::init()
 {
     applyConfiguration();
-    skybox = std::make_unique<Skybox>();
     physicsWorld = std::make_unique<PhysicsWorld>();
     contacts.clear();
-    GameEngine::log("GC INIT");
+    Engine::log("GC INIT");
 
-    resources = std::make_unique<GameResources>(windowSettings.resolutionWidth, windowSettings.resolutionHeight,
-                                                windowSettings.maxAnisotropy, windowSettings.renderScale);
-    audio = Audio::MixerOutput::open(windowSettings.volume);
+    const glm::ivec2 window = WindowOptions::drawableSize(*engine);
+    resources = std::make_unique<GameResources>(window.x, window.y, gameRun.settings.maxAnisotropy,
+                                                gameRun.settings.renderScale);
+    audio = Audio::MixerOutput::open(gameRun.settings.volume);
     createWorld();
-    gameMap = std::make_unique<GameMap>();
     debugDrawer = std::make_unique<DebugDraw::BulletDebugDrawer_OpenGL>(debugDrawOff);
     physicsWorld->getDynamicsWorld()->setDebugDrawer(debugDrawer.get());
-    GameEngine::log("IMGLOAD end");
+    Engine::log("IMGLOAD end");
 
     uiLayer = std::make_unique<UI::UiLayer>(engine, world.get(), resources.get());
+    gameContext.uiLayer = uiLayer.get();
     createHeldItem();
     centreMouse();
-    GameEngine::log("GC INIT END");
+    Engine::log("GC INIT END");
 
-    createScreenPass();
     createMenuCamera();
     createEditorCamera();
     createPlayer();
@@ -119,28 +112,28 @@ bool GameController::init()
     return true;
 }
 
-// The user's window settings: swap interval, fullscreen, size, centred.
+// The user's window settings: swap interval, fullscreen, size, centred. A
+// size is held to what GL can render into, known now that the context exists.
 void GameController::applyConfiguration()
 {
-    windowSettings = Engine::loadWindowSettings();
-    Engine::applyWindowSettings(windowSettings, *engine->window->handle);
-    gameState = std::make_unique<GameState>();
-    glViewport(0, 0, windowSettings.resolutionWidth, windowSettings.resolutionHeight);
+    GLint largestTarget = 0;
+    glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &largestTarget);
+    gameRun.settings = UI::loadSettings(gameRun.profilePath, largestTarget);
+    Engine::applyWindowSettings(gameRun.settings, *engine->window->handle);
 }
 
 void GameController::createWorld()
 {
-    GameWorldServices services;
-    services.engine = engine;
-    services.keyboard = engine->keyboard.get();
-    services.mouse = engine->mouse.get();
-    services.pad = engine->pad.get();
-    services.matrixState = engine->matrixState;
-    services.physicsWorld = physicsWorld.get();
-    services.resources = resources.get();
-    services.audio = audio.get();
-    services.animationPhase = &animationPhase;
-    world = createGameWorld(services);
+    gameContext.engine = engine;
+    gameContext.keyboard = engine->keyboard.get();
+    gameContext.mouse = engine->mouse.get();
+    gameContext.pad = engine->pad.get();
+    gameContext.matrices = engine->matrixState;
+    gameContext.physicsWorld = physicsWorld.get();
+    gameContext.resources = resources.get();
+    gameContext.audio = audio.get();
+    world = createGameWorld(gameContext);
+    gameContext.world = world.get();
 }
 
 // Placed on the character's hand by every update step.
@@ -165,114 +158,84 @@ void GameController::centreMouse()
     SDL_WarpMouseInWindow(window, width / 2, height / 2);
 }
 
-void GameController::createScreenPass()
-{
-    screenCamera.setOrthographic(-screenExtent, screenExtent, -screenExtent, screenExtent, -screenDepth,
-                                 screenDepth);
-    screenCamera.setDefaultView();
-    Engine::GFX::Mesh::MeshBuilder builder;
-    builder.addQuad(glm::vec2(-screenExtent), glm::vec2(screenExtent), white, glm::vec2(1.0f));
-    screenQuad = std::make_unique<Engine::GFX::Mesh::Model3D>();
-    Engine::GFX::Mesh::fillModel(*screenQuad, builder);
-}
-
 void GameController::createMenuCamera()
 {
-    menuCameraEntity = world->createEntity();
-    world->addComponent(menuCameraEntity, CameraComponent(resources->defaultCamera));
+    gameRun.cameras.menuCamera = world->createEntity();
+    world->addComponent(gameRun.cameras.menuCamera, CameraComponent(resources->defaultCamera));
 }
 
 // Flies with W, A, S, D; looks and pans while the editor holds the right
 // and middle buttons; zooms with the wheel.
 void GameController::createEditorCamera()
 {
-    editorCameraEntity = world->createEntity();
-    world->addComponent(editorCameraEntity, CameraComponent(resources->defaultCamera));
-    world->addComponent(editorCameraEntity, CameraModificationComponent());
-    world->addComponent(editorCameraEntity, CameraMouseMovementComponent(false));
-    world->addComponent(editorCameraEntity, CameraMouseShiftComponent(false));
-    world->addComponent(editorCameraEntity, CameraMouseZoomMoveComponent(true));
-    world->addComponent(editorCameraEntity, FreeCamMovementComponent(false));
-    world->addComponent(editorCameraEntity, TransformComponent(glm::vec3(0.0f)));
+    const uint32_t camera = world->createEntity();
+    gameRun.cameras.editorCamera = camera;
+    world->addComponent(camera, CameraComponent(resources->defaultCamera));
+    world->addComponent(camera, CameraModificationComponent());
+    world->addComponent(camera, CameraMouseMovementComponent(false));
+    world->addComponent(camera, CameraMouseShiftComponent(false));
+    world->addComponent(camera, CameraMouseZoomMoveComponent(true));
+    world->addComponent(camera, FreeCamMovementComponent(false));
+    world->addComponent(camera, TransformComponent(glm::vec3(0.0f)));
 }
 
 void GameController::createPlayer()
 {
-    playerEntity = world->createEntity();
+    const uint32_t player = world->createEntity();
+    gameRun.cameras.player = player;
     // The player takes input only while a game runs: Start game enables it.
-    CharacterControllerComponent character(playerEntity, physicsWorld.get());
+    CharacterControllerComponent character(player, physicsWorld.get());
     character.enabled = false;
-    world->addComponent(playerEntity, character);
-    world->addComponent(playerEntity, CameraMouseMovementComponent(false));
-    world->addComponent(playerEntity, CameraModificationComponent());
-    world->addComponent(playerEntity, CameraComponent(resources->defaultCamera));
-    world->addComponent(playerEntity, TransformComponent(glm::vec3(0.0f)));
-    world->addComponent(playerEntity, Audio::SoundComponent());
-    world->addComponent(playerEntity, CollisionCallbackComponent(playerEntity, std::make_shared<TestCallBack>()));
-    GameEngine::log("Player ID: " + std::to_string(playerEntity));
+    world->addComponent(player, character);
+    world->addComponent(player, CameraMouseMovementComponent(false));
+    world->addComponent(player, CameraModificationComponent());
+    world->addComponent(player, CameraComponent(resources->defaultCamera));
+    world->addComponent(player, TransformComponent(glm::vec3(0.0f)));
+    world->addComponent(player, Audio::SoundComponent());
+    world->addComponent(player, CollisionCallbackComponent(player, std::make_shared<TestCallBack>()));
+    Engine::log("Player ID: " + std::to_string(player));
 }
 
 void GameController::createLevel()
 {
-    createLevelFromFileOrGenerator(*gameMap, *world, levelFilePath);
+    createLevelFromFileOrGenerator(gameRun.map, *world, gameRun.levelPath);
 }
 
 void GameController::createFloor()
 {
     floorEntity = GamePhysics::createFloor(*world);
-    GameEngine::log("FLOOR ID: " + std::to_string(floorEntity));
+    Engine::log("FLOOR ID: " + std::to_string(floorEntity));
 }
 
 void GameController::createMenus()
 {
     menu = std::make_unique<UI::Menu>(world.get());
-    menuController = std::make_unique<UI::MenuController>(engine, world.get(), resources.get(), menu.get(),
-                                                          gameState.get(), playerEntity, editorCameraEntity,
-                                                          menuCameraEntity);
+    gameContext.menu = menu.get();
+    menuController = std::make_unique<UI::MenuController>(gameContext, gameRun);
+    gameContext.menuController = menuController.get();
     menuNavigator = std::make_unique<UI::MenuNavigator>(world.get(), menu.get());
+    gameContext.menuNavigator = menuNavigator.get();
     editorState = std::make_unique<EditorState>();
-    gameContext = std::make_unique<GameContext>(GameContext{
-        gameState.get(), world.get(), resources.get(), engine->matrixState, menu.get(), engine,
-        menuController.get(), playerEntity, editorCameraEntity, menuCameraEntity, editorState.get(),
-        physicsWorld.get(), gameMap.get()});
+    gameRun.editor = editorState.get();
+    editorPlatform = std::make_unique<GameEditorPlatform>(gameContext, gameRun);
+    gameContext.editorPlatform = editorPlatform.get();
 }
 
 void GameController::createFrameRenderer()
 {
-    FrameSources frame;
-    frame.world = world.get();
-    frame.resources = resources.get();
-    frame.matrices = engine->matrixState;
-    frame.mouse = engine->mouse.get();
-    frame.gameState = gameState.get();
-    frame.uiLayer = uiLayer.get();
-    frame.skybox = skybox.get();
-    frame.gameMap = gameMap.get();
-    frame.editorState = editorState.get();
-    frame.screenCamera = &screenCamera;
-    frame.screenQuad = screenQuad.get();
-    frame.cameras = CameraEntities{menuCameraEntity, playerEntity, editorCameraEntity};
-    frame.width = static_cast<float>(windowSettings.resolutionWidth);
-    frame.height = static_cast<float>(windowSettings.resolutionHeight);
     frameTimeGraph = std::make_unique<FrameTimeGraph>(resources->font.get());
-    frame.frameTimeGraph = frameTimeGraph.get();
-    frameRenderer = std::make_unique<FrameRenderer>(frame);
+    frameRenderer = std::make_unique<FrameRenderer>(gameContext, gameRun, frameTimeGraph.get());
 }
 
+// The window's size goes through the one resize here, so that start-up,
+// the Options menu and the window's own changes take the same way.
 void GameController::createOptions()
 {
-    WindowOptionsParts parts;
-    parts.engine = engine;
-    parts.resources = resources.get();
-    parts.frameRenderer = frameRenderer.get();
-    parts.world = world.get();
-    parts.cameras = CameraEntities{menuCameraEntity, playerEntity, editorCameraEntity};
-    parts.audio = audio.get();
-    parts.frameSize = glm::ivec2(windowSettings.resolutionWidth, windowSettings.resolutionHeight);
-    windowOptions = std::make_unique<WindowOptions>(parts);
-    displayOptions = std::make_unique<UI::DisplayOptions>(windowSettings, windowOptions.get());
+    windowOptions = std::make_unique<WindowOptions>(gameContext, gameRun);
+    displayOptions = std::make_unique<UI::DisplayOptions>(gameRun.settings, windowOptions.get(), gameRun.profilePath);
     menuController->options = displayOptions.get();
-    windowOptions->setMouseSpeed(windowSettings.mouseSpeed);
+    windowOptions->setMouseSpeed(gameRun.settings.mouseSpeed);
+    windowOptions->applyWindowSize(WindowOptions::drawableSize(*engine));
 }
 
 // Shows the main menu and starts the step clock now, so that the loading
@@ -293,7 +256,7 @@ void GameController::update()
     animationPhase = StepReadouts::advanceAnimationPhase(animationPhase);
     togglePause();
     if (engine->keyboard->pressed(SDL_SCANCODE_F3)) frameTimeGraph->toggle();
-    if (gameState->mode == GameState::modeMapEditor) updateEditor(*gameContext);
+    if (gameRun.state.mode == GameState::modeMapEditor) updateEditor(gameContext, gameRun);
     runStepSystems();
     animateCharacter();
     placeHeldItem();
@@ -301,7 +264,7 @@ void GameController::update()
     stepPhysics();
     hearStep();
     showFramesPerSecond();
-    stepMapRebuild(*gameMap, *world, colorIdPool);
+    stepMapRebuild(gameRun.map, *world, colorIdPool);
     world->refresh();
     drainGLErrors();
 }
@@ -310,14 +273,13 @@ void GameController::update()
 // editor handles its own Escape.
 void GameController::togglePause()
 {
-    if (gameState->mode != GameState::modeSingleplayer) return;
+    if (gameRun.state.mode != GameState::modeSingleplayer) return;
     if (!engine->keyboard->pressed(SDL_SCANCODE_ESCAPE) && !engine->pad->pressed(SDL_CONTROLLER_BUTTON_START)) return;
-    if (gameState->paused)
+    if (gameRun.state.paused)
         menuController->resumeGame();
     else
         menuController->pauseGame();
 }
-
 void GameController::runStepSystems()
 {
     constexpr float dt = 0.0f;
@@ -340,14 +302,16 @@ void GameController::runStepSystems()
 // After the physics step, so it hears this step's landing and rope.
 void GameController::hearStep()
 {
-    world->getSystem<Audio::SoundSystem>().run(0.0f);
+    Audio::SoundSystem& sound = world->getSystem<Audio::SoundSystem>();
+    sound.animationPhase = animationPhase;
+    sound.run(0.0f);
 }
 
 // While a menu is shown the keys and the pad walk its buttons; B (and Escape
 // in Options, where nothing else takes it) goes back.
 void GameController::navigateMenu()
 {
-    if (gameState->mode != GameState::modeMainMenu && !gameState->paused) return;
+    if (gameRun.state.mode != GameState::modeMainMenu && !gameRun.state.paused) return;
     menuNavigator->update(UI::readMenuInput(*engine->keyboard, *engine->mouse, *engine->pad));
     const bool escapeInOptions = engine->keyboard->pressed(SDL_SCANCODE_ESCAPE) && menuController->optionsShown();
     if (engine->pad->pressed(SDL_CONTROLLER_BUTTON_B) || escapeInOptions) menuController->back();
@@ -370,11 +334,12 @@ void GameController::placeHeldItem()
 // The body's velocity: the walk along the ground plus the vertical speed.
 void GameController::showSpeed()
 {
-    if (!world->hasComponent<CharacterControllerComponent>(playerEntity)) return;
-    const auto& character = world->getComponent<CharacterControllerComponent>(playerEntity);
+    const uint32_t player = gameRun.cameras.player;
+    if (!world->hasComponent<CharacterControllerComponent>(player)) return;
+    const auto& character = world->getComponent<CharacterControllerComponent>(player);
     const CustomCharacterController& controller = *character.controller;
     const btVector3 v = controller.getWalkDirection() + controller.getUp() * controller.getVerticalVelocity();
-    const int64_t speed = StepReadouts::speedKilometresPerHour(glm::vec3(v.x(), v.y(), v.z()));
+    const int64_t speed = StepReadouts::speedKilometresPerHour(GamePhysics::toGlm(v));
     resources->speedText->text = StepReadouts::speedLine(speed);
     resources->speedText->rebuild();
 }
@@ -394,6 +359,14 @@ void GameController::showFramesPerSecond()
 void GameController::render(float alpha)
 {
     frameRenderer->render(alpha);
+}
+
+void GameController::windowResized(int32_t width, int32_t height)
+{
+    if (windowOptions == nullptr) return;
+    windowOptions->applyWindowSize(glm::ivec2(width, height));
+    // The profile keeps the windowed size the user chose, not the screen's.
+    if (!gameRun.settings.fullscreen) displayOptions->windowResized(width, height);
 }
 
 void GameController::setFramePassObserver(FramePassObserver* observer)
@@ -416,16 +389,16 @@ void GameController::releaseAll()
     windowOptions.reset();
     frameRenderer.reset();
     frameTimeGraph.reset();
-    gameContext.reset();
+    editorPlatform.reset();
     menuNavigator.reset();
     menuController.reset();
     menu.reset();
     uiLayer.reset();
     editorState.reset();
-    gameMap.reset();
-    screenQuad.reset();
-    skybox.reset();
+    gameRun.map = GameMap{};
+    gameRun.editor = nullptr;
     resources.reset();
+    gameContext = GameContext{};
     if (physicsWorld != nullptr) physicsWorld->getDynamicsWorld()->setDebugDrawer(nullptr);
     debugDrawer.reset();
     physicsWorld.reset();

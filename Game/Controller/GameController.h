@@ -2,15 +2,15 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
-#include "Engine/Config/WindowSettings.h"
+#include <glm/glm.hpp>
+
 #include "Engine/Core/GamePrototype.h"
-#include "Engine/Graphics/Model3D.h"
-#include "Game/Controller/GameContext.h"
-#include "Game/Resources/GameState.h"
 #include "Game/Level/ColorIdPool.h"
 #include "Game/Physics/ContactDispatch.h"
-#include "Game/Scene/Camera.h"
+#include "Game/Resources/GameContext.h"
+#include "Game/Resources/GameRun.h"
 
 class PhysicsWorld;
 
@@ -43,11 +43,10 @@ namespace Game {
 class FramePassObserver;
 class FrameRenderer;
 class FrameTimeGraph;
+class GameEditorPlatform;
 class GameResources;
-class Skybox;
 class WindowOptions;
 struct EditorState;
-struct GameMap;
 
 // The game as the engine runs it: owns the world, the resources, the physics,
 // the level, the menus and the editor, and moves the game between its modes
@@ -55,10 +54,12 @@ struct GameMap;
 //
 // init() builds everything once, update() runs one fixed step of 10 ms and
 // render(alpha) draws one frame. Loading problems with the data files
-// surface from init() as Engine::DataFileError.
+// surface from init() as Engine::DataFileError. Its services and its run's
+// state are two records (GameContext, GameRun), readable after init().
 class GameController final : public GamePrototype {
 public:
-    explicit GameController(Engine::GameEngine* engine);
+    // The profile defaults to ./profile/config.cfg in the run folder.
+    explicit GameController(Engine::GameEngine* engine, std::string profilePath = Engine::configFilePath);
     ~GameController();
     GameController(const GameController&) = delete;
     GameController& operator=(const GameController&) = delete;
@@ -66,6 +67,9 @@ public:
     bool init() override;
     void update() override;
     void render(float alpha) override;
+    // The window's drawable size changed (the user, the window system or
+    // fullscreen): the frame follows it.
+    void windowResized(int32_t width, int32_t height) override;
     // Releases the GL and physics objects while the window's context still exists.
     void shutdown() override;
 
@@ -73,39 +77,10 @@ public:
     // begins (null stops the reports). Only after init().
     void setFramePassObserver(FramePassObserver* observer);
 
-    float animationPhase = 0.0f;
-    Engine::WindowSettings windowSettings;
-    std::unique_ptr<Skybox> skybox;
-    ColorIdPool colorIdPool;
-    std::unique_ptr<GameState> gameState;
-    std::unique_ptr<GameContext> gameContext;
-    std::unique_ptr<UI::Menu> menu;
-    std::unique_ptr<UI::MenuController> menuController;
-    std::unique_ptr<UI::MenuNavigator> menuNavigator;
-    Engine::GameEngine* engine;
-    std::unique_ptr<GameMap> gameMap;
-    uint32_t menuCameraEntity = 0;
-    uint32_t editorCameraEntity = 0;
-    uint32_t playerEntity = 0;
-    uint32_t heldItemEntity = 0;
-    std::unique_ptr<GameResources> resources;
-    std::unique_ptr<UI::UiLayer> uiLayer;
-    std::unique_ptr<PhysicsWorld> physicsWorld;
-    GamePhysics::ContactRecord contacts;
-    Camera screenCamera;
-    std::unique_ptr<DebugDraw::BulletDebugDrawer_OpenGL> debugDrawer;
-    std::unique_ptr<Engine::GFX::Mesh::Model3D> screenQuad;
-    std::unique_ptr<EditorState> editorState;
-    uint32_t floorEntity = 0;
-    // The Options menu's settings and where they take effect.
-    std::unique_ptr<WindowOptions> windowOptions;
-    std::unique_ptr<UI::DisplayOptions> displayOptions;
-    // F3 shows and hides it.
-    std::unique_ptr<FrameTimeGraph> frameTimeGraph;
-    std::unique_ptr<Audio::AudioOutput> audio;
-    // Declared last so that it goes first: its components take their bodies
-    // out of the physics world and free their GL objects.
-    std::unique_ptr<Engine::ECS::EntityManager> world;
+    const GameContext& context() const { return gameContext; }
+    const GameRun& run() const { return gameRun; }
+    // F3's frame-time graph; only after init().
+    FrameTimeGraph& timeGraph() { return *frameTimeGraph; }
 
 private:
     // init(), in order.
@@ -113,7 +88,6 @@ private:
     void createWorld();
     void createHeldItem();
     void centreMouse();
-    void createScreenPass();
     void createMenuCamera();
     void createEditorCamera();
     void createPlayer();
@@ -137,7 +111,34 @@ private:
 
     void releaseAll();
 
+    Engine::GameEngine* engine;
+    GameContext gameContext;
+    GameRun gameRun;
+    float animationPhase = 0.0f;
+    uint32_t heldItemEntity = 0;
+    uint32_t floorEntity = 0;
+    ColorIdPool colorIdPool;
+    GamePhysics::ContactRecord contacts;
+    std::unique_ptr<PhysicsWorld> physicsWorld;
+    std::unique_ptr<DebugDraw::BulletDebugDrawer_OpenGL> debugDrawer;
+    std::unique_ptr<GameResources> resources;
+    std::unique_ptr<UI::UiLayer> uiLayer;
+    std::unique_ptr<UI::Menu> menu;
+    std::unique_ptr<UI::MenuController> menuController;
+    std::unique_ptr<UI::MenuNavigator> menuNavigator;
+    std::unique_ptr<EditorState> editorState;
+    std::unique_ptr<GameEditorPlatform> editorPlatform;
     std::unique_ptr<FrameRenderer> frameRenderer;
+    // F3 shows and hides it.
+    std::unique_ptr<FrameTimeGraph> frameTimeGraph;
+    // The Options menu's settings and where they take effect, the window's
+    // size among them.
+    std::unique_ptr<WindowOptions> windowOptions;
+    std::unique_ptr<UI::DisplayOptions> displayOptions;
+    std::unique_ptr<Audio::AudioOutput> audio;
+    // Declared last so that it goes first: its components take their bodies
+    // out of the physics world and free their GL objects.
+    std::unique_ptr<Engine::ECS::EntityManager> world;
 };
 
 } // namespace Game

@@ -3,6 +3,7 @@
 #include "Engine/Core/GameEngine.h"
 #include "Game/Audio/SoundComponent.h"
 #include "Game/Audio/SoundSystem.h"
+#include "Game/Resources/GameContext.h"
 #include "Game/Resources/GameResources.h"
 #include "Game/Physics/CharacterControllerComponent.h"
 #include "Game/Physics/CharacterControllerSystem.h"
@@ -41,9 +42,9 @@ namespace Game {
 
 namespace {
 
-Engine::GFX::Drawable* ropeMesh(const GameWorldServices& services)
+Engine::GFX::Drawable* ropeMesh(const GameContext& game)
 {
-    return services.resources == nullptr ? nullptr : services.resources->ropeCylinder.get();
+    return game.resources == nullptr ? nullptr : game.resources->ropeCylinder.get();
 }
 
 } // namespace
@@ -74,37 +75,37 @@ void registerGameComponents(Engine::ECS::EntityManager& world)
 
 // The order fixes the instance numbers and nothing else: the world keeps its
 // systems ordered by class name, and the game runs each one by type.
-void registerGameSystems(Engine::ECS::EntityManager& world, const GameWorldServices& services)
+void registerGameSystems(Engine::ECS::EntityManager& world, const GameContext& game)
 {
     Engine::ECS::EntityManager* w = &world;
     world.addSystem(TestSystem(w));
-    world.addSystem(CameraModificationMouseMovementSystem(w, services.mouse, services.pad));
-    world.addSystem(CharacterControllerSystem(w, services.keyboard, services.mouse, services.pad, services.physicsWorld));
-    world.addSystem(DefaultMeshRenderSystem(w, services.matrixState));
+    world.addSystem(CameraModificationMouseMovementSystem(w, game.mouse, game.pad));
+    world.addSystem(CharacterControllerSystem(w, game.keyboard, game.mouse, game.pad, game.physicsWorld));
+    world.addSystem(DefaultMeshRenderSystem(w, game.matrices));
     world.addSystem(CameraModificationDeltaSystem(w));
-    world.addSystem(FreeCamMovementSystem(w, services.keyboard));
-    world.addSystem(RigidBodyColliderSystem(w, services.physicsWorld));
+    world.addSystem(FreeCamMovementSystem(w, game.keyboard));
+    world.addSystem(RigidBodyColliderSystem(w, game.physicsWorld));
     world.addSystem(TransformToCollissionTransformSystem(w));
-    world.addSystem(GrapplingHookMeshRenderSysten(w, services.matrixState, ropeMesh(services)));
+    world.addSystem(GrapplingHookMeshRenderSysten(w, game.matrices, ropeMesh(game)));
     world.addSystem(RotationAnimationSystem(w));
     world.addSystem(CameraDeltaSystem(w));
-    world.addSystem(SelectedEntityRenderSystem(w, services.matrixState));
-    world.addSystem(CameraMouseShiftMovementSystem(w, services.mouse));
-    world.addSystem(CameraMouseZoomMovementSystem(w, services.mouse));
+    world.addSystem(SelectedEntityRenderSystem(w, game.matrices));
+    world.addSystem(CameraMouseShiftMovementSystem(w, game.mouse));
+    world.addSystem(CameraMouseZoomMovementSystem(w, game.mouse));
     world.addSystem(PhysicsMotionStateSystem(w));
     world.addSystem(TransformMatrixRefreshSystem(w));
     world.addSystem(CameraStateCopySystem(w));
     world.addSystem(TransformStateCopySystem(w));
     world.addSystem(CameraModificationStateCopySystem(w));
     world.addSystem(CharacterControllerStateCopySystem(w));
-    world.addSystem(Audio::SoundSystem(w, services.audio, services.animationPhase));
+    world.addSystem(Audio::SoundSystem(w, game.audio));
 }
 
-std::unique_ptr<Engine::ECS::EntityManager> createGameWorld(const GameWorldServices& services)
+std::unique_ptr<Engine::ECS::EntityManager> createGameWorld(const GameContext& game)
 {
-    auto world = std::make_unique<Engine::ECS::EntityManager>(services.engine);
+    auto world = std::make_unique<Engine::ECS::EntityManager>(game.engine);
     registerGameComponents(*world);
-    registerGameSystems(*world, services);
+    registerGameSystems(*world, game);
     return world;
 }
 

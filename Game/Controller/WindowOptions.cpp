@@ -9,7 +9,9 @@
 #include "Engine/Base/Log.h"
 #include "Engine/ECS/EntityManager.h"
 #include "Game/Audio/AudioOutput.h"
-#include "Game/Controller/FrameRenderer.h"
+#include "Game/Resources/GameContext.h"
+#include "Game/Resources/GameRun.h"
+#include "Game/UI/MenuController.h"
 #include "Game/Resources/GameResources.h"
 #include "Engine/Graphics/Sampler.h"
 #include "Game/Scene/CameraComponent.h"
@@ -56,87 +58,95 @@ float WindowOptions::largestAnisotropy() const
     return Engine::GFX::maxAnisotropy();
 }
 
-bool WindowOptions::resize(glm::ivec2 size)
+Engine::Status WindowOptions::resize(glm::ivec2 size)
 {
-    SDL_Window* window = parts.engine->window->window;
+    SDL_Window* window = game.engine->window->window;
     const glm::ivec2 old = windowSize();
     SDL_SetWindowSize(window, size.x, size.y);
-    const bool taken = windowSize() == size;
-    if (taken) {
+    Engine::Status status = Engine::Status::success();
+    if (windowSize() == size) {
         SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     } else {
         SDL_SetWindowSize(window, old.x, old.y);
-        Engine::log("WINDOW SIZE REFUSED: " + sizeText(size) + ", keeping " + sizeText(windowSize()));
+        status = Engine::Status::failure("WINDOW SIZE REFUSED: " + sizeText(size) + ", keeping " + sizeText(windowSize()));
+        Engine::logError(status.message());
     }
-    fitFrameToWindow();
-    return taken;
+    applyWindowSize(drawableSize(*game.engine));
+    return status;
 }
 
-bool WindowOptions::setFullscreen(bool fullscreen)
+Engine::Status WindowOptions::setFullscreen(bool fullscreen)
 {
-    if (SDL_SetWindowFullscreen(parts.engine->window->window, fullscreen ? SDL_WINDOW_FULLSCREEN : 0) != 0) {
-        Engine::log(std::string("FULLSCREEN REFUSED: ") + SDL_GetError());
-        return false;
+    if (SDL_SetWindowFullscreen(game.engine->window->window, fullscreen ? SDL_WINDOW_FULLSCREEN : 0) != 0) {
+        const Engine::Status refused = Engine::Status::failure(std::string("FULLSCREEN REFUSED: ") + SDL_GetError());
+        Engine::logError(refused.message());
+        return refused;
     }
-    fitFrameToWindow();
-    return true;
+    applyWindowSize(drawableSize(*game.engine));
+    return Engine::Status::success();
 }
 
 void WindowOptions::setSwapInterval(int32_t interval)
 {
-    parts.engine->window->handle->swapInterval = interval;
+    game.engine->window->handle->swapInterval = interval;
     SDL_GL_SetSwapInterval(interval);
 }
 
 void WindowOptions::setAnisotropy(float anisotropy)
 {
-    parts.resources->applyAnisotropy(anisotropy);
+    game.resources->applyAnisotropy(anisotropy);
 }
 
 void WindowOptions::setRenderScale(float scale)
 {
-    parts.resources->setRenderScale(scale);
+    game.resources->setRenderScale(scale);
 }
 
 void WindowOptions::setMouseSpeed(float speed)
 {
-    parts.world->getSystem<CameraModificationMouseMovementSystem>().mouseSpeed = speed;
+    game.world->getSystem<CameraModificationMouseMovementSystem>().mouseSpeed = speed;
 }
 
 void WindowOptions::setVolume(int32_t percent)
 {
-    parts.audio->setVolume(percent);
+    game.audio->setVolume(percent);
 }
 
 glm::ivec2 WindowOptions::windowSize() const
 {
     glm::ivec2 size(0);
-    SDL_GetWindowSize(parts.engine->window->window, &size.x, &size.y);
+    SDL_GetWindowSize(game.engine->window->window, &size.x, &size.y);
     return size;
 }
 
 int WindowOptions::displayIndex() const
 {
-    const int display = SDL_GetWindowDisplayIndex(parts.engine->window->window);
+    const int display = SDL_GetWindowDisplayIndex(game.engine->window->window);
     return display < 0 ? 0 : display;
 }
 
-void WindowOptions::fitFrameToWindow()
+glm::ivec2 WindowOptions::drawableSize(const Engine::GameEngine& engine)
 {
-    const glm::ivec2 size = windowSize();
-    if (size == parts.frameSize || size.x <= 0 || size.y <= 0) return;
-    parts.frameSize = size;
-    parts.resources->resizeTargets(size.x, size.y);
-    parts.frameRenderer->setSize(static_cast<float>(size.x), static_cast<float>(size.y));
+    glm::ivec2 size(0);
+    SDL_GL_GetDrawableSize(engine.window->window, &size.x, &size.y);
+    return size;
+}
+
+void WindowOptions::applyWindowSize(glm::ivec2 size)
+{
+    if (size == run.windowSize || size.x <= 0 || size.y <= 0) return;
+    run.windowSize = size;
+    game.resources->resizeTargets(size.x, size.y);
     glViewport(0, 0, size.x, size.y);
     refitCameras(glm::vec2(size));
+    game.menuController->relayout();
 }
 
 void WindowOptions::refitCameras(glm::vec2 size)
 {
-    for (uint32_t entity : {parts.cameras.menuCamera, parts.cameras.player, parts.cameras.editorCamera}) {
-        if (!parts.world->hasComponent<CameraComponent>(entity)) continue;
-        CameraComponent& component = parts.world->getComponent<CameraComponent>(entity);
+    for (uint32_t entity : {run.cameras.menuCamera, run.cameras.player, run.cameras.editorCamera}) {
+        if (!game.world->hasComponent<CameraComponent>(entity)) continue;
+        CameraComponent& component = game.world->getComponent<CameraComponent>(entity);
         for (Camera* camera : {&component.camera, &component.previousCamera, &component.initialCamera}) {
             refit(*camera, size);
         }

@@ -5,66 +5,54 @@
 
 #include <glm/glm.hpp>
 
-#include "Game/Controller/ActiveCamera.h"
-#include "Game/UI/DisplayOptions.h"
+#include "Game/UI/OptionTable.h"
 
 namespace Engine {
 class GameEngine;
 }
 
-namespace Engine::ECS {
-class EntityManager;
-}
-
-namespace Audio {
-class AudioOutput;
-}
-
 namespace Game {
 
-class FrameRenderer;
-class GameResources;
+struct GameContext;
+struct GameRun;
 
-// What a change of the window reaches: the frame's targets and size, and
-// the cameras whose projections follow the window's shape.
-struct WindowOptionsParts {
-    Engine::GameEngine* engine = nullptr;
-    GameResources* resources = nullptr;
-    FrameRenderer* frameRenderer = nullptr;
-    Engine::ECS::EntityManager* world = nullptr;
-    CameraEntities cameras;
-    Audio::AudioOutput* audio = nullptr;
-    glm::ivec2 frameSize{0, 0}; // the size the frame's targets were made with
-};
-
-// The Options menu's settings applied through SDL and GL. Whenever the
-// window ends up with another size, every render target is made again at
-// that size.
+// The Options menu's settings applied through SDL and GL, and the one
+// resize of the frame: whatever changes the window's size (start-up, the
+// resolution row, fullscreen, the window system or the user), the render
+// targets, the viewport, the cameras, the menus and the editor's picking
+// follow it through applyWindowSize.
 class WindowOptions final : public UI::OptionsTarget {
 public:
-    explicit WindowOptions(const WindowOptionsParts& parts) : parts(parts) {}
+    WindowOptions(const GameContext& game, GameRun& run) : game(game), run(run) {}
 
     std::vector<glm::ivec2> screenModes() const override;
     glm::ivec2 screenSize() const override;
     float largestAnisotropy() const override;
 
-    bool resize(glm::ivec2 size) override;
-    bool setFullscreen(bool fullscreen) override;
+    Engine::Status resize(glm::ivec2 size) override;
+    Engine::Status setFullscreen(bool fullscreen) override;
     void setSwapInterval(int32_t interval) override;
     void setAnisotropy(float anisotropy) override;
     void setRenderScale(float scale) override;
     void setMouseSpeed(float speed) override;
     void setVolume(int32_t percent) override;
 
-    glm::ivec2 frameSize() const { return parts.frameSize; }
+    // Rebuilds every render target at the size, sets the viewport, refits
+    // the cameras' projections, records the size in the run (the editor's
+    // picking reads it there) and lays the menus out again. A size that is
+    // already the run's, or empty, changes nothing.
+    void applyWindowSize(glm::ivec2 size);
+
+    // The size GL draws into (SDL_GL_GetDrawableSize).
+    static glm::ivec2 drawableSize(const Engine::GameEngine& engine);
 
 private:
     glm::ivec2 windowSize() const;
     int displayIndex() const;
-    void fitFrameToWindow();
     void refitCameras(glm::vec2 size);
 
-    WindowOptionsParts parts;
+    const GameContext& game;
+    GameRun& run;
 };
 
 } // namespace Game

@@ -2,6 +2,8 @@
 
 #include "Engine/Base/DataFileError.h"
 #include "Engine/Base/Log.h"
+#include "Game/Physics/BulletConversion.h"
+#include "Game/Resources/GameContext.h"
 #include "Engine/ECS/EntityManager.h"
 #include "Game/Level/GameMap.h"
 #include "Game/Level/Level.h"
@@ -19,45 +21,42 @@ namespace Game {
 
 namespace {
 
-btVector3 toBullet(const glm::vec3& v)
-{
-    return btVector3(v.x, v.y, v.z);
-}
+using GamePhysics::toBullet;
 
 void rebuildThisStep(GameMap& map)
 {
     map.rebuildCountdown = GameMap::rebuildNextStep;
 }
 
-void placeBody(const LevelScene& scene, uint32_t block, const BlockPose& pose, bool resized)
+void placeBody(const GameContext& game, GameMap& map, uint32_t block, const BlockPose& pose, bool resized)
 {
-    Engine::ECS::EntityManager& world = *scene.world;
+    Engine::ECS::EntityManager& world = *game.world;
     if (!world.hasComponent<PhysicsRigidBodyComponent>(block)) return;
     PhysicsRigidBodyComponent& body = world.getComponent<PhysicsRigidBodyComponent>(block);
-    btDiscreteDynamicsWorld* dynamics = scene.physicsWorld->getDynamicsWorld();
+    btDiscreteDynamicsWorld* dynamics = game.physicsWorld->getDynamicsWorld();
     if (resized && world.hasComponent<PhysicsColliderComponent>(block)) {
         auto shape = std::make_shared<btBoxShape>(toBullet(pose.size * 0.5f));
         world.getComponent<PhysicsColliderComponent>(block).shape = shape;
         body.attach(shape, dynamics);
     }
     const glm::quat& q = pose.rotation;
-    body.getBody()->setWorldTransform(btTransform(btQuaternion(q.x, q.y, q.z, q.w), toBullet(pose.position)));
+    body.getBody()->setWorldTransform(btTransform(toBullet(q), toBullet(pose.position)));
     if (body.getWorld() != nullptr) dynamics->updateSingleAabb(body.getBody());
 }
 
-uint32_t insertBlock(const LevelScene& scene, std::size_t index, const BlockPose& pose)
+uint32_t insertBlock(const GameContext& game, GameMap& map, std::size_t index, const BlockPose& pose)
 {
-    const uint32_t block = GamePhysics::createStaticBlock(*scene.world, pose.position, pose.size, pose.rotation);
-    std::vector<uint32_t>& blocks = scene.map->blocks;
+    const uint32_t block = GamePhysics::createStaticBlock(*game.world, pose.position, pose.size, pose.rotation);
+    std::vector<uint32_t>& blocks = map.blocks;
     blocks.insert(blocks.begin() + static_cast<std::ptrdiff_t>(std::min(index, blocks.size())), block);
     return block;
 }
 
-void removeBlock(const LevelScene& scene, std::size_t index)
+void removeBlock(const GameContext& game, GameMap& map, std::size_t index)
 {
-    std::vector<uint32_t>& blocks = scene.map->blocks;
+    std::vector<uint32_t>& blocks = map.blocks;
     if (index >= blocks.size()) return;
-    scene.world->destroyEntity(blocks[index]);
+    game.world->destroyEntity(blocks[index]);
     blocks.erase(blocks.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
@@ -69,48 +68,48 @@ BlockPose poseOf(Engine::ECS::EntityManager& world, uint32_t block)
     return BlockPose{transform.position, transform.scale, transform.rotation};
 }
 
-std::vector<BlockPose> levelPoses(const LevelScene& scene)
+std::vector<BlockPose> levelPoses(const GameContext& game, GameMap& map)
 {
     std::vector<BlockPose> poses;
-    for (const uint32_t block : scene.map->blocks) {
-        if (scene.world->hasComponent<TransformComponent>(block)) poses.push_back(poseOf(*scene.world, block));
+    for (const uint32_t block : map.blocks) {
+        if (game.world->hasComponent<TransformComponent>(block)) poses.push_back(poseOf(*game.world, block));
     }
     return poses;
 }
 
-void placeBlock(const LevelScene& scene, uint32_t block, const BlockPose& pose)
+void placeBlock(const GameContext& game, GameMap& map, uint32_t block, const BlockPose& pose)
 {
-    if (!scene.world->hasComponent<TransformComponent>(block)) return;
-    TransformComponent& transform = scene.world->getComponent<TransformComponent>(block);
+    if (!game.world->hasComponent<TransformComponent>(block)) return;
+    TransformComponent& transform = game.world->getComponent<TransformComponent>(block);
     const bool resized = transform.scale != pose.size;
     transform.position = pose.position;
     transform.scale = pose.size;
     transform.rotation = pose.rotation;
-    placeBody(scene, block, pose, resized);
-    rebuildThisStep(*scene.map);
+    placeBody(game, map, block, pose, resized);
+    rebuildThisStep(map);
 }
 
-std::vector<uint32_t> applyEdit(const LevelScene& scene, const Edit& edit)
+std::vector<uint32_t> applyEdit(const GameContext& game, GameMap& map, const Edit& edit)
 {
     std::vector<BlockChange> changes = edit.changes;
     std::sort(changes.begin(), changes.end(),
               [](const BlockChange& a, const BlockChange& b) { return a.index > b.index; });
     for (const BlockChange& change : changes) {
-        if (!change.after) removeBlock(scene, change.index);
+        if (!change.after) removeBlock(game, map, change.index);
     }
     std::vector<uint32_t> touched;
     for (const BlockChange& change : changes) {
-        if (change.before && change.after && change.index < scene.map->blocks.size()) {
-            touched.push_back(scene.map->blocks[change.index]);
-            placeBlock(scene, touched.back(), *change.after);
+        if (change.before && change.after && change.index < map.blocks.size()) {
+            touched.push_back(map.blocks[change.index]);
+            placeBlock(game, map, touched.back(), *change.after);
         }
     }
     std::reverse(changes.begin(), changes.end());
     for (const BlockChange& change : changes) {
-        if (!change.before && change.after) touched.push_back(insertBlock(scene, change.index, *change.after));
+        if (!change.before && change.after) touched.push_back(insertBlock(game, map, change.index, *change.after));
     }
-    scene.world->refresh();
-    rebuildThisStep(*scene.map);
+    game.world->refresh();
+    rebuildThisStep(map);
     return touched;
 }
 

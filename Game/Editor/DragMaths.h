@@ -7,6 +7,7 @@
 #include <glm/glm.hpp>
 
 #include "Game/Level/LevelFile.h"
+#include "Game/Resources/EditorTools.h"
 
 namespace Game {
 
@@ -15,9 +16,6 @@ struct Ray {
     glm::vec3 origin{0.0f};
     glm::vec3 direction{0.0f, 0.0f, -1.0f};
 };
-
-// The editor's tools, numbered as the keys 1 to 4 choose them.
-enum class Tool : uint32_t { create = 1, translate = 2, rotate = 3, scale = 4 };
 
 inline constexpr float snapStep = 0.5f;
 inline constexpr float rotationStepDegrees = 15.0f;

@@ -40,9 +40,7 @@ const PickingPart pickingParts[] = {
 
 void setColour(const Shader& shader, const glm::vec4& colour)
 {
-    if (shader.hasUniform(colourUniform)) {
-        glUniform4fv(shader.getUniformLocation(colourUniform), 1, glm::value_ptr(colour));
-    }
+    shader.setUniform(colourUniform, colour);
 }
 
 void drawPart(const GizmoResources& gizmo, const Shader& shader, const char* part, const glm::vec4& colour)
@@ -126,13 +124,8 @@ void drawEditorPickingPass(const EditorState& editor, MatrixState& matrices, con
     const glm::mat4 model = gizmoModel(editor, scale);
     matrices.use(shader);
     matrices.setModel(model);
-    if (shader.hasUniform(normalMatrixUniform)) {
-        glUniformMatrix3fv(shader.getUniformLocation(normalMatrixUniform), 1, GL_FALSE,
-                           glm::value_ptr(normalMatrix(model)));
-    }
-    if (shader.hasUniform(borderScaleUniform)) {
-        glUniform1f(shader.getUniformLocation(borderScaleUniform), pickingBorder * scale);
-    }
+    shader.setUniform(normalMatrixUniform, normalMatrix(model));
+    shader.setUniform(borderScaleUniform, pickingBorder * scale);
     for (const PickingPart& part : pickingParts) {
         drawPart(gizmo, shader, part.name, glm::vec4(part.axis / byteScale, 0.0f, 0.0f, opaque));
     }

@@ -1,4 +1,5 @@
 #include "Game/Editor/EditorEditing.h"
+#include "Game/Physics/BulletConversion.h"
 
 #include "Engine/Core/KeyboardState.h"
 #include "Engine/Base/Log.h"
@@ -8,7 +9,10 @@
 #include "Game/Editor/EditorState.h"
 #include "Game/Editor/EditorToolbar.h"
 #include "Game/Level/GameMap.h"
+#include "Game/Editor/EditorPlatform.h"
 #include "Game/Editor/MapEditor.h"
+#include "Game/Resources/GameContext.h"
+#include "Game/Resources/GameRun.h"
 #include "Game/Physics/PhysicsUserPointer.h"
 #include "Game/Physics/RayCast.h"
 #include "Game/Scene/CameraComponent.h"
@@ -28,9 +32,10 @@ constexpr uint32_t statusSteps = 200;
 const glm::vec3 newBlockSize(2.0f);
 const glm::vec3 duplicateOffset(1.0f, 0.0f, 0.0f);
 
-LevelScene sceneOf(const EditorContext& context)
+// SDL numbers the digit keys 1 to 9, then 0.
+int32_t digitScancode(char digit)
 {
-    return LevelScene{context.world, context.physicsWorld, context.map};
+    return digit == '0' ? SDL_SCANCODE_0 : SDL_SCANCODE_1 + (digit - '1');
 }
 
 void showStatus(EditingState& editing, const std::string& text)
@@ -70,74 +75,74 @@ void refreshSelectionLooks(EditorState& editor, Engine::ECS::EntityManager& worl
     updateGizmoPosition(editor, world);
 }
 
-void selectOnly(EditorState& editor, const EditorContext& context, const std::vector<uint32_t>& blocks)
+void selectOnly(EditorState& editor, const GameContext& game, GameRun& run, const std::vector<uint32_t>& blocks)
 {
-    clearSelection(editor, *context.world);
-    for (const uint32_t block : blocks) select(editor, *context.world, block, context.overlay);
-    updateGizmoPosition(editor, *context.world);
+    clearSelection(editor, *game.world);
+    for (const uint32_t block : blocks) select(editor, *game.world, block, overlayLookOf(game));
+    updateGizmoPosition(editor, *game.world);
 }
 
-void carryOut(EditorState& editor, const EditorContext& context, const Edit& edit)
+void carryOut(EditorState& editor, const GameContext& game, GameRun& run, const Edit& edit)
 {
-    clearSelection(editor, *context.world);
-    selectOnly(editor, context, applyEdit(sceneOf(context), edit));
+    clearSelection(editor, *game.world);
+    selectOnly(editor, game, run, applyEdit(game, run.map, edit));
 }
 
-void record(EditorState& editor, const EditorContext& context, const Edit& edit)
+void record(EditorState& editor, const GameContext& game, GameRun& run, const Edit& edit)
 {
-    carryOut(editor, context, edit);
+    carryOut(editor, game, run, edit);
     editor.editing.history.record(edit);
 }
 
-bool roomFor(EditorState& editor, const EditorContext& context, std::size_t added)
+bool roomFor(EditorState& editor, const GameContext& game, GameRun& run, std::size_t added)
 {
-    if (context.map->blocks.size() + added <= maxLevelBlocks) return true;
+    if (run.map.blocks.size() + added <= maxLevelBlocks) return true;
     showStatus(editor.editing, "EDIT REFUSED: a level holds at most " + std::to_string(maxLevelBlocks) + " blocks");
     return false;
 }
 
 // New blocks go to the end of the level, in the given order.
-void addBlocks(EditorState& editor, const EditorContext& context, const std::vector<BlockPose>& poses)
+void addBlocks(EditorState& editor, const GameContext& game, GameRun& run, const std::vector<BlockPose>& poses)
 {
-    if (poses.empty() || !roomFor(editor, context, poses.size())) return;
+    if (poses.empty() || !roomFor(editor, game, run, poses.size())) return;
     Edit edit;
     for (const BlockPose& pose : poses) {
-        edit.changes.push_back(BlockChange{context.map->blocks.size() + edit.changes.size(), std::nullopt, pose});
+        edit.changes.push_back(BlockChange{run.map.blocks.size() + edit.changes.size(), std::nullopt, pose});
     }
-    record(editor, context, edit);
+    record(editor, game, run, edit);
 }
 
-void deleteSelection(EditorState& editor, const EditorContext& context)
+void deleteSelection(EditorState& editor, const GameContext& game, GameRun& run)
 {
     Edit edit;
-    for (const uint32_t block : selectedBlocks(editor, *context.map)) {
-        edit.changes.push_back(BlockChange{indexOf(*context.map, block), poseOf(*context.world, block), std::nullopt});
+    for (const uint32_t block : selectedBlocks(editor, run.map)) {
+        edit.changes.push_back(BlockChange{indexOf(run.map, block), poseOf(*game.world, block), std::nullopt});
     }
-    if (!edit.changes.empty()) record(editor, context, edit);
+    if (!edit.changes.empty()) record(editor, game, run, edit);
 }
 
-void duplicateSelection(EditorState& editor, const EditorContext& context)
+void duplicateSelection(EditorState& editor, const GameContext& game, GameRun& run)
 {
     std::vector<BlockPose> copies;
-    for (const uint32_t block : selectedBlocks(editor, *context.map)) {
-        copies.push_back(poseOf(*context.world, block));
+    for (const uint32_t block : selectedBlocks(editor, run.map)) {
+        copies.push_back(poseOf(*game.world, block));
         copies.back().position += duplicateOffset;
         copies.back() = withinLevelLimits(copies.back());
     }
-    addBlocks(editor, context, copies);
+    addBlocks(editor, game, run, copies);
 }
 
-void saveLevel(EditorState& editor, const EditorContext& context)
+void saveLevel(EditorState& editor, const GameContext& game, GameRun& run)
 {
-    const std::vector<BlockPose> poses = levelPoses(sceneOf(context));
-    const LevelSave save = saveLevelFile(context.levelPath, poses, maxLevelBlocks);
+    const std::vector<BlockPose> poses = levelPoses(game, run.map);
+    const LevelSave save = saveLevelFile(run.levelPath, poses, maxLevelBlocks);
     const std::string kept =
-        save.keptRefused ? "; the file it replaced is kept as " + context.levelPath + refusedLevelSuffix : "";
+        save.keptRefused ? "; the file it replaced is kept as " + run.levelPath + refusedLevelSuffix : "";
     if (save.status.ok()) {
-        showStatus(editor.editing, "Saved " + std::to_string(poses.size()) + " blocks to " + context.levelPath + kept);
+        showStatus(editor.editing, "Saved " + std::to_string(poses.size()) + " blocks to " + run.levelPath + kept);
         return;
     }
-    Engine::logError("SAVE FAILED: " + context.levelPath + ": " + save.status.message() + kept);
+    Engine::logError("SAVE FAILED: " + run.levelPath + ": " + save.status.message() + kept);
     editor.editing.status = "Save failed: " + save.status.message() + kept;
     editor.editing.statusSteps = statusSteps;
 }
@@ -145,125 +150,127 @@ void saveLevel(EditorState& editor, const EditorContext& context)
 // One key press, so that presses falling into the same step act one by one
 // in the order they came: an undo and a redo in one step undo the edit, then
 // redo it.
-void takeShortcut(EditorState& editor, const EditorContext& context, const Engine::KeyPress& press)
+void takeShortcut(EditorState& editor, const GameContext& game, GameRun& run, const Engine::KeyPress& press)
 {
     EditingState& editing = editor.editing;
     const int32_t key = press.scancode;
     if (!press.ctrl) {
-        if (key >= SDL_SCANCODE_1 && key <= SDL_SCANCODE_4) editing.tool = static_cast<Tool>(key - SDL_SCANCODE_1 + 1);
-        if (key == SDL_SCANCODE_DELETE) deleteSelection(editor, context);
+        for (const EditorTool& tool : editorTools) {
+            if (key == digitScancode(tool.key)) editing.tool = tool.tool;
+        }
+        if (key == SDL_SCANCODE_DELETE) deleteSelection(editor, game, run);
         return;
     }
     std::optional<Edit> step;
-    if (key == SDL_SCANCODE_D) duplicateSelection(editor, context);
-    if (key == SDL_SCANCODE_S) saveLevel(editor, context);
+    if (key == SDL_SCANCODE_D) duplicateSelection(editor, game, run);
+    if (key == SDL_SCANCODE_S) saveLevel(editor, game, run);
     if (key == SDL_SCANCODE_Z) step = editing.history.undo();
     if (key == SDL_SCANCODE_Y) step = editing.history.redo();
-    if (step) carryOut(editor, context, *step);
+    if (step) carryOut(editor, game, run, *step);
 }
 
-void takeShortcuts(EditorState& editor, const EditorContext& context)
+void takeShortcuts(EditorState& editor, const GameContext& game, GameRun& run)
 {
-    for (const Engine::KeyPress& press : context.keyboard->presses) takeShortcut(editor, context, press);
+    for (const Engine::KeyPress& press : game.keyboard->presses) takeShortcut(editor, game, run, press);
 }
 
 // A 2 m block resting on the face (or the floor) under the cursor, turned
 // like the block it stands on.
-void createAtCursor(EditorState& editor, const EditorContext& context)
+void createAtCursor(EditorState& editor, const GameContext& game, GameRun& run)
 {
-    const std::optional<Ray> cursor = cursorRay(context);
+    const std::optional<Ray> cursor = cursorRay(game, run);
     if (!cursor) return;
-    const float reach = context.world->getComponent<CameraComponent>(context.editorCameraEntity).camera.far;
-    const btVector3 from(cursor->origin.x, cursor->origin.y, cursor->origin.z);
-    const glm::vec3 end = cursor->origin + cursor->direction * reach;
+    const float reach = game.world->getComponent<CameraComponent>(run.cameras.editorCamera).camera.far;
+        const glm::vec3 end = cursor->origin + cursor->direction * reach;
     const auto hit = GamePhysics::RayCast::castClosest(
-        *context.physicsWorld, from, btVector3(end.x, end.y, end.z), GamePhysics::CollisionGroup::all,
+        *game.physicsWorld, GamePhysics::toBullet(cursor->origin), GamePhysics::toBullet(end), GamePhysics::CollisionGroup::all,
         GamePhysics::CollisionGroup::block | GamePhysics::CollisionGroup::floor);
     if (!hit.hasHit()) return;
     const glm::vec3 point = glm::mix(cursor->origin, end, hit.m_closestHitFraction);
-    const glm::vec3 normal(hit.hitNormal.x(), hit.hitNormal.y(), hit.hitNormal.z());
+    const glm::vec3 normal = GamePhysics::toGlm(hit.hitNormal);
     BlockPose pose;
     pose.size = newBlockSize;
     pose.position = point + normal * (newBlockSize.z * 0.5f);
     const uint32_t base = hit.hitEntity();
-    if (indexOf(*context.map, base) < context.map->blocks.size()) pose.rotation = poseOf(*context.world, base).rotation;
-    addBlocks(editor, context, {withinLevelLimits(pose)});
+    if (indexOf(run.map, base) < run.map.blocks.size()) pose.rotation = poseOf(*game.world, base).rotation;
+    addBlocks(editor, game, run, {withinLevelLimits(pose)});
 }
 
-void startDrag(EditorState& editor, const EditorContext& context, uint32_t axis)
+void startDrag(EditorState& editor, const GameContext& game, GameRun& run, uint32_t axis)
 {
-    const std::optional<Ray> cursor = cursorRay(context);
-    const std::vector<uint32_t> blocks = selectedBlocks(editor, *context.map);
+    const std::optional<Ray> cursor = cursorRay(game, run);
+    const std::vector<uint32_t> blocks = selectedBlocks(editor, run.map);
     if (!cursor || blocks.empty()) return;
     std::vector<BlockPose> start;
-    for (const uint32_t block : blocks) start.push_back(poseOf(*context.world, block));
+    for (const uint32_t block : blocks) start.push_back(poseOf(*game.world, block));
     editor.editing.drag = beginDrag(editor.editing.tool, axis, blocks, start, editor.gizmoPosition, *cursor);
 }
 
-void followDrag(EditorState& editor, const EditorContext& context)
+void followDrag(EditorState& editor, const GameContext& game, GameRun& run)
 {
     const BlockDrag& drag = *editor.editing.drag;
-    const std::optional<Ray> cursor = cursorRay(context);
+    const std::optional<Ray> cursor = cursorRay(game, run);
     if (!cursor) return;
-    const std::vector<BlockPose> poses = dragPoses(drag, *cursor, context.keyboard->held(SDL_SCANCODE_LCTRL));
+    const std::vector<BlockPose> poses = dragPoses(drag, *cursor, game.keyboard->ctrlHeld());
     for (std::size_t i = 0; i < poses.size(); ++i) {
-        if (poses[i] != poseOf(*context.world, drag.blocks[i])) placeBlock(sceneOf(context), drag.blocks[i], poses[i]);
+        if (poses[i] != poseOf(*game.world, drag.blocks[i])) placeBlock(game, run.map, drag.blocks[i], poses[i]);
     }
-    refreshSelectionLooks(editor, *context.world);
+    refreshSelectionLooks(editor, *game.world);
 }
 
 // The whole drag becomes one edit; a drag that changed nothing leaves none.
-void finishDrag(EditorState& editor, const EditorContext& context)
+void finishDrag(EditorState& editor, const GameContext& game, GameRun& run)
 {
     const BlockDrag drag = *editor.editing.drag;
     editor.editing.drag.reset();
     Edit edit;
     for (std::size_t i = 0; i < drag.blocks.size(); ++i) {
         const uint32_t block = drag.blocks[i];
-        if (!context.world->hasComponent<TransformComponent>(block)) continue;
-        const BlockPose now = poseOf(*context.world, block);
-        if (now != drag.start[i]) edit.changes.push_back(BlockChange{indexOf(*context.map, block), drag.start[i], now});
+        if (!game.world->hasComponent<TransformComponent>(block)) continue;
+        const BlockPose now = poseOf(*game.world, block);
+        if (now != drag.start[i]) edit.changes.push_back(BlockChange{indexOf(run.map, block), drag.start[i], now});
     }
     editor.editing.history.record(edit);
 }
 
-bool useLeftButton(EditorState& editor, const EditorContext& context, uint32_t hoveredAxis)
+bool useLeftButton(EditorState& editor, const GameContext& game, GameRun& run, uint32_t hoveredAxis)
 {
-    const Engine::MouseState& mouse = *context.mouse;
+    const Engine::MouseState& mouse = *game.mouse;
     if (editor.editing.drag) {
         if (mouse.buttonHeld(SDL_BUTTON_LMASK)) {
-            followDrag(editor, context);
+            followDrag(editor, game, run);
         } else {
-            finishDrag(editor, context);
+            finishDrag(editor, game, run);
         }
         return true;
     }
     if (!mouse.buttonPressed(SDL_BUTTON_LMASK)) return false;
-    if (onToolbar(mouse.glY, context.windowSize.y)) {
-        if (const auto tool = toolAt(mouse.glX, mouse.glY, context.windowSize.y)) editor.editing.tool = *tool;
+    if (onToolbar(mouse.glY, static_cast<float>(run.windowSize.y))) {
+        if (const auto tool = toolAt(mouse.glX, mouse.glY, static_cast<float>(run.windowSize.y))) editor.editing.tool = *tool;
         return true;
     }
     if (editor.editing.tool == Tool::create && !EditorState::isAxis(hoveredAxis)) {
-        createAtCursor(editor, context);
+        createAtCursor(editor, game, run);
         return true;
     }
     if (editor.editing.tool == Tool::create || !EditorState::isAxis(hoveredAxis) || editor.selection.empty()) {
         return false;
     }
     editor.activeAxis = hoveredAxis;
-    startDrag(editor, context, hoveredAxis);
+    startDrag(editor, game, run, hoveredAxis);
     return true;
 }
 
 } // namespace
 
-bool updateEditing(EditorState& editor, const EditorContext& context, uint32_t hoveredAxis)
+bool updateEditing(const GameContext& game, GameRun& run, uint32_t hoveredAxis)
 {
+    EditorState& editor = *run.editor;
     EditingState& editing = editor.editing;
     if (editing.statusSteps > 0) --editing.statusSteps;
-    if (!editing.drag) takeShortcuts(editor, context);
-    const bool usedButton = useLeftButton(editor, context, hoveredAxis);
-    if (context.showToolbar) context.showToolbar(toolbarView(editing));
+    if (!editing.drag) takeShortcuts(editor, game, run);
+    const bool usedButton = useLeftButton(editor, game, run, hoveredAxis);
+    game.editorPlatform->showToolbar(toolbarView(editing));
     return usedButton;
 }
 

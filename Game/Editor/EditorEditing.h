@@ -4,24 +4,24 @@
 
 namespace Game {
 
-struct EditorContext;
-struct EditorState;
+struct GameContext;
+struct GameRun;
 
 // The editing tools' part of one editor step (the editor is not paused):
-// - keys 1 to 4 or a click on a bar icon choose create, translate, rotate,
-//   scale; a click anywhere on the bar picks nothing;
+// - a tool's digit key or a click on its bar icon chooses it (editorTools);
+//   a click anywhere on the bar picks nothing;
 // - Delete deletes the selection, Ctrl+D duplicates it 1 m along +X and
 //   selects the copies, Ctrl+Z undoes the last edit, Ctrl+Y redoes it,
-//   Ctrl+S saves the level to the context's level path; every key press is
+//   Ctrl+S saves the level to the run's level path; every key press is
 //   one action, taken in the order pressed, even within one step;
 // - with the create tool a click places a 2 m block on the block face or the
 //   floor under the cursor and selects it;
 // - with translate, rotate or scale, pressing the left button on a handle
-//   of a selection starts a drag that follows the cursor every step (left
+//   of a selection starts a drag that follows the cursor every step (either
 //   Ctrl snaps) and becomes one edit when the button is released.
 // Edits that would take the level past maxLevelBlocks are refused with a
 // message. Returns true when the left button's press or hold belonged to
 // the tools, so that it must not pick a block.
-bool updateEditing(EditorState& editor, const EditorContext& context, uint32_t hoveredAxis);
+bool updateEditing(const GameContext& game, GameRun& run, uint32_t hoveredAxis);
 
 } // namespace Game

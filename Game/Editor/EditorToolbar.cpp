@@ -6,7 +6,7 @@
 #include "Game/UI/Menu.h"
 #include "Game/UI/UIComponents.h"
 
-#include <array>
+#include <iterator>
 
 namespace Game {
 
@@ -26,42 +26,31 @@ constexpr float textWidth = 640.0f;
 const glm::vec4 activeTint(1.0f);
 const glm::vec4 idleTint(0.45f, 0.45f, 0.45f, 1.0f);
 
-constexpr std::array<Tool, 4> tools{Tool::create, Tool::translate, Tool::rotate, Tool::scale};
-constexpr std::array<const char*, 4> elementNames{"editor_tool_create", "editor_tool_translate",
-                                                  "editor_tool_rotate", "editor_tool_scale"};
+constexpr std::size_t toolCount = std::size(editorTools);
 constexpr const char* textElementName = "editor_tool_text";
 
-// Bottom-left corner of the icon in slot 0 to 3.
+// Bottom-left corner of the icon in a slot of the bar.
 glm::vec2 iconCorner(std::size_t slot, float windowHeight)
 {
     const float x = firstIconX + static_cast<float>(slot) * (iconSize + iconMargin);
     return glm::vec2(x, windowHeight - toolbarHeight + iconMargin);
 }
 
-Engine::GFX::Texture2D* iconOf(Tool tool, GameResources& resources)
-{
-    switch (tool) {
-    case Tool::create: return resources.createToolTexture.get();
-    case Tool::translate: return resources.translateToolTexture.get();
-    case Tool::rotate: return resources.rotateToolTexture.get();
-    case Tool::scale: return resources.scaleToolTexture.get();
-    }
-    return nullptr;
-}
-
 void showIcon(std::size_t slot, bool active, UI::Menu& menu, Engine::ECS::EntityManager& world,
               GameResources& resources, float windowHeight)
 {
     const glm::vec4 tint = active ? activeTint : idleTint;
-    if (menu.count(elementNames[slot]) == 0) {
+    const char* element = editorTools[slot].element;
+    if (menu.count(element) == 0) {
         const glm::vec2 corner = iconCorner(slot, windowHeight);
         const uint32_t icon = world.createEntity();
         world.addComponent(icon, UITransformComponent(corner.x, corner.y, iconSize, iconSize));
-        world.addComponent(icon, UIBackgroundComponent(tint, iconOf(tools[slot], resources), toolbarLayer));
-        menu.add(elementNames[slot], icon);
+        Engine::GFX::Texture2D* texture = slot < resources.toolIcons.size() ? resources.toolIcons[slot].get() : nullptr;
+        world.addComponent(icon, UIBackgroundComponent(tint, texture, toolbarLayer));
+        menu.add(element, icon);
         return;
     }
-    const uint32_t icon = menu.guiElements.at(elementNames[slot]);
+    const uint32_t icon = menu.guiElements.at(element);
     if (world.hasComponent<UIBackgroundComponent>(icon)) world.getComponent<UIBackgroundComponent>(icon).colour = tint;
 }
 
@@ -69,7 +58,7 @@ void showText(const std::string& text, UI::Menu& menu, Engine::ECS::EntityManage
               float windowHeight)
 {
     if (menu.count(textElementName) == 0) {
-        const glm::vec2 corner = iconCorner(tools.size(), windowHeight);
+        const glm::vec2 corner = iconCorner(toolCount, windowHeight);
         const uint32_t element = world.createEntity();
         world.addComponent(element, UITransformComponent(corner.x + iconMargin, corner.y, textWidth, iconSize));
         UItextComponent label(text, resources.font.get());
@@ -90,20 +79,9 @@ void showText(const std::string& text, UI::Menu& menu, Engine::ECS::EntityManage
 
 } // namespace
 
-const char* toolName(Tool tool)
-{
-    switch (tool) {
-    case Tool::create: return "Create";
-    case Tool::translate: return "Translate";
-    case Tool::rotate: return "Rotate";
-    case Tool::scale: return "Scale";
-    }
-    return "";
-}
-
 ToolbarView toolbarView(const EditingState& editing)
 {
-    const std::string text = editing.statusSteps > 0 ? editing.status : std::string("Tool: ") + toolName(editing.tool);
+    const std::string text = editing.statusSteps > 0 ? editing.status : std::string("Tool: ") + editorToolOf(editing.tool).name;
     return ToolbarView{editing.tool, text};
 }
 
@@ -114,12 +92,12 @@ bool onToolbar(int32_t glY, float windowHeight)
 
 std::optional<Tool> toolAt(int32_t glX, int32_t glY, float windowHeight)
 {
-    for (std::size_t slot = 0; slot < tools.size(); ++slot) {
+    for (std::size_t slot = 0; slot < toolCount; ++slot) {
         const glm::vec2 corner = iconCorner(slot, windowHeight);
         const glm::vec2 point(static_cast<float>(glX), static_cast<float>(glY));
         if (point.x >= corner.x && point.x <= corner.x + iconSize && point.y >= corner.y &&
             point.y <= corner.y + iconSize) {
-            return tools[slot];
+            return editorTools[slot].tool;
         }
     }
     return std::nullopt;
@@ -128,8 +106,8 @@ std::optional<Tool> toolAt(int32_t glX, int32_t glY, float windowHeight)
 void showToolbar(const ToolbarView& view, UI::Menu& menu, Engine::ECS::EntityManager& world,
                  GameResources& resources, const glm::vec2& windowSize)
 {
-    for (std::size_t slot = 0; slot < tools.size(); ++slot) {
-        showIcon(slot, tools[slot] == view.active, menu, world, resources, windowSize.y);
+    for (std::size_t slot = 0; slot < toolCount; ++slot) {
+        showIcon(slot, editorTools[slot].tool == view.active, menu, world, resources, windowSize.y);
     }
     showText(view.text, menu, world, resources, windowSize.y);
 }

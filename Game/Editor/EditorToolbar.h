@@ -21,7 +21,7 @@ namespace Game {
 class GameResources;
 struct EditingState;
 
-// The editor's bar along the top of the window: the four tool icons, then a
+// The editor's bar along the top of the window: the tool icons, then a
 // line of text (the active tool, or for a while a message such as what a
 // save did).
 struct ToolbarView {
@@ -31,7 +31,6 @@ struct ToolbarView {
 
 inline constexpr float toolbarHeight = 64.0f;
 
-const char* toolName(Tool tool);
 ToolbarView toolbarView(const EditingState& editing);
 
 // Whether a GL window row (origin bottom left) lies on the bar.

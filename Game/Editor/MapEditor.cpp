@@ -1,10 +1,15 @@
 #include "Game/Editor/MapEditor.h"
+#include "Game/Physics/BulletConversion.h"
 
 #include "Engine/Core/KeyboardState.h"
 #include "Engine/Base/Log.h"
 #include "Engine/Core/MouseState.h"
 #include "Engine/ECS/EntityManager.h"
-#include "Game/Resources/GameState.h"
+#include "Engine/Base/Assert.h"
+#include "Game/Editor/EditorPlatform.h"
+#include "Game/Resources/GameContext.h"
+#include "Game/Resources/GameResources.h"
+#include "Game/Resources/GameRun.h"
 #include "Game/Editor/EditorEditing.h"
 #include "Game/Editor/EditorState.h"
 #include "Game/Physics/PhysicsUserPointer.h"
@@ -27,10 +32,7 @@ namespace {
 // No entity has id 0, so it stands for "the ray hit nothing".
 constexpr uint32_t nothingHit = 0;
 
-btVector3 toBullet(const glm::vec3& v)
-{
-    return btVector3(v.x, v.y, v.z);
-}
+using GamePhysics::toBullet;
 
 template <class Switch>
 void setSwitch(Engine::ECS::EntityManager& world, uint32_t entity, bool enabled)
@@ -38,37 +40,37 @@ void setSwitch(Engine::ECS::EntityManager& world, uint32_t entity, bool enabled)
     if (world.hasComponent<Switch>(entity)) world.getComponent<Switch>(entity).enabled = enabled;
 }
 
-void togglePause(const EditorContext& context)
+void togglePause(const GameContext& game, GameRun& run)
 {
-    GameState& state = *context.gameState;
+    GameState& state = run.state;
     state.paused = !state.paused;
     if (state.paused) {
-        context.showPauseMenu();
+        game.editorPlatform->showPauseMenu();
     } else {
-        context.hidePauseMenu();
+        game.editorPlatform->hidePauseMenu();
     }
-    UI::setEditorCameraInputEnabled(*context.world, context.editorCameraEntity, !state.paused);
+    UI::setEditorCameraInputEnabled(*game.world, run.cameras.editorCamera, !state.paused);
 }
 
-void steerCamera(const EditorContext& context)
+void steerCamera(const GameContext& game, const GameRun& run)
 {
-    const Engine::MouseState& mouse = *context.mouse;
-    Engine::ECS::EntityManager& world = *context.world;
-    setSwitch<CameraMouseMovementComponent>(world, context.editorCameraEntity, mouse.buttonHeld(SDL_BUTTON_RMASK));
-    setSwitch<CameraMouseShiftComponent>(world, context.editorCameraEntity, mouse.buttonHeld(SDL_BUTTON_MMASK));
-    const bool ctrl = context.keyboard->held(SDL_SCANCODE_LCTRL) || context.keyboard->held(SDL_SCANCODE_RCTRL);
-    setSwitch<FreeCamMovementComponent>(world, context.editorCameraEntity, !ctrl);
+    const Engine::MouseState& mouse = *game.mouse;
+    Engine::ECS::EntityManager& world = *game.world;
+    const uint32_t camera = run.cameras.editorCamera;
+    setSwitch<CameraMouseMovementComponent>(world, camera, mouse.buttonHeld(SDL_BUTTON_RMASK));
+    setSwitch<CameraMouseShiftComponent>(world, camera, mouse.buttonHeld(SDL_BUTTON_MMASK));
+    setSwitch<FreeCamMovementComponent>(world, camera, !game.keyboard->ctrlHeld());
 }
 
 // The nearest level block on the ray from the editor camera through the
 // mouse, nothingHit for none; no answer when the camera cannot cast a ray.
-std::optional<uint32_t> castPickRay(const EditorContext& context)
+std::optional<uint32_t> castPickRay(const GameContext& game, const GameRun& run)
 {
-    const std::optional<Ray> cursor = cursorRay(context);
+    const std::optional<Ray> cursor = cursorRay(game, run);
     if (!cursor) return std::nullopt;
-    const Camera& view = context.world->getComponent<CameraComponent>(context.editorCameraEntity).camera;
+    const Camera& view = game.world->getComponent<CameraComponent>(run.cameras.editorCamera).camera;
     const glm::vec3 from = cursor->origin;
-    const auto ray = GamePhysics::RayCast::castClosest(*context.physicsWorld, toBullet(from),
+    const auto ray = GamePhysics::RayCast::castClosest(*game.physicsWorld, toBullet(from),
                                                        toBullet(from + cursor->direction * view.far),
                                                        GamePhysics::CollisionGroup::all,
                                                        GamePhysics::CollisionGroup::block);
@@ -78,32 +80,39 @@ std::optional<uint32_t> castPickRay(const EditorContext& context)
     return ray.hitEntity();
 }
 
-void pickWithLeftButton(EditorState& editor, const EditorContext& context, uint32_t hoveredAxis)
+void pickWithLeftButton(const GameContext& game, GameRun& run, uint32_t hoveredAxis)
 {
-    if (!context.mouse->buttonPressed(SDL_BUTTON_LMASK)) return;
+    if (!game.mouse->buttonPressed(SDL_BUTTON_LMASK)) return;
+    EditorState& editor = *run.editor;
     editor.activeAxis = hoveredAxis;
     if (EditorState::isAxis(hoveredAxis)) return;
 
-    const std::optional<uint32_t> hit = castPickRay(context);
+    const std::optional<uint32_t> hit = castPickRay(game, run);
     if (!hit) return;
-    const bool keepSelection = context.keyboard->held(SDL_SCANCODE_LSHIFT);
-    applyClick(editor, *context.world, *hit, keepSelection, context.overlay);
-    updateGizmoPosition(editor, *context.world);
+    const bool keepSelection = game.keyboard->held(SDL_SCANCODE_LSHIFT);
+    applyClick(editor, *game.world, *hit, keepSelection, overlayLookOf(game));
+    updateGizmoPosition(editor, *game.world);
 }
 
 } // namespace
 
-std::optional<Ray> cursorRay(const EditorContext& context)
+std::optional<Ray> cursorRay(const GameContext& game, const GameRun& run)
 {
-    Engine::ECS::EntityManager& world = *context.world;
-    const uint32_t camera = context.editorCameraEntity;
+    Engine::ECS::EntityManager& world = *game.world;
+    const uint32_t camera = run.cameras.editorCamera;
     if (!world.hasComponent<CameraComponent>(camera) || !world.hasComponent<TransformComponent>(camera)) {
         return std::nullopt;
     }
     const Camera& view = world.getComponent<CameraComponent>(camera).camera;
     const glm::vec3 direction = GamePhysics::RayCast::screenRayDirection(
-        static_cast<float>(context.mouse->glX), static_cast<float>(context.mouse->glY), view);
+        static_cast<float>(game.mouse->glX), static_cast<float>(game.mouse->glY), view);
     return Ray{world.getComponent<TransformComponent>(camera).position, direction};
+}
+
+OverlayLook overlayLookOf(const GameContext& game)
+{
+    if (game.resources == nullptr) return OverlayLook{};
+    return OverlayLook{game.resources->whiteCube.get(), game.resources->defaultTexture.get()};
 }
 
 uint32_t axisFromPickingRed(uint8_t red)
@@ -122,16 +131,17 @@ void showHoveredAxis(EditorState& editor, uint32_t hoveredAxis)
     }
 }
 
-void updateEditor(EditorState& editor, const EditorContext& context)
+void updateEditor(const GameContext& game, GameRun& run)
 {
-    if (context.keyboard->pressed(SDL_SCANCODE_ESCAPE)) togglePause(context);
-    if (context.gameState->paused) return;
+    GAME_ASSERT(run.editor != nullptr && game.editorPlatform != nullptr);
+    if (game.keyboard->pressed(SDL_SCANCODE_ESCAPE)) togglePause(game, run);
+    if (run.state.paused) return;
 
-    steerCamera(context);
-    const uint32_t hoveredAxis = axisFromPickingRed(context.readAxisId(context.mouse->glX, context.mouse->glY));
-    showHoveredAxis(editor, hoveredAxis);
-    if (context.map != nullptr && updateEditing(editor, context, hoveredAxis)) return;
-    pickWithLeftButton(editor, context, hoveredAxis);
+    steerCamera(game, run);
+    const uint32_t hoveredAxis = axisFromPickingRed(game.editorPlatform->readAxisId(game.mouse->glX, game.mouse->glY));
+    showHoveredAxis(*run.editor, hoveredAxis);
+    if (updateEditing(game, run, hoveredAxis)) return;
+    pickWithLeftButton(game, run, hoveredAxis);
 }
 
 } // namespace Game

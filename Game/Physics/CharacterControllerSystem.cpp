@@ -1,4 +1,5 @@
 #include "Game/Physics/CharacterControllerSystem.h"
+#include "Game/Physics/BulletConversion.h"
 
 #include "Engine/Core/KeyboardState.h"
 #include "Engine/Core/MouseState.h"
@@ -17,22 +18,14 @@
 namespace {
 
 using GamePhysics::CharacterMovement::MoveKeys;
+using GamePhysics::toBullet;
+using GamePhysics::toGlm;
 
 // The camera sits this far below the top of the body height.
 constexpr float eyeBelowTop = 0.2f;
 // Bullet's closest-hit ray meets every group.
 constexpr int ropeRayGroup = 1;
 const glm::vec3 lookWithoutCamera(0.0f, 0.0f, 1.0f);
-
-btVector3 toBullet(const glm::vec3& v)
-{
-    return btVector3(v.x, v.y, v.z);
-}
-
-glm::vec3 toGlm(const btVector3& v)
-{
-    return glm::vec3(v.x(), v.y(), v.z());
-}
 
 MoveKeys readMoveKeys(const Engine::KeyboardState& keyboard)
 {

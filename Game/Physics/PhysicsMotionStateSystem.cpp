@@ -1,4 +1,5 @@
 #include "Game/Physics/PhysicsMotionStateSystem.h"
+#include "Game/Physics/BulletConversion.h"
 
 #include "Engine/ECS/EntityManager.h"
 #include "Game/Physics/PhysicsRigidBodyComponent.h"
@@ -26,6 +27,6 @@ void PhysicsMotionStateSystem::placeBody(uint32_t entity)
     const auto& transform = world->getComponent<TransformComponent>(entity);
     const glm::quat& q = transform.rotation;
     const glm::vec3& p = transform.position;
-    const btTransform pose(btQuaternion(q.x, q.y, q.z, q.w), btVector3(p.x, p.y, p.z));
+    const btTransform pose(GamePhysics::toBullet(q), GamePhysics::toBullet(p));
     world->getComponent<PhysicsRigidBodyComponent>(entity).getBody()->setWorldTransform(pose);
 }

@@ -1,4 +1,5 @@
 #include "Game/Physics/StaticBodies.h"
+#include "Game/Physics/BulletConversion.h"
 
 #include "Engine/ECS/EntityManager.h"
 #include "Game/Physics/PhysicsColliderComponent.h"
@@ -38,7 +39,7 @@ uint32_t createStaticBlock(Engine::ECS::EntityManager& world, const glm::vec3& p
     world.addComponent(entity, TransformComponent(position, size, rotation));
 
     const glm::vec3 half = size * 0.5f;
-    world.addComponent(entity, PhysicsColliderComponent(std::make_shared<btBoxShape>(btVector3(half.x, half.y, half.z))));
+    world.addComponent(entity, PhysicsColliderComponent(std::make_shared<btBoxShape>(toBullet(half))));
 
     PhysicsRigidBodyComponent body(entity, 0.0f, noInertia);
     body.getBody()->setCollisionFlags(btCollisionObject::CF_STATIC_OBJECT);

@@ -48,10 +48,6 @@ inline constexpr DataFile buttonPressed{"data/textures/ui/button_down.png", Data
 inline constexpr DataFile buttonHover{"data/textures/ui/button_hover.png", DataKind::Image};
 inline constexpr DataFile white{"data/textures/ui/whitetexture.png", DataKind::Image};
 inline constexpr DataFile mouseCursor{"data/textures/ui/mouse.png", DataKind::Image};
-inline constexpr DataFile createTool{"data/textures/ui/editor/tool_create.png", DataKind::Image};
-inline constexpr DataFile translateTool{"data/textures/ui/editor/tool_translate.png", DataKind::Image};
-inline constexpr DataFile scaleTool{"data/textures/ui/editor/tool_scale.png", DataKind::Image};
-inline constexpr DataFile rotateTool{"data/textures/ui/editor/tool_rotate.png", DataKind::Image};
 
 inline constexpr DataFile footstepSound{"./data/sounds/footstep.wav", DataKind::Sound};
 inline constexpr DataFile jumpSound{"./data/sounds/jump.wav", DataKind::Sound};
@@ -74,7 +70,8 @@ inline constexpr DataFile finishSound{"./data/sounds/finish.wav", DataKind::Soun
 inline constexpr DataFile newRecordSound{"./data/sounds/new_record.wav", DataKind::Sound};
 } // namespace DataFiles
 
-// Every file above, in the order the game loads them.
+// Every file above and the editor's tool icons (EditorTools.h), in the
+// order the game loads them.
 const std::vector<DataFile>& gameDataFiles();
 
 } // namespace Game

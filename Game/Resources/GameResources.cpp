@@ -1,5 +1,7 @@
 #include "Game/Resources/GameResources.h"
 
+#include "Game/Resources/EditorTools.h"
+
 #include <filesystem>
 #include <string>
 
@@ -95,10 +97,6 @@ const TextureEntry textureEntries[] = {
     {DataFiles::buttonHover, &GameResources::buttonHoverTexture},
     {DataFiles::white, &GameResources::whiteTexture},
     {DataFiles::mouseCursor, &GameResources::mouseCursorTexture},
-    {DataFiles::createTool, &GameResources::createToolTexture},
-    {DataFiles::translateTool, &GameResources::translateToolTexture},
-    {DataFiles::scaleTool, &GameResources::scaleToolTexture},
-    {DataFiles::rotateTool, &GameResources::rotateToolTexture},
 };
 
 // Expects the texture's image loaded.
@@ -137,11 +135,11 @@ bool filtersAnisotropically(TextureSetup setup)
         || setup == TextureSetup::SmoothMipmaps;
 }
 
-std::unique_ptr<Texture2D> loadTexture(const TextureEntry& entry, float anisotropy)
+std::unique_ptr<Texture2D> loadTexture(const DataFile& file, float anisotropy)
 {
-    std::unique_ptr<Texture2D> texture = Texture2D::loadFromFile(entry.file.path);
+    std::unique_ptr<Texture2D> texture = Texture2D::loadFromFile(file.path);
     glActiveTexture(GL_TEXTURE0);
-    applySetup(*texture, entry.file.setup, anisotropy);
+    applySetup(*texture, file.setup, anisotropy);
     return texture;
 }
 
@@ -295,8 +293,10 @@ void GameResources::createSamplers(float anisotropy)
 void GameResources::loadTextures(float anisotropy)
 {
     for (const TextureEntry& entry : textureEntries) {
-        this->*entry.field = loadTexture(entry, anisotropy);
+        this->*entry.field = loadTexture(entry.file, anisotropy);
     }
+    toolIcons.clear();
+    for (const EditorTool& tool : editorTools) toolIcons.push_back(loadTexture(tool.icon, anisotropy));
 }
 
 void GameResources::generateMeshes()

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "Engine/Animation/Animation.h"
 #include "Engine/Animation/BoneMatrixArray.h"
@@ -122,10 +123,8 @@ public:
     std::unique_ptr<Engine::GFX::Texture2D> buttonHoverTexture;
     std::unique_ptr<Engine::GFX::Texture2D> whiteTexture;
     std::unique_ptr<Engine::GFX::Texture2D> mouseCursorTexture;
-    std::unique_ptr<Engine::GFX::Texture2D> createToolTexture;
-    std::unique_ptr<Engine::GFX::Texture2D> translateToolTexture;
-    std::unique_ptr<Engine::GFX::Texture2D> scaleToolTexture;
-    std::unique_ptr<Engine::GFX::Texture2D> rotateToolTexture;
+    // One icon per editor tool, in the order of editorTools.
+    std::vector<std::unique_ptr<Engine::GFX::Texture2D>> toolIcons;
 
     std::unique_ptr<Engine::GFX::Mesh::Model3D> yellowSphere; // held item
     std::unique_ptr<Engine::GFX::Mesh::Model3D> floorQuad;

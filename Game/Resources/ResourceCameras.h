@@ -2,8 +2,8 @@
 
 #include "Game/Scene/Camera.h"
 
-// The camera records the resource set builds from the window size at start-up.
-// A later change of the window size is not followed.
+// The camera records the resource set builds from the window size, at
+// start-up and again whenever the window's size changes.
 namespace Game {
 
 // Perspective, 110 degrees, near 0.01, far 2000, looking from (4, 4, 4) at the

@@ -23,9 +23,6 @@ constexpr const char* backToMenuName = "Back_to_menu";
 constexpr const char* editorBarName = "background";
 constexpr const char* optionsBackName = "Options_Back";
 constexpr int32_t optionsExtraWidth = 64;
-const char* const optionRowNames[] = {"Options_Resolution",       "Options_Fullscreen",  "Options_VSync",
-                                      "Options_TextureFiltering", "Options_RenderScale", "Options_MouseSpeed",
-                                      "Options_Volume"};
 
 constexpr float editorBarHeight = 64.0f;
 const glm::vec4 buttonColour(1.0f, 1.0f, 1.0f, 1.0f);
@@ -33,19 +30,18 @@ const glm::vec4 editorBarColour(0.0f, 0.0f, 0.0f, 1.0f);
 
 } // namespace
 
-MenuController::MenuController(Engine::GameEngine* engine, Engine::ECS::EntityManager* world,
-                               Game::GameResources* resources, Menu* menu, Game::GameState* gameState,
-                               uint32_t playerEntity, uint32_t editorCameraEntity, uint32_t menuCameraEntity,
+MenuController::MenuController(const Game::GameContext& game, Game::GameRun& run,
                                std::unique_ptr<MenuPlatform> platform)
-    : engine(engine)
-    , world(world)
-    , resources(resources)
-    , menu(menu)
-    , gameState(gameState)
-    , playerEntity(playerEntity)
-    , editorCameraEntity(editorCameraEntity)
-    , menuCameraEntity(menuCameraEntity)
-    , platform(platform != nullptr ? std::move(platform) : std::make_unique<SdlMenuPlatform>(engine))
+    : engine(game.engine)
+    , world(game.world)
+    , resources(game.resources)
+    , menu(game.menu)
+    , gameState(&run.state)
+    , playerEntity(run.cameras.player)
+    , editorCameraEntity(run.cameras.editorCamera)
+    , menuCameraEntity(run.cameras.menuCamera)
+    , platform(platform != nullptr ? std::move(platform) : std::make_unique<SdlMenuPlatform>(game.engine))
+    , run(run)
 {
 }
 
@@ -53,6 +49,7 @@ MenuController::MenuController(Engine::GameEngine* engine, Engine::ECS::EntityMa
 
 void MenuController::showMainMenu()
 {
+    shown = Shown::Main;
     showButtons({{"Singleplayer", "Singleplayer", &MenuController::startGame},
                  {"Map-Editor", "Map-Editor", &MenuController::startEditor},
                  {"Options", "Options", &MenuController::openOptions},
@@ -62,14 +59,16 @@ void MenuController::showMainMenu()
 void MenuController::showOptionsMenu()
 {
     GAME_ASSERT(options != nullptr);
-    const glm::ivec2 windowSize = platform->windowSize();
+    shown = Shown::Options;
+    const glm::ivec2 windowSize = run.windowSize;
     // "Resolution: 1920 x 1080" is longer than any main menu label.
     const glm::ivec2 buttonSize(resources->buttonTexture->width + optionsExtraWidth, resources->buttonTexture->height);
-    const int32_t rowCount = static_cast<int32_t>(std::size(optionRows)) + 1;
+    const std::vector<OptionRow>& rows = optionRows();
+    const int32_t rowCount = static_cast<int32_t>(rows.size()) + 1;
     auto corner = [&](int32_t row) { return menuColumnCorner(windowSize, buttonSize, row, rowCount); };
     int32_t row = 0;
-    for (OptionRow option : optionRows) {
-        addButton(optionRowNames[row], options->label(option), [this, option] { changeOption(option); }, corner(row),
+    for (const OptionRow& option : rows) {
+        addButton(option.element, options->label(option), [this, &option] { changeOption(option); }, corner(row),
                   buttonSize);
         ++row;
     }
@@ -78,18 +77,21 @@ void MenuController::showOptionsMenu()
 
 void MenuController::showGamePauseMenu()
 {
+    shown = Shown::GamePause;
     showButtons({{resumeGameName, "Resume", &MenuController::resumeGame},
                  {backToMenuName, "Back to menu", &MenuController::gameToMenu}});
 }
 
 void MenuController::showEditorPauseMenu()
 {
+    shown = Shown::EditorPause;
     showButtons({{resumeEditorName, "Resume", &MenuController::resumeEditor},
                  {backToMenuName, "Back to menu", &MenuController::editorToMenu}});
 }
 
 void MenuController::hidePauseMenu()
 {
+    shown = Shown::None;
     for (const char* name : {resumeGameName, resumeEditorName, backToMenuName}) {
         if (menu->count(name) == 1) {
             menu->remove(name);
@@ -97,9 +99,23 @@ void MenuController::hidePauseMenu()
     }
 }
 
+void MenuController::relayout()
+{
+    const Shown again = shown;
+    menu->clear();
+    if (gameState->mode == GameState::modeMapEditor) showEditorBar();
+    switch (again) {
+    case Shown::Main: showMainMenu(); break;
+    case Shown::Options: showOptionsMenu(); break;
+    case Shown::GamePause: showGamePauseMenu(); break;
+    case Shown::EditorPause: showEditorPauseMenu(); break;
+    case Shown::None: break;
+    }
+}
+
 void MenuController::showButtons(std::initializer_list<Button> buttons)
 {
-    const glm::ivec2 windowSize = platform->windowSize();
+    const glm::ivec2 windowSize = run.windowSize;
     const glm::ivec2 buttonSize(resources->buttonTexture->width, resources->buttonTexture->height);
     int32_t row = 0;
     for (const Button& button : buttons) {
@@ -141,6 +157,7 @@ void MenuController::startGame()
     enterRelativeMouseMode();
     gameState->mode = GameState::modeSingleplayer;
     menu->clear();
+    shown = Shown::None;
     resetPlayerMotion();
     setPlayerInputEnabled(*world, playerEntity, true);
 }
@@ -150,10 +167,8 @@ void MenuController::startEditor()
     gameState->uiVisible = true;
     gameState->mode = GameState::modeMapEditor;
     menu->clear();
-    const glm::vec2 window(platform->windowSize());
-    const uint32_t bar = makeBackgroundElement(*world, 0.0f, window.y - editorBarHeight, window.x, editorBarHeight,
-                                               resources->whiteTexture.get(), editorBarColour);
-    menu->add(editorBarName, bar);
+    shown = Shown::None;
+    showEditorBar();
     setEditorCameraInputEnabled(*world, editorCameraEntity, true);
 }
 
@@ -209,7 +224,7 @@ void MenuController::optionsToMenu()
 
 // A new size moves every button, so the whole menu is built again rather
 // than only the clicked row relabelled.
-void MenuController::changeOption(OptionRow row)
+void MenuController::changeOption(const OptionRow& row)
 {
     options->advance(row);
     menu->clear();
@@ -218,17 +233,18 @@ void MenuController::changeOption(OptionRow row)
 
 void MenuController::back()
 {
-    if (optionsShown())
-        optionsToMenu();
-    else if (menu->count(resumeGameName) == 1)
-        resumeGame();
-    else if (menu->count(resumeEditorName) == 1)
-        resumeEditor();
+    switch (shown) {
+    case Shown::Options: optionsToMenu(); break;
+    case Shown::GamePause: resumeGame(); break;
+    case Shown::EditorPause: resumeEditor(); break;
+    case Shown::Main:
+    case Shown::None: break;
+    }
 }
 
 bool MenuController::optionsShown() const
 {
-    return menu->count(optionsBackName) == 1;
+    return shown == Shown::Options;
 }
 
 void MenuController::pauseGame()
@@ -242,6 +258,14 @@ void MenuController::pauseGame()
 }
 
 // ---- helpers ----------------------------------------------------------------------
+
+void MenuController::showEditorBar()
+{
+    const glm::vec2 window(run.windowSize);
+    const uint32_t bar = makeBackgroundElement(*world, 0.0f, window.y - editorBarHeight, window.x, editorBarHeight,
+                                               resources->whiteTexture.get(), editorBarColour);
+    menu->add(editorBarName, bar);
+}
 
 // The jump of the cursor into relative mode must not turn the camera.
 void MenuController::enterRelativeMouseMode()

@@ -10,7 +10,9 @@
 
 #include "Engine/Core/GameEngine.h"
 #include "Engine/ECS/EntityManager.h"
+#include "Game/Resources/GameContext.h"
 #include "Game/Resources/GameResources.h"
+#include "Game/Resources/GameRun.h"
 #include "Game/Resources/GameState.h"
 #include "Game/UI/DisplayOptions.h"
 #include "Game/UI/Menu.h"
@@ -27,11 +29,10 @@ namespace UI {
 // "Back_to_menu", and the editor bar "background").
 class MenuController {
 public:
-    // Every pointer must outlive the controller. The platform defaults to SDL
-    // on the engine's window.
-    MenuController(Engine::GameEngine* engine, Engine::ECS::EntityManager* world, Game::GameResources* resources,
-                   Menu* menu, Game::GameState* gameState, uint32_t playerEntity, uint32_t editorCameraEntity,
-                   uint32_t menuCameraEntity, std::unique_ptr<MenuPlatform> platform = nullptr);
+    // Both records must outlive the controller; the run's camera entities
+    // must exist. Menus are laid out for the run's window size. The platform
+    // defaults to SDL on the engine's window.
+    MenuController(const Game::GameContext& game, Game::GameRun& run, std::unique_ptr<MenuPlatform> platform = nullptr);
 
     // "Singleplayer", "Map-Editor", "Options", "End Game".
     void showMainMenu();
@@ -42,6 +43,10 @@ public:
     void showEditorPauseMenu();
     // Removes whichever pause buttons are shown; other elements stay.
     void hidePauseMenu();
+    // Builds what is shown again at the run's window size, after a resize:
+    // the menu on screen and, in the editor, its bar (the tool bar's icons
+    // come back with the editor's next step).
+    void relayout();
 
     // The button actions.
     void startGame();
@@ -55,7 +60,7 @@ public:
     void optionsToMenu();
     // Moves the row's setting on and shows the menu again, relabelled and
     // laid out for the window as it is now.
-    void changeOption(OptionRow row);
+    void changeOption(const OptionRow& row);
 
     // The way out of the menu shown (B on the pad, Escape in Options): from
     // Options to the main menu, from a pause menu back to the game or the
@@ -67,6 +72,7 @@ public:
     // player's input off. resumeGame() is the way back.
     void pauseGame();
 
+    // Taken from the two records.
     Engine::GameEngine* engine;
     Engine::ECS::EntityManager* world;
     Game::GameResources* resources;
@@ -81,6 +87,7 @@ public:
 
 private:
     using Action = void (MenuController::*)();
+    enum class Shown { None, Main, Options, GamePause, EditorPause };
 
     struct Button {
         const char* name;
@@ -94,6 +101,10 @@ private:
                    glm::ivec2 corner, glm::ivec2 size);
     void enterRelativeMouseMode();
     void resetPlayerMotion();
+    void showEditorBar();
+
+    const Game::GameRun& run;
+    Shown shown = Shown::None;
 };
 
 } // namespace UI

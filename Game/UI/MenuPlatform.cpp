@@ -4,13 +4,6 @@
 
 namespace UI {
 
-glm::ivec2 SdlMenuPlatform::windowSize() const
-{
-    glm::ivec2 size(0);
-    SDL_GetWindowSize(engine->window->window, &size.x, &size.y);
-    return size;
-}
-
 void SdlMenuPlatform::setRelativeMouseMode(bool enabled)
 {
     SDL_SetRelativeMouseMode(enabled ? SDL_TRUE : SDL_FALSE);
@@ -18,7 +11,8 @@ void SdlMenuPlatform::setRelativeMouseMode(bool enabled)
 
 void SdlMenuPlatform::centreMouse()
 {
-    const glm::ivec2 size = windowSize();
+    glm::ivec2 size(0);
+    SDL_GetWindowSize(engine->window->window, &size.x, &size.y);
     SDL_WarpMouseInWindow(engine->window->window, size.x / 2, size.y / 2);
 }
 

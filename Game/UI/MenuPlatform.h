@@ -6,14 +6,12 @@
 
 namespace UI {
 
-// The window calls the menus make, behind an interface so tests can give a
-// window size and watch the mouse mode without a real window.
+// The window calls the menus make, behind an interface so tests can watch
+// the mouse mode without a real window.
 class MenuPlatform {
 public:
     virtual ~MenuPlatform() = default;
 
-    // The window's current size in pixels.
-    virtual glm::ivec2 windowSize() const = 0;
     // Relative mode hides the cursor and reports only movement (play).
     virtual void setRelativeMouseMode(bool enabled) = 0;
     // Puts the cursor in the middle of the window.
@@ -25,7 +23,6 @@ class SdlMenuPlatform final : public MenuPlatform {
 public:
     explicit SdlMenuPlatform(Engine::GameEngine* engine) : engine(engine) {}
 
-    glm::ivec2 windowSize() const override;
     void setRelativeMouseMode(bool enabled) override;
     void centreMouse() override;
 

@@ -18,11 +18,6 @@ namespace {
 
 constexpr const char* backgroundColourUniform = "uBackgroundColor";
 
-int32_t uniformLocation(const Shader* shader, const char* name)
-{
-    return shader->hasUniform(name) ? shader->getUniformLocation(name) : -1;
-}
-
 } // namespace
 
 UiBackgroundDrawSystem::UiBackgroundDrawSystem(Engine::ECS::EntityManager* world, MatrixState* matrices,
@@ -33,7 +28,6 @@ UiBackgroundDrawSystem::UiBackgroundDrawSystem(Engine::ECS::EntityManager* world
     , layer(layer)
     , quad(std::move(quad))
     , shader(shader)
-    , backgroundColourLocation(uniformLocation(shader, backgroundColourUniform))
 {
 }
 
@@ -58,8 +52,7 @@ void UiBackgroundDrawSystem::update(uint32_t entity, float)
 
     const glm::mat4 placed = glm::translate(glm::mat4(1.0f), glm::vec3(element.x, element.y, 0.0f));
     matrices->setModel(glm::scale(placed, glm::vec3(element.width, element.height, 1.0f)));
-    glUniform4f(backgroundColourLocation, background.colour.r, background.colour.g, background.colour.b,
-                background.colour.a);
+    shader->setUniform(backgroundColourUniform, background.colour);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, texture != nullptr ? texture->name : 0);
     quad->draw();

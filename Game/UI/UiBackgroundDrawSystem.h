@@ -28,8 +28,6 @@ public:
     uint32_t layer;
     std::shared_ptr<Engine::GFX::Mesh::Model3D> quad;
     const Shader* shader;
-    // -1 when the program lacks the uniform (GL then ignores the upload).
-    int32_t backgroundColourLocation;
 };
 
 // The texture an element shows: the pressed or hover look while it is pressed

@@ -50,10 +50,9 @@ void BM_SoundSystemUpdate(benchmark::State& state)
     Engine::KeyboardState keyboard(keys.data(), SDL_NUM_SCANCODES);
     Engine::MouseState mouse(nullptr);
     Engine::PadState pad;
-    float animationPhase = 0.0f;
     const std::unique_ptr<Audio::AudioOutput> output = Audio::MixerOutput::open(100);
     world.addSystem(CharacterControllerSystem(&world, &keyboard, &mouse, &pad, &bench.physics));
-    world.addSystem(Audio::SoundSystem(&world, output.get(), &animationPhase));
+    world.addSystem(Audio::SoundSystem(&world, output.get()));
     const uint32_t player = world.createEntity();
     world.addComponent(player, CharacterControllerComponent(player, &bench.physics));
     world.addComponent(player, TransformComponent(glm::vec3(0.0f)));
@@ -71,7 +70,7 @@ void BM_SoundSystemUpdate(benchmark::State& state)
         keys[SDL_SCANCODE_SPACE] = step % jumpPeriod < jumpHold;
         keyboard.refresh({});
         world.getComponent<CameraModificationComponent>(player).yaw = 360.0f * float(step % turnPeriod) / turnPeriod;
-        animationPhase = float(step % 300) / 300.0f;
+        soundSystem.animationPhase = float(step % 300) / 300.0f;
         controllerSeconds += timed([&] { characterSystem.run(0.0f); });
         const double sound = timed([&] { soundSystem.run(0.0f); });
         state.SetIterationTime(sound);

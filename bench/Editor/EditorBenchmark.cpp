@@ -13,6 +13,7 @@
 #include "Game/Physics/PhysicsRigidBodyComponent.h"
 #include "Game/Physics/PhysicsWorld.h"
 #include "Game/Physics/RigidBodyColliderSystem.h"
+#include "Game/Resources/GameContext.h"
 #include "Game/Scene/TransformComponent.h"
 
 #include <benchmark/benchmark.h>
@@ -48,21 +49,25 @@ Game::BlockPose nextPose(Game::BlockPose pose, int64_t step)
 void BM_TranslateStepMovesBody(benchmark::State& state)
 {
     EditedLevel level;
-    const Game::LevelScene scene{&level.world, &level.physics, &level.map};
+    Game::GameContext game;
+    game.world = &level.world;
+    game.physicsWorld = &level.physics;
     const uint32_t block = level.map.blocks.front();
     int64_t step = 0;
-    for (auto _ : state) Game::placeBlock(scene, block, nextPose(Game::poseOf(level.world, block), step++));
+    for (auto _ : state) Game::placeBlock(game, level.map, block, nextPose(Game::poseOf(level.world, block), step++));
 }
 BENCHMARK(BM_TranslateStepMovesBody);
 
 void BM_TranslateStepWithMergedGeometry(benchmark::State& state)
 {
     EditedLevel level;
-    const Game::LevelScene scene{&level.world, &level.physics, &level.map};
+    Game::GameContext game;
+    game.world = &level.world;
+    game.physicsWorld = &level.physics;
     const uint32_t block = level.map.blocks.front();
     int64_t step = 0;
     for (auto _ : state) {
-        Game::placeBlock(scene, block, nextPose(Game::poseOf(level.world, block), step++));
+        Game::placeBlock(game, level.map, block, nextPose(Game::poseOf(level.world, block), step++));
         Game::MapGeometry geometry = Game::assembleMapGeometry(level.map.blocks, level.world, level.pool);
         for (auto id = geometry.faceIds.rbegin(); id != geometry.faceIds.rend(); ++id) level.pool.release(*id);
         benchmark::DoNotOptimize(geometry);

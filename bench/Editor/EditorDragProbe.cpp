@@ -14,6 +14,7 @@
 #include "Game/Editor/BlockEdits.h"
 #include "Game/Editor/EditorSelection.h"
 #include "Game/Editor/EditorState.h"
+#include "Game/Editor/MapEditor.h"
 #include "Game/Level/GameMap.h"
 #include "Game/Scene/TransformComponent.h"
 #include "Game/UI/MenuController.h"
@@ -46,12 +47,12 @@ public:
     bool init() override
     {
         controller.init();
-        controller.menuController->startEditor();
-        block = controller.gameMap->blocks.at(draggedBlock);
-        Game::EditorState& editor = *controller.editorState;
-        const Game::OverlayLook look{controller.resources->whiteCube.get(), controller.resources->defaultTexture.get()};
-        Game::select(editor, *controller.world, block, look);
-        Game::updateGizmoPosition(editor, *controller.world);
+        const Game::GameContext& game = controller.context();
+        game.menuController->startEditor();
+        block = controller.run().map.blocks.at(draggedBlock);
+        Game::EditorState& editor = *controller.run().editor;
+        Game::select(editor, *game.world, block, Game::overlayLookOf(game));
+        Game::updateGizmoPosition(editor, *game.world);
         start = SteadyClock::now();
         return true;
     }
@@ -97,11 +98,13 @@ private:
     // The block goes back and forth along y; the overlay and gizmo follow.
     void dragStep()
     {
-        Engine::ECS::EntityManager& world = *controller.world;
+        const Game::GameContext& game = controller.context();
+        Engine::ECS::EntityManager& world = *game.world;
         Game::BlockPose pose = Game::poseOf(world, block);
         pose.position.y += (++dragSteps / 100) % 2 == 0 ? stepMotion : -stepMotion;
-        Game::placeBlock(Game::LevelScene{&world, controller.physicsWorld.get(), controller.gameMap.get()}, block, pose);
-        Game::EditorState& editor = *controller.editorState;
+        // The probe moves the block as a handle drag would, without the mouse.
+        Game::placeBlock(game, const_cast<Game::GameMap&>(controller.run().map), block, pose);
+        Game::EditorState& editor = *controller.run().editor;
         const uint32_t overlay = editor.selection.at(block);
         if (world.hasComponent<TransformComponent>(overlay)) world.getComponent<TransformComponent>(overlay).position = pose.position;
         Game::updateGizmoPosition(editor, world);

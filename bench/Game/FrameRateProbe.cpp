@@ -239,7 +239,7 @@ public:
     bool init() override
     {
         controller.init();
-        controller.menuController->startGame();
+        controller.context().menuController->startGame();
         reference = std::make_unique<ReferenceQuads>();
         return true;
     }
@@ -256,10 +256,10 @@ public:
         const SteadyClock::time_point now = SteadyClock::now();
         recordInterval(now);
         const bool comparing = phase == Phase::Comparison;
-        const float side = comparing ? sides[turn % sideCount] : controller.resources->renderScale();
+        const float side = comparing ? sides[turn % sideCount] : controller.context().resources->renderScale();
         const bool referenceTurn = side == referenceSide;
-        if (comparing && !referenceTurn && side != controller.resources->renderScale())
-            controller.resources->setRenderScale(side);
+        if (comparing && !referenceTurn && side != controller.context().resources->renderScale())
+            controller.context().resources->setRenderScale(side);
         if (referenceTurn)
             reference->draw();
         else
@@ -335,7 +335,7 @@ private:
             if (nowTurn != turn) frameInTurn = false;
             turn = nowTurn;
             if (elapsed >= comparisonSeconds) {
-                controller.resources->setRenderScale(1.0f);
+                controller.context().resources->setRenderScale(1.0f);
                 timestampTimer = std::make_unique<TimestampTimer>();
                 controller.setFramePassObserver(timestampTimer.get());
                 enter(Phase::Timestamps);
@@ -344,21 +344,22 @@ private:
             controller.setFramePassObserver(&finishTimer);
             enter(Phase::Finished);
         } else if (phase == Phase::Finished && elapsed >= passSeconds) {
-            controller.resources->setRenderScale(0.75f);
+            controller.context().resources->setRenderScale(0.75f);
             controller.setFramePassObserver(&scaledTimer);
             enter(Phase::Scaled);
         } else if (phase == Phase::Scaled && elapsed >= passSeconds) {
-            controller.resources->setRenderScale(1.0f);
+            controller.context().resources->setRenderScale(1.0f);
             // The same through the menu camera, which sees the character small
-            // and far (its cost there is its vertex work) and the whole level.
-            controller.gameState->mode = Game::GameState::modeMainMenu;
+            // and far (its cost there is its vertex work), the whole level and
+            // the main menu's buttons.
+            controller.context().menuController->gameToMenu();
             controller.setFramePassObserver(&menuViewTimer);
             enter(Phase::MenuView);
         } else if (phase == Phase::MenuView && elapsed >= passSeconds) {
             // Back in singleplayer with the driver's largest anisotropy.
             // llvmpipe compiles new shader variants for the changed sampling,
             // which can hold up the next frame for seconds: not timed.
-            controller.gameState->mode = Game::GameState::modeSingleplayer;
+            controller.context().menuController->startGame();
             useLargestAnisotropy();
             controller.setFramePassObserver(nullptr);
             enter(Phase::AnisotropicSettle);
@@ -376,7 +377,7 @@ private:
     void useLargestAnisotropy()
     {
         const float largest = Engine::GFX::maxAnisotropy();
-        Game::GameResources& resources = *controller.resources;
+        Game::GameResources& resources = *controller.context().resources;
         resources.floorSampler->setMaxAnisotropy(largest);
         for (const auto* texture : {resources.skyboxTexture.get(), resources.defaultTexture.get(),
                                     resources.hexagonTexture.get()}) {

@@ -704,17 +704,40 @@ def damaged_sounds_run(how):
         expect(how == "half" or named == sounds, f"sounds {how}: no line for {sorted(set(sounds) - set(named))}")
 
 
-# Configurations: sizes are applied and the window centred; garbage lines leave the default window.
-CONFIGS = [("resolution_width = 800\nresolution_height = 600\n", (240, 60, 800, 600)),
+# Configurations: sizes are applied and the window centred; garbage lines leave the default window; a value
+# out of its range leaves its default with one stderr line naming the key and the value.
+CONFIGS = [("resolution_width = 800\nresolution_height = 600\n", (240, 60, 800, 600), []),
            ("\x01\x02 = = =\nresolution_width\n= 3\n#\xff\nvsync = yes please\nresolution_height = \nfullscreen maybe\n",
-            (0, 0, 1280, 720))]
+            (0, 0, 1280, 720), []),
+           ("resolution_width = 0\nresolution_height = 600\nvsync = 7\n", (0, 60, 1280, 600),
+            ["./profile/config.cfg: resolution_width = 0 is outside 320 to ", "./profile/config.cfg: vsync = 7 "])]
 
 
-def configured_run(config, window):
+def configured_run(config, window, errors):
     with Game(config=config) as g:
         g.wait_line(START_LINES[-1])
         expect(g.find_window() == window, f"window {g.win}, expected {window} from {config!r}")
         expect(g.close("window") == 0, "closing the window did not end the program with code 0")
+        expect(len(g.errors) == len(errors) and all(map(str.startswith, g.errors, errors)), f"expected {errors}")
+
+
+def resize():
+    """A size the window is given from outside: the frame and the menu follow it, and the profile keeps it."""
+    with Game() as g:
+        g.start()
+        profile = os.path.join(g.dir, "profile", "config.cfg")
+        xdo("windowsize", g.wid, 900, 600)
+        deadline = time.monotonic() + SCREEN_TIMEOUT
+        while g.find_window()[2:] != (900, 600):
+            expect(time.monotonic() < deadline, f"the window stayed at {g.win[2:]}")
+            time.sleep(0.2)
+        g.move(g.at(10, 10))
+        save(g.wait_screen(g.menu_shown, "the main menu centred in the 900 x 600 window"), "resized_menu")
+        g.click_button(3)
+        expect(g.exit_code() == 0, "End Game did not end the program with code 0")
+        saved = open(profile).read()
+        for needed in ["resolution_width = 900\n", "resolution_height = 600\n"]:
+            expect(needed in saved, f"profile/config.cfg lacks {needed!r}:\n{saved}")
 
 
 # Start-up without a usable display: (environment, exit code, stdout lines, stderr line prefixes).
@@ -785,7 +808,7 @@ def faults():
 
 
 SCENARIOS = {"play": play, "editor": editor, "faults": faults, "first_view": first_view_scenario,
-             "editor_edits": editor_edits, "options": options, "sound": sound}
+             "editor_edits": editor_edits, "options": options, "resize": resize, "sound": sound}
 
 
 def main():

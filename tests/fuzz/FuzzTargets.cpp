@@ -10,7 +10,7 @@
 #include "Engine/Config/FileUtil.h"
 #include "Engine/Config/IniLine.h"
 #include "Engine/Config/IniReader.h"
-#include "Engine/Config/WindowSettings.h"
+#include "Game/UI/OptionTable.h"
 #include "Engine/Font/FontReader.h"
 #include "Engine/Font/TextLayout.h"
 #include "Engine/Mesh/MeshFile.h"
@@ -25,6 +25,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <optional>
 #include <set>
 
@@ -141,6 +142,9 @@ bool sameFont(const FontData& a, const FontData& b)
     return same;
 }
 
+// No GL here: the window size is only held to its lower bounds.
+constexpr int32_t noTargetLimit = std::numeric_limits<int32_t>::max();
+
 bool sameSettings(const Engine::WindowSettings& a, const Engine::WindowSettings& b)
 {
     const auto fields = [](const Engine::WindowSettings& s) {
@@ -154,7 +158,7 @@ bool sameSettings(const Engine::WindowSettings& a, const Engine::WindowSettings&
 // keys in the unnamed section, as the rewrite must keep them.
 std::string untouchedBytes(const std::string& text)
 {
-    const std::vector<Engine::ConfigValue> keys = Engine::configValuesOf({});
+    const std::vector<Engine::ConfigValue> keys = UI::profileValues({});
     std::string kept;
     bool unnamed = true;
     for (const TextLine& line : splitLines(text, LineEnds::lineFeed)) {
@@ -238,7 +242,7 @@ bool consumeIniReader(const uint8_t* data, std::size_t size)
             if (section.hasBool(key)) section.getBool(key);
         }
     }
-    Engine::readWindowSettings(ini);
+    UI::readSettings(ini, "fuzz input", noTargetLimit);
     return true;
 }
 
@@ -268,16 +272,16 @@ bool consumeProfileRewrite(const uint8_t* data, std::size_t size)
 {
     static const std::string rewritten = scratchPath("rewritten");
     const std::string text(reinterpret_cast<const char*>(data), size);
-    Engine::WindowSettings settings = Engine::loadWindowSettings(writeInput(data, size));
+    Engine::WindowSettings settings = UI::loadSettings(writeInput(data, size), noTargetLimit);
     settings.fullscreen = !settings.fullscreen;
     settings.mouseSpeed = 1.5f;
     settings.maxAnisotropy = 1.0f / 3.0f;
-    const std::string result = Engine::rewriteConfigText(text, Engine::configValuesOf(settings));
+    const std::string result = Engine::rewriteConfigText(text, UI::profileValues(settings));
     const std::string before = untouchedBytes(text), after = untouchedBytes(result);
     const bool unterminated = !text.empty() && text.back() != '\n';
     GAME_ASSERT(after == before || (unterminated && (after == before + "\n" || after == before + "\r\n")));
     std::ofstream(rewritten, std::ios::binary | std::ios::trunc) << result;
-    GAME_ASSERT(sameSettings(Engine::loadWindowSettings(rewritten), settings));
+    GAME_ASSERT(sameSettings(UI::loadSettings(rewritten, noTargetLimit), settings));
     return true;
 }
 

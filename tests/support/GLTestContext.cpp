@@ -76,44 +76,35 @@ void GLDeathTest::SetUp()
     GLTest::SetUp();
 }
 
-RenderTarget::RenderTarget()
-    : fbo(size, size)
+PixelTarget::PixelTarget()
+    : target(size, size, 1, Engine::GFX::DepthStorage::Renderbuffer)
 {
-    glBindFramebuffer(GL_FRAMEBUFFER, fbo.name);
-    colour = std::make_unique<Engine::GFX::Texture2D>(Engine::GFX::TextureFormat::RGBA8, size, size);
-    fbo.attachTexture(*colour);
-    glGenRenderbuffers(1, &depth);
-    glBindRenderbuffer(GL_RENDERBUFFER, depth);
-    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT, size, size);
-    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depth);
-    fbo.finish();
-    glBindFramebuffer(GL_FRAMEBUFFER, fbo.name);
+    glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer.name);
     glViewport(0, 0, size, size);
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
-RenderTarget::~RenderTarget()
+PixelTarget::~PixelTarget()
 {
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    glDeleteRenderbuffers(1, &depth);
 }
 
-std::vector<Rgba> RenderTarget::pixels() const
+std::vector<Rgba> PixelTarget::pixels() const
 {
     std::vector<Rgba> result(size * size);
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo.name);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, target.framebuffer.name);
     glReadBuffer(GL_COLOR_ATTACHMENT0);
     glReadPixels(0, 0, size, size, GL_RGBA, GL_UNSIGNED_BYTE, result.data());
     return result;
 }
 
-Rgba RenderTarget::pixel(uint32_t x, uint32_t y) const
+Rgba PixelTarget::pixel(uint32_t x, uint32_t y) const
 {
     return pixels()[y * size + x];
 }
 
-size_t RenderTarget::countPixels(Rgba colour) const
+size_t PixelTarget::countPixels(Rgba colour) const
 {
     const std::vector<Rgba> all = pixels();
     return static_cast<size_t>(std::count(all.begin(), all.end(), colour));

@@ -9,7 +9,7 @@
 #include <glm/glm.hpp>
 #include <gtest/gtest.h>
 
-#include "Engine/Graphics/FBO.h"
+#include "Engine/Graphics/RenderTarget.h"
 #include "Engine/Graphics/Shader.h"
 #include "Engine/Graphics/Texture2D.h"
 
@@ -35,23 +35,22 @@ protected:
 
 using Rgba = glm::u8vec4;
 
-// A square RGBA8 colour target with a depth renderbuffer, bound for drawing
-// with a matching viewport and cleared to transparent black.
-class RenderTarget {
+// The engine's render target, square, with one colour texture and a depth
+// renderbuffer, bound for drawing with a matching viewport and cleared to
+// transparent black; its pixels are read back.
+class PixelTarget {
 public:
     static constexpr uint32_t size = 8;
 
-    RenderTarget();
-    ~RenderTarget();
+    PixelTarget();
+    ~PixelTarget();
 
     Rgba pixel(uint32_t x, uint32_t y) const;
     std::vector<Rgba> pixels() const;
     size_t countPixels(Rgba colour) const;
 
 private:
-    FBO fbo;
-    std::unique_ptr<Engine::GFX::Texture2D> colour;
-    GLuint depth = 0;
+    Engine::GFX::RenderTarget target;
 };
 
 // The vertex stage of the test shaders: the standard attributes, all active.

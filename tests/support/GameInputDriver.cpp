@@ -13,6 +13,9 @@
 #include <GL/glew.h>
 #include <SDL.h>
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <stdexcept>
 
 namespace GameTesting {
@@ -22,7 +25,20 @@ constexpr int holdSteps = 3;
 constexpr float frameAlpha = 0.5f;
 } // namespace
 
-GameInputDriver::GameInputDriver(int renderEvery) : controller(&engine), renderEvery(renderEvery)
+namespace {
+
+std::string copyOfProfile()
+{
+    namespace fs = std::filesystem;
+    const fs::path copy = fs::temp_directory_path() / ("game_test_profile_" + std::to_string(::getpid()) + ".cfg");
+    fs::copy_file(Engine::configFilePath, copy, fs::copy_options::overwrite_existing);
+    return copy.string();
+}
+
+} // namespace
+
+GameInputDriver::GameInputDriver(int renderEvery)
+    : profile(copyOfProfile()), controller(&engine, profile), renderEvery(renderEvery)
 {
     if (!engine.init()) throw std::runtime_error("the engine could not start");
     engine.keyboard->platformState = platformKeys.data();
@@ -32,6 +48,7 @@ GameInputDriver::GameInputDriver(int renderEvery) : controller(&engine), renderE
 
 GameInputDriver::~GameInputDriver()
 {
+    std::filesystem::remove(profile);
     controller.shutdown();
     Engine::destroyWindow(*engine.window);
     SDL_Quit();
@@ -45,7 +62,7 @@ void GameInputDriver::step(const StepInput& input)
     engine.keyboard->refresh(totals.keyPresses);
 
     // Window coordinates grow downwards, so upward cursor motion is negative dy.
-    const int height = controller.windowSettings.resolutionHeight;
+    const int height = controller.run().windowSize.y;
     totals.dx = input.cursor.x - lastCursor.x;
     totals.dy = lastCursor.y - input.cursor.y;
     totals.wheel = input.wheel;
@@ -102,9 +119,10 @@ void GameInputDriver::tap(int scancode)
 
 glm::ivec2 GameInputDriver::elementCentre(const std::string& name) const
 {
-    const auto found = controller.menu->guiElements.find(name);
-    if (found == controller.menu->guiElements.end()) throw std::runtime_error("no menu element " + name);
-    const auto& box = controller.world->getComponent<UI::Component::UITransformComponent>(found->second);
+    const Game::GameContext& game = controller.context();
+    const auto found = game.menu->guiElements.find(name);
+    if (found == game.menu->guiElements.end()) throw std::runtime_error("no menu element " + name);
+    const auto& box = game.world->getComponent<UI::Component::UITransformComponent>(found->second);
     return glm::ivec2(static_cast<int>(box.x + box.width / 2), static_cast<int>(box.y + box.height / 2));
 }
 
@@ -112,7 +130,7 @@ int GameInputDriver::aliveEntities() const
 {
     int alive = 0;
     for (uint32_t entity = 1; entity < Engine::ECS::entityCapacity; ++entity)
-        if (controller.world->isAlive(entity)) ++alive;
+        if (controller.context().world->isAlive(entity)) ++alive;
     return alive;
 }
 

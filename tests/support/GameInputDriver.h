@@ -31,6 +31,8 @@ struct StepInput {
 // drawn every `renderEvery` steps; GL errors it leaves behind are counted.
 class GameInputDriver {
 public:
+    // The game reads a copy of the run folder's profile, so that what the
+    // Options menu or a resize saves stays out of the run folder.
     explicit GameInputDriver(int renderEvery = 4);
     ~GameInputDriver();
     GameInputDriver(const GameInputDriver&) = delete;
@@ -48,9 +50,10 @@ public:
     // Centre of a named element of the menu on screen, GL window coordinates.
     glm::ivec2 elementCentre(const std::string& name) const;
     int aliveEntities() const;
-    Game::GameState& state() const { return *controller.gameState; }
+    const Game::GameState& state() const { return controller.run().state; }
 
     Engine::GameEngine engine;
+    const std::string profile;
     Game::GameController controller;
     int stepCount = 0;
     int framesDrawn = 0;

@@ -1,6 +1,5 @@
 #include "Engine/Config/FileUtil.h"
 #include "Engine/Config/IniReader.h"
-#include "Engine/Config/WindowSettings.h"
 #include "tests/support/TestFiles.h"
 
 #include <sys/resource.h>
@@ -120,51 +119,6 @@ TEST(IniReader, SectionsAreUntrimmedAndReopenedAndARepeatedKeyKeepsItsFirstTypeA
     EXPECT_FLOAT_EQ(ini.getSection("").getFloat("v"), 1.0f);
     EXPECT_FALSE(ini.getSection("").hasBool("v"));
     EXPECT_EQ(ini.getSection(" a ").getString("s"), "y");
-}
-
-TEST(WindowSettings, ReadFromTheUnnamedSectionWithDoneLoggedAfterTheWidth)
-{
-    const std::string outOfRange = "is out of range (0.25 to 1), using 1\n";
-    const std::string notAVolume = "is not a whole number from 0 to 100, using 80\n";
-    const struct {
-        Lines lines;
-        Engine::WindowSettings expected;
-        std::string output;
-    } cases[] = {
-        {{"resolution_width = 800", "resolution_height = 600", "fullscreen = true", "vsync = 1"}, {true, 1, 800, 600},
-         "DONE\n"},
-        {{"fullscreen = 1", "resolution_height = 600"}, {false, 0, 1280, 600}, ""},
-        {{"vsync = 1.9", "resolution_width = 1023.99", "resolution_height = -0.5"}, {false, 1, 1023, 0}, "DONE\n"},
-        {{"[window]", "resolution_width = 800"}, {}, ""},
-        {{"resolution_width = 99999999999", "max_anisotropy = 2.5"}, {false, 0, 1280, 720, 2.5f}, "DONE\n"},
-        {{"mouse_speed = 1.5"}, {false, 0, 1280, 720, 0.0f, 1.5f}, ""},
-        {{"mouse_speed = 0"}, {}, ""},
-        {{"render_scale = 0.25"}, {false, 0, 1280, 720, 0.0f, 1.0f, 0.25f}, ""},
-        {{"render_scale = 0.75", "render_scale = 1"}, {}, ""},
-        {{"render_scale = 0.24"}, {}, "./profile/config.cfg: render_scale = 0.24 " + outOfRange},
-        {{"render_scale = 1.01"}, {}, "./profile/config.cfg: render_scale = 1.01 " + outOfRange},
-        {{"render_scale = yes"}, {}, ""},
-        {{"volume = 0"}, {false, 0, 1280, 720, 0.0f, 1.0f, 1.0f, 0}, ""},
-        {{"volume = 100"}, {false, 0, 1280, 720, 0.0f, 1.0f, 1.0f, 100}, ""},
-        {{"volume = -1"}, {}, "./profile/config.cfg: volume = -1 " + notAVolume},
-        {{"volume = 101"}, {}, "./profile/config.cfg: volume = 101 " + notAVolume},
-        {{"volume = 50.5"}, {}, "./profile/config.cfg: volume = 50.5 " + notAVolume},
-        {{"volume = loud"}, {}, ""},
-    };
-    const auto fields = [](const Engine::WindowSettings& s) {
-        return std::make_tuple(s.fullscreen, s.vsync, s.resolutionWidth, s.resolutionHeight, s.maxAnisotropy,
-                               s.mouseSpeed, s.renderScale, s.volume);
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.lines));
-        Engine::WindowSettings settings;
-        testing::internal::CaptureStderr();
-        const std::string lines = captured([&] { settings = Engine::readWindowSettings(parseIniLines(c.lines)); });
-        EXPECT_EQ(lines + testing::internal::GetCapturedStderr(), c.output) << "standard output, then error";
-        EXPECT_EQ(fields(settings), fields(c.expected));
-    }
-    EXPECT_EQ(Engine::loadWindowSettings(GAME_SOURCE_PROFILE).maxAnisotropy, 1.0f)
-        << "the shipped profile turns anisotropic filtering off for software renderers";
 }
 
 TEST(IniDataDeathTest, GettersAssertTheSectionAndTheKeyWithItsType)

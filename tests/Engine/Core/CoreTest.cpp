@@ -92,8 +92,17 @@ TEST(StepInput, MotionAddsUpTheLastOneNotchWheelEventWinsAndOtherEventsAreQueued
     EXPECT_EQ(std::make_pair(step.dx, step.dy), std::make_pair(7, 5));
     ASSERT_EQ(queue.size(), 2u);
     EXPECT_EQ(queue.at(0).key.keysym.scancode, SDL_SCANCODE_ESCAPE);
-    EXPECT_TRUE(queue.drainQuitRequest());
+    const Engine::FrameEvents happened = queue.drain();
+    EXPECT_TRUE(happened.quit);
+    EXPECT_FALSE(happened.resized);
     EXPECT_EQ(queue.size(), 0u);
+    SDL_Event resized = event(SDL_WINDOWEVENT);
+    resized.window.event = SDL_WINDOWEVENT_MOVED;
+    step.take(resized, queue);
+    EXPECT_FALSE(queue.drain().resized) << "a move is not a size change";
+    resized.window.event = SDL_WINDOWEVENT_SIZE_CHANGED;
+    step.take(resized, queue);
+    EXPECT_TRUE(queue.drain().resized);
 
     const std::pair<std::vector<int32_t>, int32_t> wheels[] = {
         {{1, 1}, 1}, {{1, -1}, -1}, {{-1, 1}, 1}, {{-1, 2}, -1}, {{2, -3, 0}, 0}};

@@ -18,11 +18,11 @@ namespace {
 using namespace Engine::GFX;
 using namespace Engine::GFX::Mesh;
 using GLTesting::captureStdout;
-using GLTesting::RenderTarget;
+using GLTesting::PixelTarget;
 using GLTesting::Rgba;
 
 const Rgba red(255, 0, 0, 255), green(0, 255, 0, 255), white(255, 255, 255, 255);
-constexpr std::size_t half = RenderTarget::size * RenderTarget::size / 2;
+constexpr std::size_t half = PixelTarget::size * PixelTarget::size / 2;
 const std::string plainVertex = "#version 330 core\nin vec3 aPos;\nvoid main() { gl_Position = vec4(aPos, 1.0); }\n";
 const std::string whiteFragment =
     "#version 330 core\nout vec4 fragColor;\nvoid main() { fragColor = vec4(1.0); }\n";
@@ -35,7 +35,7 @@ protected:
         std::pair<std::size_t, std::size_t> count{0, 0};
         const std::vector<Rgba> pixels = target.pixels();
         for (std::size_t i = 0; i < pixels.size(); ++i)
-            (i % RenderTarget::size < RenderTarget::size / 2 ? count.first : count.second) += pixels[i] == colour;
+            (i % PixelTarget::size < PixelTarget::size / 2 ? count.first : count.second) += pixels[i] == colour;
         glClear(GL_COLOR_BUFFER_BIT);
         return count;
     }
@@ -43,7 +43,7 @@ protected:
 
     Engine::Window window;
     MatrixState matrices{&window};
-    RenderTarget target;
+    PixelTarget target;
     TestFiles::TempDir dir;
 };
 

@@ -5,9 +5,11 @@
 #include "Game/Physics/CustomCharacterController.h"
 #include "Engine/Font/TextMesh.h"
 #include "Engine/Graphics/MatrixState.h"
+#include "Engine/Graphics/Model3D.h"
+#include "Engine/Graphics/ModelFromBuilder.h"
+#include "Engine/Mesh/MeshBuilder.h"
 #include "Game/Resources/ResourceCameras.h"
 #include "Game/Controller/FrameTimeGraph.h"
-#include "Game/Controller/WindowOptions.h"
 #include "Game/Editor/EditorState.h"
 #include "Game/Level/GameMap.h"
 #include "Game/Physics/CharacterControllerComponent.h"
@@ -73,21 +75,37 @@ void bindTexture(GLenum unit, GLuint texture)
     glBindTexture(GL_TEXTURE_2D, texture);
 }
 
+// A quad over the whole clip space seen straight on, as the frame's screen
+// passes draw it.
+struct ScreenPass {
+    ScreenPass()
+    {
+        camera.setOrthographic(-1.0f, 1.0f, -1.0f, 1.0f, -10.0f, 10.0f);
+        camera.setDefaultView();
+        Engine::GFX::Mesh::MeshBuilder builder;
+        builder.addQuad(glm::vec2(-1.0f), glm::vec2(1.0f), glm::vec4(1.0f), glm::vec2(1.0f));
+        Engine::GFX::Mesh::fillModel(quad, builder);
+    }
+    Camera camera;
+    Engine::GFX::Mesh::Model3D quad;
+};
+
 // The frame's last two passes as they were before they were folded into
 // one: the outline factor into a target of its own, then the scene's colour
 // times that factor.
-void compositeInTwoPasses(Game::GameController& game, const RenderTarget& edges, GLuint destination)
+void compositeInTwoPasses(const Game::GameContext& game, ScreenPass& screen, const RenderTarget& edges,
+                          GLuint destination)
 {
     Game::GameResources& r = *game.resources;
-    MatrixState& matrices = *game.engine->matrixState;
+    MatrixState& matrices = *game.matrices;
     const glm::vec2 size = glm::vec2(r.windowSize());
     glBindFramebuffer(GL_FRAMEBUFFER, edges.framebuffer.name);
     matrices.use(r.shaderEdgeDetection.get());
     glBindSampler(0, r.edgeSampler->name);
     bindTexture(GL_TEXTURE0, r.sceneFBO->colour(1).name);
-    glUniform2f(r.shaderEdgeDetection->getUniformLocation("uPixelSize"), 1.0f / size.x, 1.0f / size.y);
+    r.shaderEdgeDetection->setUniform("uPixelSize", 1.0f / size);
     matrices.setModel(glm::mat4(1.0f));
-    game.screenQuad->draw();
+    screen.quad.draw();
     glBindSampler(0, 0);
 
     glBindFramebuffer(GL_FRAMEBUFFER, destination);
@@ -95,20 +113,20 @@ void compositeInTwoPasses(Game::GameController& game, const RenderTarget& edges,
     matrices.setModel(glm::mat4(1.0f));
     bindTexture(GL_TEXTURE0, r.sceneFBO->colour(0).name);
     bindTexture(GL_TEXTURE1, edges.colour(0).name);
-    game.screenQuad->draw();
+    screen.quad.draw();
 }
 
-void compositeInOnePass(Game::GameController& game, GLuint destination)
+void compositeInOnePass(const Game::GameContext& game, ScreenPass& screen, GLuint destination)
 {
     Game::GameResources& r = *game.resources;
     Game::OutlineCompositeInputs inputs;
-    inputs.matrices = game.engine->matrixState;
+    inputs.matrices = game.matrices;
     inputs.composite = r.shaderOutlineComposite.get();
     inputs.upscale = r.shaderSceneUpscale.get();
     inputs.upscaleSampler = r.upscaleSampler.get();
     inputs.scene = r.sceneFBO.get();
     inputs.scaled = r.scaledCompositeFBO.get();
-    inputs.screenQuad = game.screenQuad.get();
+    inputs.screenQuad = &screen.quad;
     inputs.destination = destination;
     inputs.window = r.windowSize();
     Game::drawOutlineComposite(inputs);
@@ -120,18 +138,19 @@ struct Composites {
     size_t outlinePixels = 0;
 };
 
-Composites compositeBothWays(Game::GameController& game)
+Composites compositeBothWays(const Game::GameContext& game)
 {
+    ScreenPass screen;
     const glm::ivec2 size = game.resources->windowSize();
     const RenderTarget edges(size.x, size.y, 1, Engine::GFX::DepthStorage::None);
     const RenderTarget twoPasses(size.x, size.y, 1, Engine::GFX::DepthStorage::None);
     const RenderTarget onePass(size.x, size.y, 1, Engine::GFX::DepthStorage::None);
-    MatrixState& matrices = *game.engine->matrixState;
-    matrices.view = game.screenCamera.view;
-    matrices.projection = game.screenCamera.projection;
+    MatrixState& matrices = *game.matrices;
+    matrices.view = screen.camera.view;
+    matrices.projection = screen.camera.projection;
     glDisable(GL_DEPTH_TEST);
-    compositeInTwoPasses(game, edges, twoPasses.framebuffer.name);
-    compositeInOnePass(game, onePass.framebuffer.name);
+    compositeInTwoPasses(game, screen, edges, twoPasses.framebuffer.name);
+    compositeInOnePass(game, screen, onePass.framebuffer.name);
     glEnable(GL_DEPTH_TEST);
     Composites result{readPixels(twoPasses.framebuffer.name, size), readPixels(onePass.framebuffer.name, size),
                       readPixels(onePass.framebuffer.name, uncoveredPart())};
@@ -174,10 +193,48 @@ protected:
         for (const auto& element : game().menu->guiElements) names.push_back(element.first);
         return names;
     }
-    Game::GameController& game() const { return driver->controller; }
-    GameState& state() const { return driver->state(); }
-    glm::vec3 playerPosition() const { return game().world->getComponent<TransformComponent>(game().playerEntity).position; }
-    bool playerSteers() const { return game().world->getComponent<CharacterControllerComponent>(game().playerEntity).enabled; }
+    Game::GameController& controller() const { return driver->controller; }
+    const Game::GameContext& game() const { return driver->controller.context(); }
+    const Game::GameRun& run() const { return driver->controller.run(); }
+    const GameState& state() const { return driver->state(); }
+    uint32_t player() const { return run().cameras.player; }
+    glm::vec3 playerPosition() const { return game().world->getComponent<TransformComponent>(player()).position; }
+    bool playerSteers() const { return game().world->getComponent<CharacterControllerComponent>(player()).enabled; }
+
+    // Draws a frame and checks the state it leaves GL in.
+    void renderCleanly(const std::string& what)
+    {
+        SCOPED_TRACE(what);
+        controller().render(0.25f);
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+        EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+        EXPECT_FALSE(glIsEnabled(GL_BLEND));
+        GLint framebuffer = -1;
+        glGetIntegerv(GL_FRAMEBUFFER_BINDING, &framebuffer);
+        EXPECT_EQ(framebuffer, 0);
+    }
+
+    // Every target, the viewport, the 2D camera, the player's projection and
+    // the menu's centre follow the window's drawable size.
+    void expectFrameAt(glm::ivec2 size, const std::string& centred)
+    {
+        SCOPED_TRACE(testing::Message() << size.x << " x " << size.y);
+        EXPECT_EQ(run().windowSize, size);
+        const Game::GameResources& r = *game().resources;
+        const Engine::GFX::Texture2D* depth = r.sceneFBO->depthTexture.get();
+        for (const Engine::GFX::Texture2D* target :
+             {&r.sceneFBO->colour(0), &r.sceneFBO->colour(1), depth, &r.pickingFBO->colour(0)}) {
+            EXPECT_EQ(glm::ivec2(target->width, target->height), size);
+        }
+        const glm::vec2 sizeF(size);
+        EXPECT_EQ(r.uiCamera.projection, Game::makeUiCamera(sizeF.x, sizeF.y).projection);
+        EXPECT_EQ(game().world->getComponent<CameraComponent>(player()).camera.projection,
+                  Game::makeDefaultCamera(sizeF.x, sizeF.y).projection);
+        GLint viewport[4] = {};
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        EXPECT_EQ(glm::ivec2(viewport[2], viewport[3]), size);
+        EXPECT_NEAR(driver->elementCentre(centred).x, size.x / 2, 1) << centred << " is centred";
+    }
 
     std::unique_ptr<GameInputDriver> driver;
     bool capturing = true;
@@ -190,48 +247,43 @@ TEST_F(GameControllerGL, EveryModesFrameIsDrawnWithoutGLErrorsAndLeavesTheGLStat
     EXPECT_EQ(menuNames(), mainMenu);
     EXPECT_EQ(state().mode, GameState::modeMainMenu);
     driver->steps(2);
-    EXPECT_NE(game().gameMap->mergedModel, nullptr) << "the level is merged once the world is built";
-
-    for (uint32_t mode : {GameState::modeMainMenu, GameState::modeSingleplayer, GameState::modeMapEditor}) {
-        SCOPED_TRACE(testing::Message() << "mode " << mode);
-        for (bool paused : {false, true}) {
-            state().mode = mode;
-            state().paused = paused;
-            game().render(0.25f);
-            EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-            EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
-            EXPECT_FALSE(glIsEnabled(GL_BLEND));
-            GLint framebuffer = -1;
-            glGetIntegerv(GL_FRAMEBUFFER_BINDING, &framebuffer);
-            EXPECT_EQ(framebuffer, 0);
-        }
+    EXPECT_NE(run().map.mergedModel, nullptr) << "the level is merged once the world is built";
+    renderCleanly("main menu");
+    for (const char* mode : {"Singleplayer", "Map-Editor"}) {
+        driver->clickElement(mode);
+        renderCleanly(mode);
+        driver->tapEscape();
+        ASSERT_TRUE(state().paused) << mode;
+        renderCleanly(std::string(mode) + " paused");
+        driver->clickElement("Back_to_menu");
     }
-    state().mode = GameState::modeMainMenu;
-    state().paused = false;
+    EXPECT_EQ(state().mode, GameState::modeMainMenu);
 }
 
-// A new window size reaches every render target, the viewport and the
-// cameras, and every mode still draws without a GL error.
-TEST_F(GameControllerGL, ResizeRebuildsTheFrameTargetsAtTheNewSizeAndFramesStillDraw)
+// The Options resolution row and a size the window system imposes take the
+// same way: targets, viewport, cameras and menus follow, and every mode
+// still draws without a GL error.
+TEST_F(GameControllerGL, ResizingFromTheOptionsOrFromOutsideRebuildsTheFrameAtTheDrawableSize)
 {
-    ASSERT_TRUE(game().windowOptions->resize(glm::ivec2(960, 540)));
-    const Game::GameResources& r = *game().resources;
-    const Engine::GFX::Texture2D* depth = r.sceneFBO->depthTexture.get();
-    for (const Engine::GFX::Texture2D* target :
-         {&r.sceneFBO->colour(0), &r.sceneFBO->colour(1), depth, &r.pickingFBO->colour(0)}) {
-        EXPECT_EQ(glm::uvec2(target->width, target->height), glm::uvec2(960, 540));
-    }
-    EXPECT_EQ(r.uiCamera.projection, Game::makeUiCamera(960.0f, 540.0f).projection);
-    EXPECT_EQ(game().world->getComponent<CameraComponent>(game().playerEntity).camera.projection,
-              Game::makeDefaultCamera(960.0f, 540.0f).projection);
-    for (uint32_t mode : {GameState::modeMainMenu, GameState::modeSingleplayer, GameState::modeMapEditor}) {
-        state().mode = mode;
-        game().render(0.5f);
-        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)) << "mode " << mode;
-    }
-    GLint viewport[4] = {};
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    EXPECT_EQ(glm::ivec2(viewport[2], viewport[3]), glm::ivec2(960, 540));
+    driver->clickElement("Options");
+    driver->clickElement("Options_Resolution");
+    SDL_Window* window = driver->engine.window->window;
+    glm::ivec2 drawable(0);
+    SDL_GL_GetDrawableSize(window, &drawable.x, &drawable.y);
+    EXPECT_NE(drawable, glm::ivec2(1280, 720)) << "the row moves the window to the next size";
+    expectFrameAt(drawable, "Options_Back");
+    EXPECT_EQ(glm::ivec2(run().settings.resolutionWidth, run().settings.resolutionHeight), drawable);
+
+    driver->clickElement("Options_Back");
+    SDL_SetWindowSize(window, 800, 600);
+    SDL_GL_GetDrawableSize(window, &drawable.x, &drawable.y);
+    controller().windowResized(drawable.x, drawable.y);
+    driver->steps(1);
+    expectFrameAt(glm::ivec2(800, 600), "Singleplayer");
+    driver->clickElement("Map-Editor");
+    renderCleanly("editor at 800 x 600");
+    const uint32_t bar = game().menu->guiElements.at("background");
+    EXPECT_EQ(game().world->getComponent<UI::Component::UITransformComponent>(bar).width, 800.0f) << "the bar spans the window";
 }
 
 // The outline worked out inside the composite gives the picture the edge
@@ -240,21 +292,17 @@ TEST_F(GameControllerGL, ResizeRebuildsTheFrameTargetsAtTheNewSizeAndFramesStill
 TEST_F(GameControllerGL, TheOnePassCompositeDrawsThePictureOfTheEdgeAndCompositePasses)
 {
     driver->steps(2);
-    for (uint32_t mode : {GameState::modeMainMenu, GameState::modeSingleplayer, GameState::modeMapEditor}) {
-        SCOPED_TRACE(testing::Message() << "mode " << mode);
-        state().mode = mode;
-        state().uiVisible = mode != GameState::modeSingleplayer;
-        game().render(0.5f);
+    for (const std::string mode : {"main menu", "Singleplayer", "Map-Editor"}) {
+        SCOPED_TRACE(mode);
+        if (mode != "main menu") driver->clickElement(mode);
+        controller().render(0.5f);
         const Pixels window = readPixels(0, uncoveredPart());
         const Composites composites = compositeBothWays(game());
         EXPECT_GT(composites.outlinePixels, 1000u) << "the scene has outlines to compare";
         EXPECT_LE(largestChannelDifference(composites.twoPasses, composites.onePass), 1);
-        if (mode != GameState::modeMapEditor) {
-            EXPECT_EQ(largestChannelDifference(window, composites.uncovered), 0);
-        }
+        if (mode != "Map-Editor") EXPECT_EQ(largestChannelDifference(window, composites.uncovered), 0);
+        if (mode == "Singleplayer") driver->tapEscape(), driver->clickElement("Back_to_menu");
     }
-    state().mode = GameState::modeMainMenu;
-    state().uiVisible = true;
 }
 
 // At half the window's size the scene's targets shrink while picking stays
@@ -264,16 +312,15 @@ TEST_F(GameControllerGL, AtHalfRenderScaleTheSceneIsDrawnSmallAndScaledUpOverThe
 {
     driver->steps(2);
     Game::GameResources& r = *game().resources;
-    const glm::ivec2 size = r.windowSize();
-    state().mode = GameState::modeSingleplayer;
-    state().uiVisible = false;
-    game().render(0.5f);
+    const glm::ivec2 size = run().windowSize;
+    driver->clickElement("Singleplayer");
+    controller().render(0.5f);
     const Pixels full = compositeBothWays(game()).uncovered;
 
-    game().windowOptions->setRenderScale(0.5f);
+    r.setRenderScale(0.5f);
     EXPECT_EQ(r.sceneSize(), size / 2);
     EXPECT_EQ(glm::ivec2(r.pickingFBO->colour(0).width, r.pickingFBO->colour(0).height), size);
-    game().render(0.5f);
+    controller().render(0.5f);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     const Pixels scaled = readPixels(0, uncoveredPart());
     double difference = 0.0;
@@ -283,18 +330,16 @@ TEST_F(GameControllerGL, AtHalfRenderScaleTheSceneIsDrawnSmallAndScaledUpOverThe
     EXPECT_GT(mean, 0.1);
     EXPECT_LT(mean, 6.0);
 
-    game().windowOptions->setRenderScale(1.0f);
+    r.setRenderScale(1.0f);
     EXPECT_EQ(r.sceneSize(), size);
     EXPECT_EQ(r.scaledCompositeFBO, nullptr);
-    state().mode = GameState::modeMainMenu;
-    state().uiVisible = true;
 }
 
 // The graph keeps every frame's time; while shown, the GL times each pass
 // and the times come back within a few frames.
 TEST_F(GameControllerGL, F3ShowsAndHidesTheFrameTimeGraphAndThePassTimesArrive)
 {
-    Game::FrameTimeGraph& graph = *game().frameTimeGraph;
+    Game::FrameTimeGraph& graph = controller().timeGraph();
     driver->steps(2);
     EXPECT_FALSE(graph.shown());
     driver->steps(1, StepInput{{SDL_SCANCODE_F3}});
@@ -302,7 +347,7 @@ TEST_F(GameControllerGL, F3ShowsAndHidesTheFrameTimeGraphAndThePassTimesArrive)
     ASSERT_TRUE(graph.shown());
     const size_t framesBefore = graph.history().size();
     for (int frame = 0; frame < 6; ++frame) {
-        game().render(0.5f);
+        controller().render(0.5f);
         glFinish();
     }
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
@@ -458,12 +503,12 @@ TEST_F(GameControllerGL, TheEditorSelectsABlockUnderAClickPausesResumesAndGoesBa
     EXPECT_EQ(menuNames(), editorBar);
     driver->steps(10);
 
-    Game::EditorState& editor = *game().editorState;
+    const Game::EditorState& editor = *run().editor;
     for (int y = 100; y < 600 && editor.selection.empty(); y += 50)
         for (int x = 40; x < 1280 && editor.selection.empty(); x += 80) driver->clickAt(glm::ivec2(x, y));
     ASSERT_EQ(editor.selection.size(), 1u) << "no click hit a block";
     const auto [selected, overlay] = *editor.selection.begin();
-    const auto& blocks = game().gameMap->blocks;
+    const auto& blocks = run().map.blocks;
     EXPECT_NE(std::find(blocks.begin(), blocks.end(), selected), blocks.end());
     EXPECT_EQ(game().world->getComponent<MeshComponent>(overlay).renderGroup, MeshComponent::selectedGroup);
     EXPECT_EQ(driver->aliveEntities(), menuEntities - 4 + 6 + 1) << "bar and overlay instead of the buttons";

@@ -66,12 +66,9 @@ protected:
     void SetUp() override
     {
         for (const float x : {0.0f, 10.0f, 20.0f}) addBlock(glm::vec3(x, 0.0f, 1.0f));
-        context.map = &map;
-        context.windowSize = glm::vec2(t.windowWidth, t.windowHeight);
-        context.levelPath = ::testing::TempDir() + "editing_level.cfg";
     }
 
-    std::vector<BlockPose> level() { return Game::levelPoses(Game::LevelScene{&t.world, &t.physics, &map}); }
+    std::vector<BlockPose> level() { return Game::levelPoses(game, map); }
 
     void press(std::initializer_list<SDL_Scancode> pressed)
     {
@@ -94,10 +91,10 @@ protected:
 
     void drag(uint32_t axis, const glm::vec3& from, const glm::vec3& to, bool snap = false)
     {
-        pickingRed = static_cast<uint8_t>(axis);
+        platform.red = static_cast<uint8_t>(axis);
         aimAt(from);
         step(SDL_BUTTON_LMASK);
-        pickingRed = 0;
+        platform.red = 0;
         aimAt(to);
         t.keys[SDL_SCANCODE_LCTRL] = snap ? 1 : 0;
         step(SDL_BUTTON_LMASK);
@@ -152,12 +149,12 @@ TEST_F(EditingTest, EveryKindOfEditIsUndoneAndRedoneEverywhereAndTheLevelSaves)
     EXPECT_EQ(map.blocks.size(), 4u) << "three, one created, one duplicated, one deleted";
     EXPECT_EQ(map.rebuildCountdown, Game::GameMap::rebuildNextStep);
 
-    std::ofstream(context.levelPath) << "a level the game refused";
+    std::ofstream(run.levelPath) << "a level the game refused";
     press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_S});
-    const Game::LevelRead saved = Game::readLevelFile(context.levelPath, 10);
+    const Game::LevelRead saved = Game::readLevelFile(run.levelPath, 10);
     EXPECT_EQ(saved.blocks.size(), 4u);
-    EXPECT_EQ(editor.editing.status, "Saved 4 blocks to " + context.levelPath + "; the file it replaced is kept as "
-                                         + context.levelPath + ".refused");
+    EXPECT_EQ(editor.editing.status, "Saved 4 blocks to " + run.levelPath + "; the file it replaced is kept as "
+                                         + run.levelPath + ".refused");
 
     for (std::size_t i = 0; i < edits.size(); ++i) press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_Z});
     EXPECT_EQ(level(), original);

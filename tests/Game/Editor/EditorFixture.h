@@ -3,9 +3,12 @@
 // The map editor over a real entity manager and physics world: the editor
 // camera hangs above the point it is aimed at and looks straight down from
 // the window's centre, so a pick ray goes straight down onto that point. The
-// picking read answers pickingRed.
+// picking read answers platform.red.
+#include "Game/Editor/EditorPlatform.h"
 #include "Game/Editor/EditorState.h"
 #include "Game/Editor/MapEditor.h"
+#include "Game/Resources/GameContext.h"
+#include "Game/Resources/GameRun.h"
 #include "Game/Level/GameMap.h"
 #include "Game/Level/Level.h"
 #include "Game/Resources/GameState.h"
@@ -23,6 +26,23 @@
 
 namespace GameTesting {
 
+// Records what the editor asks of the window: picking reads answer
+// pickingRed, pause menus are counted.
+struct FakeEditorPlatform final : Game::EditorPlatform {
+    uint8_t readAxisId(int32_t x, int32_t y) override
+    {
+        reads.emplace_back(x, y);
+        return red;
+    }
+    void showPauseMenu() override { ++pauseMenus; }
+    void hidePauseMenu() override { --pauseMenus; }
+    void showToolbar(const Game::ToolbarView&) override {}
+
+    uint8_t red = 0;
+    std::vector<glm::ivec2> reads;
+    int pauseMenus = 0;
+};
+
 class EditorFixture : public ::testing::Test {
 protected:
     static constexpr float cameraHeight = 30.0f;
@@ -38,18 +58,15 @@ protected:
         t.world.addComponent(camera, CameraMouseZoomMoveComponent(true));
         t.world.addComponent(camera, FreeCamMovementComponent(true));
         gameState.mode = Game::GameState::modeMapEditor;
-        context.world = &t.world;
-        context.physicsWorld = &t.physics;
-        context.gameState = &gameState;
-        context.editorCameraEntity = camera;
-        context.mouse = &t.mouse;
-        context.keyboard = &t.keyboard;
-        context.readAxisId = [this](int32_t x, int32_t y) {
-            pickingReads.emplace_back(x, y);
-            return pickingRed;
-        };
-        context.showPauseMenu = [this] { ++pauseMenus; };
-        context.hidePauseMenu = [this] { --pauseMenus; };
+        game.world = &t.world;
+        game.physicsWorld = &t.physics;
+        game.mouse = &t.mouse;
+        game.keyboard = &t.keyboard;
+        game.editorPlatform = &platform;
+        run.cameras.editorCamera = camera;
+        run.editor = &editor;
+        run.windowSize = glm::ivec2(t.windowWidth, t.windowHeight);
+        run.levelPath = ::testing::TempDir() + "editing_level.cfg";
     }
 
     uint32_t addBlock(const glm::vec3& position, const glm::vec3& size = glm::vec3(2.0f))
@@ -64,7 +81,7 @@ protected:
     {
         t.buttons = buttons;
         t.refreshInput(cursor);
-        Game::updateEditor(editor, context);
+        Game::updateEditor(game, run);
         t.world.refresh();
     }
 
@@ -93,13 +110,12 @@ protected:
 
     GameTestWorld t;
     const uint32_t camera = t.world.createEntity();
-    Game::GameState gameState;
-    Game::GameMap map;
+    Game::GameContext game;
+    Game::GameRun run;
+    Game::GameState& gameState = run.state;
+    Game::GameMap& map = run.map;
     Game::EditorState editor;
-    Game::EditorContext context;
-    uint8_t pickingRed = 0;
-    std::vector<glm::ivec2> pickingReads;
-    int pauseMenus = 0;
+    FakeEditorPlatform platform;
 };
 
 } // namespace GameTesting

@@ -87,20 +87,20 @@ TEST_F(MapEditorTest, EscapeTogglesThePauseMenuOncePerPressAndTakesCameraInputAw
     step();
     pressEscape();
     EXPECT_TRUE(gameState.paused) << "held over two steps: one toggle, then one more press: still one";
-    EXPECT_EQ(pauseMenus, 1);
+    EXPECT_EQ(platform.pauseMenus, 1);
     EXPECT_FALSE(switchedOn<FreeCamMovementComponent>());
     EXPECT_FALSE(switchedOn<CameraMouseZoomMoveComponent>());
 
-    pickingReads.clear();
+    platform.reads.clear();
     clickOn(0);
     step(SDL_BUTTON_RMASK | SDL_BUTTON_MMASK);
-    EXPECT_TRUE(pickingReads.empty());
+    EXPECT_TRUE(platform.reads.empty());
     EXPECT_TRUE(editor.selection.empty());
     EXPECT_FALSE(switchedOn<CameraMouseMovementComponent>());
 
     pressEscape();
     EXPECT_FALSE(gameState.paused);
-    EXPECT_EQ(pauseMenus, 0);
+    EXPECT_EQ(platform.pauseMenus, 0);
     EXPECT_TRUE(switchedOn<FreeCamMovementComponent>());
     step(SDL_BUTTON_RMASK);
     EXPECT_TRUE(switchedOn<CameraMouseMovementComponent>()) << "the right button looks";
@@ -112,19 +112,19 @@ TEST_F(MapEditorTest, EscapeTogglesThePauseMenuOncePerPressAndTakesCameraInputAw
 TEST_F(MapEditorTest, TheHandleUnderTheMouseIsReadFromTheBottomLitAndGrabbedInsteadOfPicking)
 {
     step(0, {100, 30});
-    EXPECT_EQ(pickingReads.back(), glm::ivec2(100, GameTesting::GameTestWorld::windowHeight - 30));
+    EXPECT_EQ(platform.reads.back(), glm::ivec2(100, GameTesting::GameTestWorld::windowHeight - 30));
 
-    pickingRed = EditorState::yAxis;
+    platform.red = EditorState::yAxis;
     step();
     EXPECT_EQ(editor.yColours.current, editor.yColours.highlight);
     EXPECT_EQ(editor.xColours.current, editor.xColours.base);
 
-    pickingRed = EditorState::xAxis;
+    platform.red = EditorState::xAxis;
     EXPECT_EQ(clickOn(0), "");
     EXPECT_EQ(editor.activeAxis, EditorState::xAxis);
     EXPECT_TRUE(editor.selection.empty());
 
-    pickingRed = 9; // no handle: a click picks a block
+    platform.red = 9; // no handle: a click picks a block
     clickOn(0);
     EXPECT_EQ(editor.activeAxis, EditorState::noAxis);
     EXPECT_EQ(selected(), Blocks{blocks[0]});

@@ -93,7 +93,7 @@ private:
         }
         if (state.mode == GameState::modeMainMenu) {
             hold(between(10, 30), {}, 0, 2);
-            if (driver.controller.menu->count("Options_Back") == 1) return click("Options_Back", GameState::modeMainMenu);
+            if (driver.controller.context().menu->count("Options_Back") == 1) return click("Options_Back", GameState::modeMainMenu);
             if (roll < 30) return click("Options", GameState::modeMainMenu);
             nextPlays = !nextPlays;
             return click(nextPlays ? "Singleplayer" : "Map-Editor",
@@ -156,7 +156,7 @@ private:
     // Moves to the button as it is on screen now, presses and releases there.
     void click(const std::string& name, uint32_t expectedMode)
     {
-        const auto& elements = driver.controller.menu->guiElements;
+        const auto& elements = driver.controller.context().menu->guiElements;
         if (elements.find(name) == elements.end()) {
             surprises.push_back("step " + std::to_string(driver.stepCount) + ": no button " + name);
             return;
@@ -202,8 +202,8 @@ private:
         pending.reset();
     }
 
-    int width() const { return driver.controller.windowSettings.resolutionWidth; }
-    int height() const { return driver.controller.windowSettings.resolutionHeight; }
+    int width() const { return driver.controller.run().windowSize.x; }
+    int height() const { return driver.controller.run().windowSize.y; }
     int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
     bool chance(double p) { return std::bernoulli_distribution(p)(random); }
 
@@ -254,7 +254,7 @@ TEST(GameSoak, RandomPlayerThroughEveryModeLeavesNoErrorsEntitiesOrMemoryBehind)
     std::vector<std::string> leftovers;
     for (long i = 0; i < steps; ++i) {
         player.act();
-        const size_t selected = driver->controller.editorState->selection.size();
+        const size_t selected = driver->controller.run().editor->selection.size();
         mostSelected = std::max(mostSelected, selected);
         const bool inMenu = driver->state().mode == GameState::modeMainMenu && !driver->state().paused;
         menuStreak = inMenu ? menuStreak + 1 : 0;

@@ -30,10 +30,7 @@ void writeArt(const std::string& runDir)
     savePng(makeWhiteImage(), outputPath(runDir, white));
     savePng(makeCursorImage(), outputPath(runDir, mouseCursor));
 
-    savePng(makeToolIcon(EditorTool::create), outputPath(runDir, createTool));
-    savePng(makeToolIcon(EditorTool::translate), outputPath(runDir, translateTool));
-    savePng(makeToolIcon(EditorTool::scale), outputPath(runDir, scaleTool));
-    savePng(makeToolIcon(EditorTool::rotate), outputPath(runDir, rotateTool));
+    for (const Game::EditorTool& tool : Game::editorTools) savePng(makeToolIcon(tool.tool), outputPath(runDir, tool.icon));
 }
 
 std::string outputPath(const std::string& runDir, const Game::DataFile& file)

@@ -85,37 +85,37 @@ float rotateSymbol(glm::vec2 p)
     return std::min({ring, head, Shapes::circle(p, c, 3.5f)});
 }
 
-float symbolDistance(EditorTool tool, glm::vec2 p)
+float symbolDistance(Game::Tool tool, glm::vec2 p)
 {
     switch (tool) {
-    case EditorTool::create:
+    case Game::Tool::create:
         return createSymbol(p);
-    case EditorTool::translate:
+    case Game::Tool::translate:
         return translateSymbol(p);
-    case EditorTool::scale:
+    case Game::Tool::scale:
         return scaleSymbol(p);
-    case EditorTool::rotate:
+    case Game::Tool::rotate:
     default:
         return rotateSymbol(p);
     }
 }
 
-glm::vec3 accentOf(EditorTool tool)
+glm::vec3 accentOf(Game::Tool tool)
 {
     switch (tool) {
-    case EditorTool::create:
+    case Game::Tool::create:
         return {0.55f, 0.92f, 0.55f};
-    case EditorTool::translate:
+    case Game::Tool::translate:
         return {0.55f, 0.80f, 1.00f};
-    case EditorTool::scale:
+    case Game::Tool::scale:
         return {1.00f, 0.78f, 0.42f};
-    case EditorTool::rotate:
+    case Game::Tool::rotate:
     default:
         return {0.92f, 0.62f, 1.00f};
     }
 }
 
-glm::vec4 iconShade(EditorTool tool, glm::vec2 p)
+glm::vec4 iconShade(Game::Tool tool, glm::vec2 p)
 {
     const float tile = Shapes::roundedBox(p, iconCentre, glm::vec2(toolIconSize * 0.5f - 3.0f), 10.0f);
     const float height = p.y / toolIconSize;
@@ -135,7 +135,7 @@ glm::vec4 iconShade(EditorTool tool, glm::vec2 p)
 
 } // namespace
 
-Image makeToolIcon(EditorTool tool)
+Image makeToolIcon(Game::Tool tool)
 {
     return renderImage(toolIconSize, toolIconSize, smoothSamples, [tool](glm::vec2 p) { return iconShade(tool, p); });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Game/Resources/EditorTools.h"
 #include "tools/datagen/art/Image.h"
 
 // Square icons of the editor's tools, shown on the editor's dark top bar:
@@ -8,8 +9,7 @@ namespace DataGen {
 
 inline constexpr int toolIconSize = 64;
 
-enum class EditorTool { create, translate, scale, rotate };
-
-Image makeToolIcon(EditorTool tool);
+// The tool's symbol over the common tile.
+Image makeToolIcon(Game::Tool tool);
 
 } // namespace DataGen

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+namespace Game {
+
+struct ToolbarView;
+
+// The editor's calls out to the window and the menus, behind an interface so
+// that its rules run without a window: the game gives one made once at
+// start-up, tests give their own.
+class EditorPlatform {
+public:
+    virtual ~EditorPlatform() = default;
+
+    // The red byte of the last picking pass at a GL window position.
+    virtual uint8_t readAxisId(int32_t x, int32_t y) = 0;
+    virtual void showPauseMenu() = 0;
+    virtual void hidePauseMenu() = 0;
+    virtual void showToolbar(const ToolbarView& view) = 0;
+};
+
+} // namespace Game
