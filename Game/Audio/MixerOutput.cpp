@@ -19,7 +19,7 @@ constexpr int loopForever = -1;
 
 std::unique_ptr<AudioOutput> silent(const std::string& reason)
 {
-    Engine::log("NO SOUND: " + reason);
+    Engine::logError("NO SOUND: " + reason);
     return std::make_unique<SilentOutput>();
 }
 
@@ -69,7 +69,8 @@ MixerOutput::~MixerOutput()
 Mix_Chunk* MixerOutput::load(const Game::DataFile& file)
 {
     Mix_Chunk* chunk = Mix_LoadWAV(file.path);
-    if (chunk == nullptr) Engine::log(std::string("SOUND FILE ") + file.path + ": " + Mix_GetError() + "; that sound stays silent");
+    if (chunk == nullptr)
+        Engine::logError(std::string("SOUND FILE ") + file.path + ": " + Mix_GetError() + "; that sound stays silent");
     return chunk;
 }
 

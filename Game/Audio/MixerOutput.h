@@ -15,9 +15,9 @@ namespace Audio {
 class MixerOutput final : public AudioOutput {
 public:
     // Opens the device and loads the sounds at the data file list's paths
-    // (relative to the current folder). No device: one line "NO SOUND:
-    // <reason>" and a silent output. A sound file that does not load: one
-    // line naming it, and that sound stays silent.
+    // (relative to the current folder). No device: one error line "NO
+    // SOUND: <reason>" and a silent output. A sound file that does not load:
+    // one error line naming it, and that sound stays silent.
     static std::unique_ptr<AudioOutput> open(int volumePercent);
     ~MixerOutput() override;
     MixerOutput(const MixerOutput&) = delete;
