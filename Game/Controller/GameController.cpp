@@ -14,6 +14,7 @@
 #include "Game/Audio/MixerOutput.h"
 #include "Game/Audio/SoundComponent.h"
 #include "Game/Audio/SoundSystem.h"
+#include "Game/Audio/InterfaceSoundSystem.h"
 #include "Game/Controller/FrameRenderer.h"
 #include "Game/Controller/FrameTimeGraph.h"
 #include "Game/Controller/GLErrorReport.h"
@@ -299,12 +300,14 @@ void GameController::runStepSystems()
     world->getSystem<PhysicsMotionStateSystem>().run(dt);
 }
 
-// After the physics step, so it hears this step's landing and rope.
+// After the physics step and the menus, so this step's landing, rope and
+// interface looks are heard.
 void GameController::hearStep()
 {
     Audio::SoundSystem& sound = world->getSystem<Audio::SoundSystem>();
     sound.animationPhase = animationPhase;
     sound.run(0.0f);
+    world->getSystem<Audio::InterfaceSoundSystem>().run(0.0f);
 }
 
 // While a menu is shown the keys and the pad walk its buttons; B (and Escape

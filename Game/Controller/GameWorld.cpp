@@ -3,6 +3,7 @@
 #include "Engine/Core/GameEngine.h"
 #include "Game/Audio/SoundComponent.h"
 #include "Game/Audio/SoundSystem.h"
+#include "Game/Audio/InterfaceSoundSystem.h"
 #include "Game/Resources/GameContext.h"
 #include "Game/Resources/GameResources.h"
 #include "Game/Physics/CharacterControllerComponent.h"
@@ -99,6 +100,7 @@ void registerGameSystems(Engine::ECS::EntityManager& world, const GameContext& g
     world.addSystem(CameraModificationStateCopySystem(w));
     world.addSystem(CharacterControllerStateCopySystem(w));
     world.addSystem(Audio::SoundSystem(w, game.audio));
+    world.addSystem(Audio::InterfaceSoundSystem(w, game.audio));
 }
 
 std::unique_ptr<Engine::ECS::EntityManager> createGameWorld(const GameContext& game)

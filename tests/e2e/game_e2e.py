@@ -627,14 +627,18 @@ def audio_after(path, offset, seconds):
 
 
 def sound():
-    """Silent standing still in play, heard within half a second of a jump, never heard at volume 0; with no
-    driver one line and play on."""
+    """The menu's button heard, silent standing still in play, heard within half a second of a jump, never heard
+    at volume 0; with no driver one line and play on."""
     with tempfile.TemporaryDirectory() as folder:
         out = os.path.join(folder, "audio.raw")
         with Game(env={"SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": out}) as g:
             g.start()
             expect(not any(l.startswith("NO SOUND: ") for l in g.errors), "no sound with the disk driver")
+            g.move(g.at(10, 10))
+            time.sleep(HOLD)
+            menu = os.path.getsize(out)
             g.click_button(0)
+            expect(audio_after(out, menu, 1.0).strip(b"\0"), "no hover or click sound on the menu's button")
             g.wait_line("OnEnter ")  # the player has landed
             time.sleep(SETTLE)  # the landing has died away
             still = os.path.getsize(out)

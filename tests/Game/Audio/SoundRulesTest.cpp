@@ -1,7 +1,9 @@
 // What the player hears for what happens: effects for changes of the
 // player's state, a landing's loudness, the wind against speed, foot plants,
 // a sound's place around the listener and the mixer's volume.
+#include "Game/Audio/InterfaceSoundSystem.h"
 #include "Game/Audio/PlayerCues.h"
+#include "Game/UI/UIComponents.h"
 #include "Game/Audio/SoundRules.h"
 
 #include <gtest/gtest.h>
@@ -56,6 +58,17 @@ TEST(SoundRules, TheMixersVolumeFollowsTheSettingTimesTheLoudness)
     const std::tuple<int, float, int> cases[] = {{0, 1.0f, 0}, {100, 1.0f, 128}, {50, 1.0f, 64}, {80, 0.5f, 51},
                                                  {25, 0.0f, 0}, {150, 2.0f, 128}, {-5, 1.0f, 0}};
     for (const auto& [percent, loudness, volume] : cases) EXPECT_EQ(mixerVolume(percent, loudness), volume) << percent;
+}
+
+TEST(InterfaceCues, LightingUpHoversAndLettingGoOverTheElementClicks)
+{
+    using Look = UI::Component::UIclickableComponent;
+    const std::tuple<int32_t, int32_t, std::optional<Effect>> cases[] = {
+        {Look::idle, Look::hovered, Effect::menuHover}, {Look::pressed, Look::hovered, Effect::menuClick},
+        {Look::hovered, Look::hovered, std::nullopt},   {Look::hovered, Look::pressed, std::nullopt},
+        {Look::pressed, Look::idle, std::nullopt},      {Look::idle, Look::pressed, std::nullopt},
+        {Look::hovered, Look::idle, std::nullopt}};
+    for (const auto& [before, now, cue] : cases) EXPECT_EQ(interfaceCue(before, now), cue) << before << " to " << now;
 }
 
 TEST(PlayerCues, EachChangeOfThePlayersStateSoundsOnce)
