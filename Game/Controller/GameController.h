@@ -44,6 +44,8 @@ class FramePassObserver;
 class FrameRenderer;
 class FrameTimeGraph;
 class GameEditorPlatform;
+class RaceDriver;
+class RaceHud;
 class GameResources;
 class WindowOptions;
 struct EditorState;
@@ -94,6 +96,7 @@ private:
     void createLevel();
     void createFloor();
     void createMenus();
+    void createRace();
     void createFrameRenderer();
     void createOptions();
     void startClock();
@@ -106,6 +109,7 @@ private:
     void placeHeldItem();
     void showSpeed();
     void stepPhysics();
+    void stepRace();
     void hearStep();
     void showFramesPerSecond();
 
@@ -131,6 +135,10 @@ private:
     std::unique_ptr<FrameRenderer> frameRenderer;
     // F3 shows and hides it.
     std::unique_ptr<FrameTimeGraph> frameTimeGraph;
+    // The race of a level with a finish, from Singleplayer to the menu.
+    std::unique_ptr<RaceDriver> race;
+    std::unique_ptr<RaceHud> raceHud;
+    uint32_t lastMode = GameState::modeMainMenu;
     // The Options menu's settings and where they take effect, the window's
     // size among them.
     std::unique_ptr<WindowOptions> windowOptions;

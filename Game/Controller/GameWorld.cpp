@@ -6,6 +6,7 @@
 #include "Game/Audio/InterfaceSoundSystem.h"
 #include "Game/Resources/GameContext.h"
 #include "Game/Resources/GameResources.h"
+#include "Game/Level/BlockKindComponent.h"
 #include "Game/Physics/CharacterControllerComponent.h"
 #include "Game/Physics/CharacterControllerSystem.h"
 #include "Game/Physics/CollisionCallbackComponent.h"
@@ -71,6 +72,7 @@ void registerGameComponents(Engine::ECS::EntityManager& world)
     world.registerComponent<PhysicsColliderComponent>();
     world.registerComponent<AiShootComponent>();
     world.registerComponent<CameraComponent>();
+    world.registerComponent<BlockKindComponent>();
     world.registerComponent<Audio::SoundComponent>();
 }
 

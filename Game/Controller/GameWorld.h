@@ -12,8 +12,8 @@ namespace Game {
 
 struct GameContext;
 
-// The 20 component types of the game (identifiers 1 to 19, and 41 for the
-// sound system's).
+// The 21 component types of the game (identifiers 1 to 19, 25 for block
+// kinds and 41 for the sound system's).
 void registerGameComponents(Engine::ECS::EntityManager& world);
 
 // The game's 22 systems in their fixed order.

@@ -79,9 +79,11 @@ void showText(const std::string& text, UI::Menu& menu, Engine::ECS::EntityManage
 
 } // namespace
 
-ToolbarView toolbarView(const EditingState& editing)
+ToolbarView toolbarView(const EditingState& editing, const std::string& courseCounts)
 {
-    const std::string text = editing.statusSteps > 0 ? editing.status : std::string("Tool: ") + editorToolOf(editing.tool).name;
+    const std::string text = editing.statusSteps > 0
+        ? editing.status
+        : std::string("Tool: ") + editorToolOf(editing.tool).name + "   " + courseCounts;
     return ToolbarView{editing.tool, text};
 }
 

@@ -22,8 +22,8 @@ class GameResources;
 struct EditingState;
 
 // The editor's bar along the top of the window: the tool icons, then a
-// line of text (the active tool, or for a while a message such as what a
-// save did).
+// line of text (the active tool and the course's counts, or for a while a
+// message such as what a save did).
 struct ToolbarView {
     Tool active = Tool::translate;
     std::string text;
@@ -31,7 +31,7 @@ struct ToolbarView {
 
 inline constexpr float toolbarHeight = 64.0f;
 
-ToolbarView toolbarView(const EditingState& editing);
+ToolbarView toolbarView(const EditingState& editing, const std::string& courseCounts);
 
 // Whether a GL window row (origin bottom left) lies on the bar.
 bool onToolbar(int32_t glY, float windowHeight);

@@ -10,7 +10,7 @@ raising Failure, which expect(condition, message) does, and every wait below fai
                              `stdbuf -oL GAME` started there (SDL's silent "dummy" audio driver unless env names
                              another); damage: [(path, how)]; files: {relative path: bytes, None for a folder,
                              or a text: a symbolic link to it}
-  g.start()                  wait for the last start-up line, find and focus the window (g.win = x, y, w, h)
+  g.start(last_line)         wait for the last start-up line (of the generated level by default), find and focus the window (g.win = x, y, w, h)
   g.wait_line(prefix, after=0) -> line;  g.lines, g.errors: the stdout and stderr lines so far
   g.at(x, y) -> screen point of a window point, y up as the game lays out its interface;  g.centre()
   g.move(point), g.move_by(dx, dy), g.hold(key or "left"/"middle"/"right", seconds | until=check),
@@ -202,8 +202,8 @@ class Game:
         expect(line is not None or optional, f"no line starting with {prefix!r}")
         return line
 
-    def start(self):
-        self.wait_line(START_LINES[-1])
+    def start(self, last_line=START_LINES[-1]):
+        self.wait_line(last_line)
         self.find_window()
         xdo("windowfocus", "--sync", self.wid)
         time.sleep(SETTLE)  # the first frames after loading come slowest
@@ -812,8 +812,70 @@ def faults():
     expect(not problems, f"{len(problems)} of {len(cases)} cases failed:\n" + "\n".join(problems))
 
 
+RACE_LEVEL = "".join(f"[block{i}]\nx = {4 * i}\ny = 0\nz = 0.5\nsx = 4\nsy = 4\nsz = 1\nqw = 1\nqx = 0\nqy = 0\nqz = 0\n"
+                     f"kind = {kind}\n" for i, kind in enumerate(("start", "checkpoint", "finish"))).encode()
+
+
+def race_time(line):
+    minutes, seconds = line.split()[2].split(":")
+    return int(minutes) * 60 + float(seconds)
+
+
+def race():
+    """Start, checkpoint and finish edge to edge along +X: W runs the course, records.cfg and the ghost follow."""
+    records = lambda g: open(os.path.join(g.dir, "profile", "records.cfg")).read()
+    with Game(files={os.path.join("profile", "level.cfg"): RACE_LEVEL}) as g:
+        g.start("FLOOR ID: 8")
+        g.click_button(0)
+        g.wait_screen(g.crosshair_shown, "the crosshair")
+
+        def run():
+            seen = len(g.lines)
+            g.hold("w", until=lambda _: any(l.startswith("RACE FINISH") for l in g.lines[seen:]), what="RACE FINISH")
+            return g.wait_line("RACE FINISH", after=seen, timeout=0)
+        first = run()
+        expect(first.endswith("NEW RECORD"), f"the first run is no record: {first}")
+        best = float(re.search(r"best = ([\d.]+)", records(g)).group(1))
+        expect(0.3 <= best <= 5.0 and abs(best - race_time(first)) < 0.006, f"best {best}, finish line {first}")
+        ghosts = os.listdir(os.path.join(g.dir, "profile", "ghosts"))
+        expect(len(ghosts) == 1 and ghosts[0].endswith(".ghost"), f"ghost files {ghosts}")
+        kept = records(g)
+
+        g.hold("r")
+        g.wait_line("RACE RESTART")
+        g.hold("w", 0.3)
+        time.sleep(1.5)  # a pause mid-run: slower
+        second = run()
+        expect(not second.endswith("NEW RECORD") and race_time(second) > best, f"the slower run: {second}")
+        expect(records(g) == kept, "a slower run changed records.cfg")
+
+        time.sleep(1.0)
+        g.hold("r")  # the timer from zero again: the same quick run as the first
+        xdo("keydown", "w")  # starts the timer; the ghost of the first run sets off alongside
+        time.sleep(0.1)
+        xdo("keyup", "w")
+        time.sleep(0.3)
+        save(shot(), "race")  # standing while the ghost runs on ahead
+        time.sleep(HOLD)
+        third = run()
+        expect(race_time(third) < race_time(second), f"R did not reset the timer: {third} after {second}")
+        expect(g.close("signal") == 0, "the game did not end with code 0")
+        expect(g.errors == [], "standard error not empty")
+    with Game() as g:
+        g.start()
+        g.click_button(1)
+        g.wait_screen(g.bar_shown, "the editor's bar")
+        seen = len(g.lines)
+        g.hold("Control_L+s", until=lambda _: any(l.startswith("Saved 156 blocks") for l in g.lines[seen:]),
+               what="Saved 156 blocks")
+        level = open(os.path.join(g.dir, "profile", "level.cfg")).read()
+        kinds = [level.count(f"kind = {k}\n") for k in ("start", "checkpoint", "finish")]
+        expect(kinds[0] == 0 and kinds[1] >= 3 and kinds[2] == 1, f"start, checkpoint, finish kinds {kinds}")
+        expect(g.close("signal") == 0, "the game did not end with code 0")
+
+
 SCENARIOS = {"play": play, "editor": editor, "faults": faults, "first_view": first_view_scenario,
-             "editor_edits": editor_edits, "options": options, "resize": resize, "sound": sound}
+             "editor_edits": editor_edits, "options": options, "resize": resize, "race": race, "sound": sound}
 
 
 def main():
