@@ -38,6 +38,11 @@ void StepInput::take(const SDL_Event& event, EventQueue& queue)
         keyPresses.push_back(KeyPress{SDL_SCANCODE_UNKNOWN, ctrlHeld, false, event.text.text});
         queue.push(event);
         break;
+    case SDL_CONTROLLERDEVICEADDED:
+    case SDL_CONTROLLERDEVICEREMOVED:
+        padsChanged = true;
+        queue.push(event);
+        break;
     default:
         queue.push(event);
         break;

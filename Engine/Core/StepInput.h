@@ -14,7 +14,9 @@ namespace Engine {
 // events polled before it. Motion adds up; the wheel does not: the last event
 // whose amount is exactly one notch up or down decides, any other amount is
 // ignored. Key-downs are listed in order, except the platform's repeats of a
-// held key; text input joins them in place (see KeyPress). Every event but motion and wheel is also set aside in the queue.
+// held key; text input joins them in place (see KeyPress). padsChanged tells
+// that a game controller was plugged in or pulled out. Every event but motion
+// and wheel is also set aside in the queue.
 struct StepInput {
     void take(const SDL_Event& event, EventQueue& queue);
 
@@ -25,6 +27,7 @@ struct StepInput {
     // Ctrl as the last key event of the step had it (for text events).
     bool ctrlHeld = false;
     bool keySeen = false;
+    bool padsChanged = false;
 };
 
 } // namespace Engine

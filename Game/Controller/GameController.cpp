@@ -10,7 +10,12 @@
 #include "Engine/Core/GameEngine.h"
 #include "Engine/Core/KeyboardState.h"
 #include "Engine/Core/MouseState.h"
+#include "Engine/Core/PadState.h"
 #include "Engine/ECS/EntityManager.h"
+#include "Game/Audio/MixerOutput.h"
+#include "Game/Audio/SoundComponent.h"
+#include "Game/Audio/SoundSystem.h"
+#include "Game/Audio/InterfaceSoundSystem.h"
 #include "Game/Controller/FrameRenderer.h"
 #include "Game/Controller/RaceDriver.h"
 #include "Game/Controller/RaceHud.h"
@@ -55,6 +60,7 @@
 #include "Game/Scene/TransformStateCopySystem.h"
 #include "Game/UI/DisplayOptions.h"
 #include "Game/UI/Menu.h"
+#include "Game/UI/MenuNavigator.h"
 #include "Game/UI/MenuController.h"
 #include "Game/UI/OptionTable.h"
 #include "Game/UI/UiLayer.h"
@@ -88,6 +94,7 @@ bool GameController::init()
     const glm::ivec2 window = WindowOptions::drawableSize(*engine);
     resources = std::make_unique<GameResources>(window.x, window.y, gameRun.settings.maxAnisotropy,
                                                 gameRun.settings.renderScale);
+    audio = Audio::MixerOutput::open(gameRun.settings.volume);
     createWorld();
     debugDrawer = std::make_unique<DebugDraw::BulletDebugDrawer_OpenGL>(debugDrawOff);
     physicsWorld->getDynamicsWorld()->setDebugDrawer(debugDrawer.get());
@@ -127,9 +134,11 @@ void GameController::createWorld()
     gameContext.engine = engine;
     gameContext.keyboard = engine->keyboard.get();
     gameContext.mouse = engine->mouse.get();
+    gameContext.pad = engine->pad.get();
     gameContext.matrices = engine->matrixState;
     gameContext.physicsWorld = physicsWorld.get();
     gameContext.resources = resources.get();
+    gameContext.audio = audio.get();
     world = createGameWorld(gameContext);
     gameContext.world = world.get();
 }
@@ -189,6 +198,7 @@ void GameController::createPlayer()
     world->addComponent(player, CameraModificationComponent());
     world->addComponent(player, CameraComponent(resources->defaultCamera));
     world->addComponent(player, TransformComponent(glm::vec3(0.0f)));
+    world->addComponent(player, Audio::SoundComponent());
     world->addComponent(player, CollisionCallbackComponent(player, std::make_shared<TestCallBack>()));
     Engine::log("Player ID: " + std::to_string(player));
 }
@@ -245,6 +255,8 @@ void GameController::createMenus()
     gameContext.menu = menu.get();
     menuController = std::make_unique<UI::MenuController>(gameContext, gameRun);
     gameContext.menuController = menuController.get();
+    menuNavigator = std::make_unique<UI::MenuNavigator>(world.get(), menu.get());
+    gameContext.menuNavigator = menuNavigator.get();
     editorState = std::make_unique<EditorState>();
     gameRun.editor = editorState.get();
     editorPlatform = std::make_unique<GameEditorPlatform>(gameContext, gameRun);
@@ -302,18 +314,19 @@ void GameController::update()
     showSpeed();
     stepPhysics();
     stepRace();
+    hearStep();
     showFramesPerSecond();
     stepMapRebuild(gameRun.map, *world, colorIdPool);
     world->refresh();
     drainGLErrors();
 }
 
-// Escape pauses a running game and resumes it again; the editor handles its
-// own Escape.
+// Escape or the pad's Start pauses a running game and resumes it again; the
+// editor handles its own Escape.
 void GameController::togglePause()
 {
     if (gameRun.state.mode != GameState::modeSingleplayer) return;
-    if (!engine->keyboard->pressed(SDL_SCANCODE_ESCAPE)) return;
+    if (!engine->keyboard->pressed(SDL_SCANCODE_ESCAPE) && !engine->pad->pressed(SDL_CONTROLLER_BUTTON_START)) return;
     if (gameRun.state.paused)
         menuController->resumeGame();
     else
@@ -324,6 +337,7 @@ void GameController::runStepSystems()
     constexpr float dt = 0.0f;
     uiLayer->updateClicks();
     uiLayer->updateTextFields();
+    navigateMenu();
     world->getSystem<TransformStateCopySystem>().run(dt);
     world->getSystem<CameraModificationStateCopySystem>().run(dt);
     world->getSystem<CharacterControllerStateCopySystem>().run(dt);
@@ -336,6 +350,39 @@ void GameController::runStepSystems()
     world->getSystem<TransformToCollissionTransformSystem>().run(dt);
     world->getSystem<RotationAnimationSystem>().run(dt);
     world->getSystem<PhysicsMotionStateSystem>().run(dt);
+}
+
+// After the physics step, the race, the editor and the menus, so this
+// step's landing, rope, race progress, edits and interface looks are heard.
+void GameController::hearStep()
+{
+    Audio::SoundSystem& sound = world->getSystem<Audio::SoundSystem>();
+    sound.animationPhase = animationPhase;
+    sound.progress = progressView();
+    sound.run(0.0f);
+    world->getSystem<Audio::InterfaceSoundSystem>().run(0.0f);
+}
+
+// The race while one is run, the editor while it is open.
+Audio::ProgressView GameController::progressView() const
+{
+    Audio::ProgressView view;
+    if (const RaceRun* run = race->currentRun())
+        view.race = Audio::RaceView{run->checkpointsReached(), run->phase() == RacePhase::finished, run->beatBest()};
+    if (gameRun.state.mode == GameState::modeMapEditor)
+        view.editor = Audio::EditorView{gameRun.map.blocks.size(), editorState->editing.history.stepsTaken()};
+    return view;
+}
+
+// While a menu is shown the keys and the pad walk its buttons; B (and Escape
+// in Options, where nothing else takes it) goes back.
+void GameController::navigateMenu()
+{
+    if (gameRun.state.mode != GameState::modeMainMenu && !gameRun.state.paused) return;
+    if (gameRun.state.dialogOpen) return; // the keys are the name prompt's; the question takes clicks
+    menuNavigator->update(UI::readMenuInput(*engine->keyboard, *engine->mouse, *engine->pad));
+    const bool escapeInOptions = engine->keyboard->pressed(SDL_SCANCODE_ESCAPE) && menuController->optionsShown();
+    if (engine->pad->pressed(SDL_CONTROLLER_BUTTON_B) || escapeInOptions) menuController->back();
 }
 
 void GameController::animateCharacter()
@@ -419,6 +466,7 @@ void GameController::shutdown()
 void GameController::releaseAll()
 {
     world.reset();
+    audio.reset();
     displayOptions.reset();
     windowOptions.reset();
     frameRenderer.reset();
@@ -426,6 +474,7 @@ void GameController::releaseAll()
     raceHud.reset();
     race.reset();
     editorPlatform.reset();
+    menuNavigator.reset();
     menuController.reset();
     menu.reset();
     uiLayer.reset();

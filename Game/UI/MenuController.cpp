@@ -461,6 +461,23 @@ void MenuController::changeOption(const OptionRow& row)
     showOptionsMenu();
 }
 
+void MenuController::back()
+{
+    switch (shown) {
+    case Shown::Options: optionsToMenu(); break;
+    case Shown::GamePause: resumeGame(); break;
+    case Shown::EditorPause: resumeEditor(); break;
+    case Shown::Levels: listBack(); break;
+    case Shown::Main:
+    case Shown::None: break;
+    }
+}
+
+bool MenuController::optionsShown() const
+{
+    return shown == Shown::Options;
+}
+
 void MenuController::pauseGame()
 {
     gameState->paused = true;
