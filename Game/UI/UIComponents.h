@@ -112,6 +112,8 @@ struct UITextFieldComponent : Engine::ECS::Component {
     TextField field;
     std::function<void(const std::string&)> onAccept;
     std::function<void()> onCancel;
+    // Set once no key is held after the field appeared.
+    bool armed = false;
 };
 
 } // namespace UI::Component

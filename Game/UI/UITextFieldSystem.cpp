@@ -1,5 +1,7 @@
 #include "Game/UI/UITextFieldSystem.h"
 
+#include <algorithm>
+
 #include <SDL_keyboard.h>
 #include <SDL_scancode.h>
 
@@ -32,10 +34,13 @@ UITextFieldSystem::UITextFieldSystem(Engine::ECS::EntityManager* world, Engine::
 void UITextFieldSystem::update(uint32_t entity, float)
 {
     UITextFieldComponent& element = world->getComponent<UITextFieldComponent>(entity);
-    // While Ctrl is down the keys belong to a shortcut (the one that opened
-    // the field, or its letter's key repeat), whatever text they spell.
+    // The keys held as the field opened (the Ctrl+S that asked for it) and
+    // their key repeats are not typing: the field takes keys once all are up.
+    element.armed = element.armed || std::none_of(keyboard->current.begin(), keyboard->current.end(),
+                                                    [](uint8_t held) { return held != 0; });
     const bool ctrlDown = keyboard->held(SDL_SCANCODE_LCTRL) || keyboard->held(SDL_SCANCODE_RCTRL);
-    const TextField::Outcome outcome = ctrlDown ? TextField::Outcome::editing : element.field.take(keyboard->presses);
+    const TextField::Outcome outcome =
+        element.armed && !ctrlDown ? element.field.take(keyboard->presses) : TextField::Outcome::editing;
     showField(world->getComponent<UItextComponent>(entity), element.field);
     if (outcome == TextField::Outcome::accepted) element.onAccept(element.field.text());
     if (outcome == TextField::Outcome::cancelled) element.onCancel();
