@@ -9,6 +9,7 @@
 
 #include "Game/Editor/DragMaths.h"
 #include "Game/Editor/EditHistory.h"
+#include "Game/Editor/ViewMaths.h"
 
 namespace Game {
 
@@ -32,6 +33,12 @@ struct EditingState {
     // update steps it stays there.
     std::string status;
     uint32_t statusSteps = 0;
+    // What Ctrl snaps drags to; `[` and `]` change it.
+    SnapSteps steps;
+    // The editor camera's move towards the selection after F.
+    std::optional<CameraFlight> flight;
+    // Ctrl+C and Ctrl+X keep the selection here, relative to its centre.
+    std::vector<BlockPose> clipboard;
 };
 
 // The map editor's state, kept for the whole run: selections survive leaving

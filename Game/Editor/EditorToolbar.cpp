@@ -7,6 +7,7 @@
 #include "Game/UI/UIComponents.h"
 
 #include <iterator>
+#include <sstream>
 
 namespace Game {
 
@@ -79,10 +80,26 @@ void showText(const std::string& text, UI::Menu& menu, Engine::ECS::EntityManage
 
 } // namespace
 
+namespace {
+
+// What Ctrl snaps to with the active tool.
+std::string snapText(const EditingState& editing)
+{
+    std::ostringstream text;
+    if (editing.tool == Tool::rotate) {
+        text << "Snap: " << editing.steps.angleDegrees << " deg";
+    } else {
+        text << "Snap: " << editing.steps.length << " m";
+    }
+    return text.str();
+}
+
+} // namespace
+
 ToolbarView toolbarView(const EditingState& editing)
 {
-    const std::string text = editing.statusSteps > 0 ? editing.status : std::string("Tool: ") + editorToolOf(editing.tool).name;
-    return ToolbarView{editing.tool, text};
+    if (editing.statusSteps > 0) return ToolbarView{editing.tool, editing.status};
+    return ToolbarView{editing.tool, std::string("Tool: ") + editorToolOf(editing.tool).name + "   " + snapText(editing)};
 }
 
 bool onToolbar(int32_t glY, float windowHeight)

@@ -22,7 +22,7 @@ class GameResources;
 struct EditingState;
 
 // The editor's bar along the top of the window: the tool icons, then a
-// line of text (the active tool, or for a while a message such as what a
+// line of text (the active tool and its snap step, or for a while a message such as what a
 // save did).
 struct ToolbarView {
     Tool active = Tool::translate;

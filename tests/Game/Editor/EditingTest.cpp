@@ -3,6 +3,9 @@
 
 #include "Game/Editor/BlockEdits.h"
 #include "Game/Editor/DragMaths.h"
+#include "Game/Editor/ViewMaths.h"
+
+#include <glm/gtc/matrix_transform.hpp>
 
 #include <fstream>
 #include <functional>
@@ -212,6 +215,66 @@ TEST_F(EditingTest, CtrlTurnsFlyingOffAndAnEditPastTheEntityLimitIsRefusedWithAM
     press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_D});
     EXPECT_EQ(map.blocks.size(), Game::maxLevelBlocks);
     EXPECT_EQ(editor.editing.status, "EDIT REFUSED: a level holds at most 960 blocks");
+}
+
+} // namespace
+
+namespace {
+
+TEST(SnapSteps, LengthsHalveAndDoubleWithinTheirBoundsAndAnglesCycle)
+{
+    Game::SnapSteps steps;
+    for (const float finer : {0.25f, 0.125f, 0.125f}) {
+        steps.finerLength();
+        EXPECT_EQ(steps.length, finer);
+    }
+    for (const float coarser : {0.25f, 0.5f, 1.0f, 2.0f, 4.0f, 8.0f, 8.0f}) {
+        steps.coarserLength();
+        EXPECT_EQ(steps.length, coarser);
+    }
+    for (const float next : {45.0f, 5.0f, 15.0f}) {
+        steps.nextAngle();
+        EXPECT_EQ(steps.angleDegrees, next);
+    }
+    for (const float previous : {5.0f, 45.0f, 15.0f}) {
+        steps.previousAngle();
+        EXPECT_EQ(steps.angleDegrees, previous);
+    }
+}
+
+// Seen from the framing position, the bounds sit at the middle of the view
+// and their larger side on screen spans half of it.
+TEST(ViewMaths, FramingPutsTheBoundsAtTheMiddleSpanningHalfTheView)
+{
+    const Game::Lens lens{60.0f, 16.0f / 9.0f};
+    const glm::mat4 projection = glm::perspective(glm::radians(lens.fovDegrees), lens.aspect, 0.1f, 1000.0f);
+    struct Row {
+        std::vector<BlockPose> poses;
+        glm::vec3 forward;
+    };
+    const Row rows[] = {
+        {{BlockPose{{10, 0, 1}, {2, 2, 2}, {}}}, {0, 1, 0}},
+        {{BlockPose{{0, 0, 1}, {2, 2, 2}, {}}, BlockPose{{20, 4, 1}, {2, 2, 2}, {}}}, glm::normalize(glm::vec3(0, 1, -1))},
+    };
+    for (const Row& row : rows) {
+        const Game::Bounds bounds = Game::boundsOf(row.poses);
+        const glm::vec3 eye = Game::framingPosition(bounds, row.forward, lens);
+        const glm::mat4 viewProjection = projection * glm::lookAt(eye, eye + row.forward, glm::vec3(0, 0, 1));
+        const glm::vec4 centre = viewProjection * glm::vec4(bounds.centre(), 1.0f);
+        EXPECT_NEAR(centre.x / centre.w, 0.0f, 1e-4f);
+        EXPECT_NEAR(centre.y / centre.w, 0.0f, 1e-4f);
+        glm::vec2 low(1e9f), high(-1e9f);
+        for (int corner = 0; corner < 8; ++corner) {
+            const glm::vec3 point((corner & 1) ? bounds.max.x : bounds.min.x, (corner & 2) ? bounds.max.y : bounds.min.y,
+                                  (corner & 4) ? bounds.max.z : bounds.min.z);
+            const glm::vec4 clip = viewProjection * glm::vec4(point, 1.0f);
+            low = glm::min(low, glm::vec2(clip) / clip.w);
+            high = glm::max(high, glm::vec2(clip) / clip.w);
+        }
+        const glm::vec2 span = (high - low) * 0.5f;
+        EXPECT_NEAR(std::max(span.x, span.y), 0.5f, 0.1f) << row.poses.size() << " blocks";
+        EXPECT_LE(std::min(span.x, span.y), 0.6f) << row.poses.size() << " blocks";
+    }
 }
 
 } // namespace
