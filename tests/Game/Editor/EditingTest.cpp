@@ -3,6 +3,7 @@
 
 #include "Game/Editor/BlockEdits.h"
 #include "Game/Editor/DragMaths.h"
+#include "Game/Editor/EditorToolbar.h"
 #include "Game/Editor/ViewMaths.h"
 
 #include <glm/gtc/matrix_transform.hpp>
@@ -201,6 +202,46 @@ TEST_F(EditingTest, ThePlayerIsStoppedByAMovedBlockWhereItNowStands)
     const float x = t.world.getComponent<TransformComponent>(player).position.x;
     EXPECT_GT(x, 2.5f);
     EXPECT_LT(x, 4.0f) << "the block now stands at x = 5";
+}
+
+TEST_F(EditingTest, PasteRestsTheCopyOnTheFaceUnderTheCursorAsOneEditAndFFramesTheSelection)
+{
+    clickAt({0, 0, 1});
+    clickAt({10, 0, 1}, true);
+    press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_C});
+    t.addBox({40, 0, -1}, {20, 20, 2});
+    aimAt({40, 0, 0});
+    press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_V});
+    ASSERT_EQ(level().size(), 5u);
+    // The blocks lean 30 degrees, so their bounds reach cos 30 + sin 30 below their centres.
+    const float rest = std::cos(glm::radians(30.0f)) + 0.5f;
+    for (const auto& [index, x] : {std::pair{3, 35.0f}, std::pair{4, 45.0f}}) {
+        EXPECT_NEAR(glm::distance(level()[index].position, glm::vec3(x, 0, rest)), 0.0f, 1e-4f) << "resting on the box";
+    }
+    EXPECT_EQ(editor.selection.size(), 2u);
+    EXPECT_EQ(editor.selection.count(map.blocks[3]), 1u) << "the pasted blocks are selected";
+    press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_Z});
+    EXPECT_EQ(level().size(), 3u) << "one undo takes the whole paste back";
+    clickAt({20, 0, 1});
+    press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_X});
+    EXPECT_EQ(level().size(), 2u) << "cut";
+
+    clickAt({10, 0, 1});
+    aimAt({0, 0, 1});
+    press({SDL_SCANCODE_F});
+    const glm::vec3& eye = t.world.getComponent<TransformComponent>(camera).position;
+    EXPECT_LT(eye.x, 9.0f) << "still on its way";
+    for (int i = 0; i < 30; ++i) step();
+    EXPECT_NEAR(eye.x, 10.0f, 1e-4f);
+    EXPECT_NEAR(eye.y, 0.0f, 1e-4f);
+
+    editor.editing.statusSteps = 0;
+    press({SDL_SCANCODE_3});
+    press({SDL_SCANCODE_RIGHTBRACKET});
+    EXPECT_EQ(Game::toolbarView(editor.editing).text, "Tool: Rotate   Snap: 45 deg");
+    press({SDL_SCANCODE_2});
+    press({SDL_SCANCODE_LEFTBRACKET});
+    EXPECT_EQ(Game::toolbarView(editor.editing).text, "Tool: Translate   Snap: 0.25 m");
 }
 
 TEST_F(EditingTest, CtrlTurnsFlyingOffAndAnEditPastTheEntityLimitIsRefusedWithAMessage)
