@@ -29,4 +29,9 @@ void GameEditorPlatform::showToolbar(const ToolbarView& view)
     Game::showToolbar(view, *game.menu, *game.world, *game.resources, glm::vec2(run.windowSize));
 }
 
+void GameEditorPlatform::showSelectionBox(const std::optional<ScreenRect>& box)
+{
+    Game::showSelectionBox(box, *game.menu, *game.world);
+}
+
 } // namespace Game

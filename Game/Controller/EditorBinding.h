@@ -19,6 +19,7 @@ public:
     void showPauseMenu() override;
     void hidePauseMenu() override;
     void showToolbar(const ToolbarView& view) override;
+    void showSelectionBox(const std::optional<ScreenRect>& box) override;
 
 private:
     const GameContext& game;

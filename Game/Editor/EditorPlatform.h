@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+
+#include "Game/Editor/ViewMaths.h"
 
 namespace Game {
 
@@ -18,6 +21,8 @@ public:
     virtual void showPauseMenu() = 0;
     virtual void hidePauseMenu() = 0;
     virtual void showToolbar(const ToolbarView& view) = 0;
+    // The rectangle of a box selection in GL window pixels; none hides it.
+    virtual void showSelectionBox(const std::optional<ScreenRect>& box) { (void)box; }
 };
 
 } // namespace Game

@@ -41,6 +41,13 @@ struct EditingState {
     std::vector<BlockPose> clipboard;
 };
 
+// A rectangle being dragged out from empty space with the left button; with
+// Shift held at the start it adds to the selection.
+struct BoxSelection {
+    ScreenRect rect;
+    bool adds = false;
+};
+
 // The map editor's state, kept for the whole run: selections survive leaving
 // and re-entering the editor.
 struct EditorState {
@@ -66,6 +73,7 @@ struct EditorState {
     std::map<uint32_t, uint32_t> selection;
 
     EditingState editing;
+    std::optional<BoxSelection> box;
 
     static bool isAxis(uint32_t id) { return id >= xAxis && id <= centreAxis; }
     // The colours of a handle id (1 to 4).

@@ -82,6 +82,8 @@ protected:
         step();
     }
 
+    void boxDrag(glm::ivec2 from, glm::ivec2 to, bool shift, bool cancel);
+
     // All the keys go down, in this order, within one step and are up in the next.
     void pressInOneStep(const std::vector<int>& keys, bool ctrl = false)
     {
@@ -244,6 +246,46 @@ TEST_F(EditingTest, PasteRestsTheCopyOnTheFaceUnderTheCursorAsOneEditAndFFramesT
     EXPECT_EQ(Game::toolbarView(editor.editing).text, "Tool: Translate   Snap: 0.25 m");
 }
 
+// A left drag from `from` to `to` (window pixels, from the top left), with
+// Escape pressed before the release when `cancel`.
+void EditingTest::boxDrag(glm::ivec2 from, glm::ivec2 to, bool shift, bool cancel)
+{
+    t.keys[SDL_SCANCODE_LSHIFT] = shift;
+    step(SDL_BUTTON_LMASK, from);
+    step(SDL_BUTTON_LMASK, (from + to) / 2);
+    step(SDL_BUTTON_LMASK, to);
+    t.keys[SDL_SCANCODE_ESCAPE] = cancel;
+    step(cancel ? SDL_BUTTON_LMASK : 0, to);
+    t.keys[SDL_SCANCODE_ESCAPE] = t.keys[SDL_SCANCODE_LSHIFT] = 0;
+    step(0, to);
+}
+
+TEST_F(EditingTest, ABoxDragFromEmptySpaceSelectsTheBlocksWhoseCentresItHolds)
+{
+    aimAt({10, 0, 1});
+    const glm::ivec2 bottomLeft{5, 475}, bottomRight{635, 475}, topLeft{5, 70}, middle{320, 240};
+    struct Row {
+        const char* name;
+        glm::ivec2 from, to;
+        bool shift, cancel;
+        std::size_t selected;
+    };
+    const Row rows[] = {
+        {"an empty area", bottomLeft, bottomLeft + glm::ivec2(60, -60), false, false, 0},
+        {"around all three", bottomLeft, {635, 70}, false, false, 3},
+        {"cancelled by Escape", topLeft, middle + glm::ivec2(-10, 0), false, true, 3},
+        {"the left one instead", topLeft, middle + glm::ivec2(-10, 10), false, false, 1},
+        {"the right one added", bottomRight, middle + glm::ivec2(10, -10), true, false, 2},
+    };
+    for (const Row& row : rows) {
+        boxDrag(row.from, row.to, row.shift, row.cancel);
+        EXPECT_EQ(editor.selection.size(), row.selected) << row.name;
+        EXPECT_FALSE(editor.box) << row.name;
+        EXPECT_EQ(platform.pauseMenus, 0) << row.name << ": Escape in a drag only cancels it";
+    }
+    EXPECT_EQ(editor.selection.count(map.blocks[1]), 0u) << "the middle block's centre is outside both";
+}
+
 TEST_F(EditingTest, CtrlTurnsFlyingOffAndAnEditPastTheEntityLimitIsRefusedWithAMessage)
 {
     t.keys[SDL_SCANCODE_LCTRL] = 1;
@@ -280,6 +322,36 @@ TEST(SnapSteps, LengthsHalveAndDoubleWithinTheirBoundsAndAnglesCycle)
     for (const float previous : {5.0f, 45.0f, 15.0f}) {
         steps.previousAngle();
         EXPECT_EQ(steps.angleDegrees, previous);
+    }
+}
+
+// A 100-pixel view from z = 10 down onto the origin: the origin is at pixel
+// (50, 50) and one metre at z = 0 is 100 / (20 tan 30) pixels.
+TEST(ViewMaths, APointIsInsideABoxUpToItsEdgesAndNeverFromBehindTheCamera)
+{
+    const glm::mat4 viewProjection = glm::perspective(glm::radians(60.0f), 1.0f, 0.1f, 100.0f) *
+                                     glm::lookAt(glm::vec3(0, 0, 10), glm::vec3(0), glm::vec3(0, 1, 0));
+    const float metre = 100.0f / (20.0f * std::tan(glm::radians(30.0f)));
+    const Game::ScreenRect everywhere{{-1e6f, -1e6f}, {1e6f, 1e6f}};
+    struct Row {
+        glm::vec3 point;
+        Game::ScreenRect rect;
+        bool inside;
+    };
+    const Row rows[] = {
+        {{0, 0, 0}, {{50, 50}, {60, 60}}, true},
+        {{0, 0, 0}, {{60, 60}, {50, 50}}, true},
+        {{0, 0, 0}, {{50.01f, 40}, {60, 60}}, false},
+        {{1, 0, 0}, {{0, 0}, {50 + metre + 0.01f, 100}}, true},
+        {{1, 0, 0}, {{0, 0}, {50 + metre - 0.01f, 100}}, false},
+        {{0, -1, 0}, {{0, 50 - metre - 0.01f}, {100, 100}}, true},
+        {{0, -1, 0}, {{0, 50 - metre + 0.01f}, {100, 100}}, false},
+        {{1, 1, 10}, everywhere, false},
+        {{1, 1, 20}, everywhere, false},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(Game::projectsInside(row.point, viewProjection, {100, 100}, row.rect), row.inside)
+            << row.point.x << " " << row.point.y << " " << row.point.z;
     }
 }
 
