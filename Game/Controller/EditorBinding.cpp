@@ -34,4 +34,9 @@ void GameEditorPlatform::showSelectionBox(const std::optional<ScreenRect>& box)
     Game::showSelectionBox(box, *game.menu, *game.world);
 }
 
+void GameEditorPlatform::startPlayTest(const glm::vec3& start, float yaw)
+{
+    game.menuController->startPlayTest(start, yaw);
+}
+
 } // namespace Game

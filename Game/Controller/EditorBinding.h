@@ -20,6 +20,7 @@ public:
     void hidePauseMenu() override;
     void showToolbar(const ToolbarView& view) override;
     void showSelectionBox(const std::optional<ScreenRect>& box) override;
+    void startPlayTest(const glm::vec3& start, float yaw) override;
 
 private:
     const GameContext& game;

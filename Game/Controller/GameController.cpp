@@ -243,9 +243,12 @@ void GameController::startClock()
 void GameController::update()
 {
     animationPhase = StepReadouts::advanceAnimationPhase(animationPhase);
+    // A key that switched modes this step is not taken by the new mode too
+    // (F5 ending a play-test must not start another).
+    const bool wasEditing = gameRun.state.mode == GameState::modeMapEditor;
     togglePause();
     if (engine->keyboard->pressed(SDL_SCANCODE_F3)) frameTimeGraph->toggle();
-    if (gameRun.state.mode == GameState::modeMapEditor) updateEditor(gameContext, gameRun);
+    if (wasEditing && gameRun.state.mode == GameState::modeMapEditor) updateEditor(gameContext, gameRun);
     runStepSystems();
     animateCharacter();
     placeHeldItem();
@@ -257,11 +260,15 @@ void GameController::update()
     drainGLErrors();
 }
 
-// Escape pauses a running game and resumes it again; the editor handles its
-// own Escape.
+// Escape pauses a running game and resumes it again, and F5 ends a play-test;
+// the editor handles its own keys.
 void GameController::togglePause()
 {
     if (gameRun.state.mode != GameState::modeSingleplayer) return;
+    if (gameRun.state.playTest && engine->keyboard->pressed(SDL_SCANCODE_F5)) {
+        menuController->backToEditor();
+        return;
+    }
     if (!engine->keyboard->pressed(SDL_SCANCODE_ESCAPE)) return;
     if (gameRun.state.paused)
         menuController->resumeGame();

@@ -32,6 +32,8 @@ namespace {
 constexpr uint32_t statusSteps = 200;
 const glm::vec3 newBlockSize(2.0f);
 const glm::vec3 duplicateOffset(1.0f, 0.0f, 0.0f);
+// How far below the camera a play-test looks for ground.
+constexpr float playTestReach = 10000.0f;
 
 // SDL numbers the digit keys 1 to 9, then 0.
 int32_t digitScancode(char digit)
@@ -182,6 +184,25 @@ void flyCamera(EditingState& editing, const GameContext& game, const GameRun& ru
     if (editing.flight->done()) editing.flight.reset();
 }
 
+// The player starts on the first floor or block surface straight below the
+// editor camera (at the camera itself over the void), facing its heading.
+void startPlayTest(const GameContext& game, const GameRun& run)
+{
+    const uint32_t camera = run.cameras.editorCamera;
+    if (!game.world->hasComponent<TransformComponent>(camera)) return;
+    const glm::vec3 eye = game.world->getComponent<TransformComponent>(camera).position;
+    const glm::vec3 end = eye - glm::vec3(0.0f, 0.0f, playTestReach);
+    const auto hit = GamePhysics::RayCast::castClosest(
+        *game.physicsWorld, GamePhysics::toBullet(eye), GamePhysics::toBullet(end), GamePhysics::CollisionGroup::all,
+        GamePhysics::CollisionGroup::block | GamePhysics::CollisionGroup::floor);
+    const glm::vec3 start = hit.hasHit() ? glm::mix(eye, end, hit.m_closestHitFraction) : eye;
+    const bool steered = game.world->hasComponent<CameraModificationComponent>(camera);
+    const float yaw = steered ? game.world->getComponent<CameraModificationComponent>(camera).yaw : 0.0f;
+    Engine::log("PLAYTEST: from " + std::to_string(start.x) + " " + std::to_string(start.y) + " " +
+                std::to_string(start.z));
+    game.editorPlatform->startPlayTest(start, yaw);
+}
+
 // `]` coarser, `[` finer: the angle step with the rotate tool, else the length.
 void changeStep(EditingState& editing, bool coarser)
 {
@@ -273,6 +294,7 @@ void takeShortcut(EditorState& editor, const GameContext& game, GameRun& run, co
         }
         if (key == SDL_SCANCODE_DELETE) deleteSelection(editor, game, run);
         if (key == SDL_SCANCODE_F) focusSelection(editor, game, run);
+        if (key == SDL_SCANCODE_F5) startPlayTest(game, run);
         if (key == SDL_SCANCODE_LEFTBRACKET || key == SDL_SCANCODE_RIGHTBRACKET) {
             changeStep(editing, key == SDL_SCANCODE_RIGHTBRACKET);
         }

@@ -23,6 +23,9 @@ public:
     virtual void showToolbar(const ToolbarView& view) = 0;
     // The rectangle of a box selection in GL window pixels; none hides it.
     virtual void showSelectionBox(const std::optional<ScreenRect>& box) { (void)box; }
+    // Leaves the editor for a game on the level as it stands, the player at
+    // `start` facing `yaw` degrees; the game's F5 comes back.
+    virtual void startPlayTest(const glm::vec3& start, float yaw) { (void)start, (void)yaw; }
 };
 
 } // namespace Game

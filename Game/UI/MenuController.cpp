@@ -6,6 +6,7 @@
 #include "Engine/Base/Assert.h"
 #include "Engine/Core/MouseState.h"
 #include "Game/Physics/CharacterControllerComponent.h"
+#include "Game/Scene/CameraModificationComponent.h"
 #include "Game/UI/InputSwitch.h"
 #include "Game/UI/MenuElements.h"
 #include "Game/UI/MenuLayout.h"
@@ -20,6 +21,7 @@ namespace {
 constexpr const char* resumeGameName = "Resume_Game";
 constexpr const char* resumeEditorName = "Resume_Editor";
 constexpr const char* backToMenuName = "Back_to_menu";
+constexpr const char* backToEditorName = "Back_to_editor";
 constexpr const char* editorBarName = "background";
 constexpr const char* optionsBackName = "Options_Back";
 constexpr int32_t optionsExtraWidth = 64;
@@ -78,6 +80,11 @@ void MenuController::showOptionsMenu()
 void MenuController::showGamePauseMenu()
 {
     shown = Shown::GamePause;
+    if (gameState->playTest) {
+        showButtons({{resumeGameName, "Resume", &MenuController::resumeGame},
+                     {backToEditorName, "Back to editor", &MenuController::backToEditor}});
+        return;
+    }
     showButtons({{resumeGameName, "Resume", &MenuController::resumeGame},
                  {backToMenuName, "Back to menu", &MenuController::gameToMenu}});
 }
@@ -92,7 +99,7 @@ void MenuController::showEditorPauseMenu()
 void MenuController::hidePauseMenu()
 {
     shown = Shown::None;
-    for (const char* name : {resumeGameName, resumeEditorName, backToMenuName}) {
+    for (const char* name : {resumeGameName, resumeEditorName, backToMenuName, backToEditorName}) {
         if (menu->count(name) == 1) {
             menu->remove(name);
         }
@@ -170,6 +177,22 @@ void MenuController::startEditor()
     shown = Shown::None;
     showEditorBar();
     setEditorCameraInputEnabled(*world, editorCameraEntity, true);
+}
+
+void MenuController::startPlayTest(const glm::vec3& start, float yaw)
+{
+    gameState->playTest = true;
+    startGame();
+    placePlayer(start, yaw);
+}
+
+void MenuController::backToEditor()
+{
+    gameState->paused = false;
+    gameState->playTest = false;
+    platform->setRelativeMouseMode(false);
+    setPlayerInputEnabled(*world, playerEntity, false);
+    startEditor();
 }
 
 void MenuController::endProgram()
@@ -256,6 +279,23 @@ void MenuController::enterRelativeMouseMode()
 {
     platform->setRelativeMouseMode(true);
     engine->mouse->resetMotion();
+}
+
+// The player's capsule stands on `start`, its view level and turned to yaw.
+void MenuController::placePlayer(const glm::vec3& start, float yaw)
+{
+    if (world->hasComponent<CharacterControllerComponent>(playerEntity)) {
+        CharacterControllerComponent& character = world->getComponent<CharacterControllerComponent>(playerEntity);
+        if (character.controller != nullptr) {
+            const float standing = character.height + CharacterControllerComponent::capsuleRadius;
+            character.controller->warp(btVector3(start.x, start.y, start.z + standing));
+        }
+    }
+    if (world->hasComponent<CameraModificationComponent>(playerEntity)) {
+        CameraModificationComponent& view = world->getComponent<CameraModificationComponent>(playerEntity);
+        view.yaw = view.previousYaw = yaw;
+        view.pitch = view.previousPitch = 0.0f;
+    }
 }
 
 // A new game starts from rest, whatever the player was doing when it left.

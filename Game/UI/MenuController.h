@@ -38,7 +38,8 @@ public:
     void showMainMenu();
     // One row per setting, labelled with its value, and "Back"; needs options.
     void showOptionsMenu();
-    // "Resume", "Back to menu" for a running game / for the editor.
+    // "Resume", "Back to menu" for a running game ("Back to editor" in a
+    // play-test) / for the editor.
     void showGamePauseMenu();
     void showEditorPauseMenu();
     // Removes whichever pause buttons are shown; other elements stay.
@@ -51,6 +52,10 @@ public:
     // The button actions.
     void startGame();
     void startEditor();
+    // A game on the level as the editor holds it, the player standing at
+    // `start` and facing `yaw` degrees; backToEditor() ends it.
+    void startPlayTest(const glm::vec3& start, float yaw);
+    void backToEditor();
     void endProgram();
     void resumeGame();
     void gameToMenu();
@@ -81,6 +86,7 @@ public:
 
 private:
     using Action = void (MenuController::*)();
+    void placePlayer(const glm::vec3& start, float yaw);
     enum class Shown { None, Main, Options, GamePause, EditorPause };
 
     struct Button {
