@@ -130,6 +130,7 @@ void finishBox(const GameContext& game, GameRun& run, bool cancelled)
         if (editor.selection.count(block) == 0) select(editor, *game.world, block, overlayLookOf(game));
     }
     updateGizmoPosition(editor, *game.world);
+    Engine::log("BOX: " + std::to_string(editor.selection.size()) + " selected");
 }
 
 // Returns whether a box selection took this step.
