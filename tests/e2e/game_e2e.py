@@ -577,6 +577,21 @@ def editor_loop():
         save(editing, "editor_focus")
         expect(abs(x - centre[0]) < 20 and abs(y - centre[1]) < 20, f"after F the block is at {x:.0f}, {y:.0f}")
 
+        ax, ay = (round(c) for c in centroid(pixels_of(editing, BLUE)))
+        g.move((ax, ay))  # the z arrow: a drag upwards, the grid facing the view
+        time.sleep(HOLD)
+        xdo("mousedown", 1)
+        for step in range(1, 6):
+            time.sleep(0.1)
+            g.move((ax, ay - 12 * step))
+        time.sleep(SETTLE)
+        dragging = shot()
+        xdo("mouseup", 1)
+        save(dragging, "editor_grid")
+        g.hold("Control_L+z")
+        editing, _ = gizmo_centre()
+        expect(share_differing(editing, dragging) > 0.02, "no snap grid shown while dragging")
+
         seen = len(g.lines)
         g.hold("F5")
         start = [float(v) for v in g.wait_line("PLAYTEST: from ", after=seen)[15:].split()]
