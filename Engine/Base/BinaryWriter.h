@@ -19,6 +19,9 @@ public:
     // Throws Engine::DataFileError when the file cannot be written.
     void save(const std::string& path) const;
 
+    // The bytes so far, for a caller that writes them itself (atomically).
+    std::string text() const { return std::string(bytes.begin(), bytes.end()); }
+
 private:
     std::vector<uint8_t> bytes;
 };

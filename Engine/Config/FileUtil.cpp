@@ -162,6 +162,14 @@ Engine::Status replaceFile(const std::string& path, const std::string& text)
     return Engine::Status::success();
 }
 
+Engine::Status keepRefusedFile(const std::string& path, const std::string& kept)
+{
+    if (std::rename(path.c_str(), kept.c_str()) != 0) {
+        return Engine::Status::failure("cannot keep the refused file as " + kept + ": " + std::strerror(errno));
+    }
+    return Engine::Status::success();
+}
+
 std::vector<std::string> split(std::string text, char delimiter)
 {
     std::vector<std::string> pieces;

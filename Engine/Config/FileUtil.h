@@ -42,6 +42,10 @@ FileBytes readFileBytes(const std::string& path);
 // is left as it was.
 Engine::Status replaceFile(const std::string& path, const std::string& text);
 
+// Moves a user's file the program refused to `kept` (replacing an older
+// copy), before anything replaces it, so a save never destroys it.
+Engine::Status keepRefusedFile(const std::string& path, const std::string& kept);
+
 // The non-empty pieces between occurrences of the delimiter.
 std::vector<std::string> split(std::string text, char delimiter);
 

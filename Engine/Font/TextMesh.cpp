@@ -9,12 +9,6 @@
 
 namespace Engine::GFX {
 
-namespace {
-
-const glm::vec4 glyphColour(1.0f, 1.0f, 1.0f, 1.0f);
-
-} // namespace
-
 TextMesh::TextMesh(Font* textFont, std::string initialText) : text(std::move(initialText)), font(textFont)
 {
 }
@@ -32,7 +26,7 @@ void TextMesh::rebuild()
     }
     Mesh::MeshBuilder builder;
     for (const TextQuad& quad : layout.quads) {
-        builder.addQuad(quad.lowerLeft, quad.upperRight, glyphColour, quad.texLowerLeft, quad.texUpperRight);
+        builder.addQuad(quad.lowerLeft, quad.upperRight, colour, quad.texLowerLeft, quad.texUpperRight);
     }
     Mesh::fillModel(*model, builder);
 }

@@ -21,6 +21,8 @@ public:
 
     std::unique_ptr<Mesh::Model3D> model;
     std::string text;
+    // Multiplied into the glyphs; white leaves the font's own colour.
+    glm::vec4 colour{1.0f};
     Font* font;
     int32_t width = 0;
     int32_t height = 0;

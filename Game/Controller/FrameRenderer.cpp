@@ -10,12 +10,16 @@
 #include "Engine/Graphics/Model3D.h"
 #include "Engine/Graphics/ModelFromBuilder.h"
 #include "Engine/Mesh/MeshBuilder.h"
+#include "Game/Resources/DataFiles.h"
 #include "Game/Resources/GameResources.h"
 #include "Game/Resources/GameContext.h"
 #include "Game/Resources/GameRun.h"
 #include "Game/Resources/GameState.h"
 #include "Game/Controller/FrameTimeGraph.h"
+#include "Game/Controller/RaceDriver.h"
+#include "Game/Controller/RaceHud.h"
 #include "Game/Controller/Skybox.h"
+#include "Game/Physics/CharacterControllerComponent.h"
 #include "Game/Editor/EditorDrawing.h"
 #include "Game/Editor/EditorState.h"
 #include "Game/Level/GameMap.h"
@@ -94,6 +98,8 @@ void FrameRenderer::render(float alpha)
     const Camera& camera = useActiveCamera();
     mark("character");
     drawCharacter();
+    mark("ghost");
+    drawGhost();
     mark("entities");
     drawEntities(alpha);
     mark("level");
@@ -183,6 +189,25 @@ void FrameRenderer::drawCharacter()
     if (!bones.empty()) shader.setUniform("uBones", &bones[0], static_cast<int32_t>(bones.getSize()));
     game.matrices->setModel(identity);
     resources.animatedModel->draw();
+}
+
+// The character's running mesh where the best run was at this time of the
+// run, turned to its heading and tinted by the shader.
+void FrameRenderer::drawGhost()
+{
+    const std::optional<GhostSample> ghost = race == nullptr ? std::nullopt : race->ghost();
+    if (!ghost || run.state.mode != GameState::modeSingleplayer) return;
+    const Shader& shader = *game.resources->skeletalShader;
+    shader.setUniform("uGhost", 1.0f);
+    const glm::vec3 feet = ghost->position - glm::vec3(0.0f, 0.0f, CharacterControllerComponent::standingHeight);
+    const glm::vec3 authored(DataFiles::characterPlacementX, DataFiles::characterPlacementY,
+                             DataFiles::characterPlacementZ);
+    game.matrices->setModel(glm::translate(identity, feet) *
+                            glm::rotate(identity, glm::radians(ghost->yaw), glm::vec3(0.0f, 0.0f, 1.0f)) *
+                            glm::translate(identity, -authored));
+    game.resources->animatedModel->draw();
+    shader.setUniform("uGhost", 0.0f);
+    game.matrices->setModel(identity);
 }
 
 void FrameRenderer::drawEntities(float alpha)
@@ -291,6 +316,10 @@ void FrameRenderer::drawOverlay()
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     UI::drawText(matrices, *resources.speedText, glm::vec3(0.0f, size().y - speedTextDrop, 0.0f), textScale);
+    if (raceHud != nullptr && run.state.mode == GameState::modeSingleplayer) {
+        const float below = size().y - speedTextDrop - static_cast<float>(resources.speedText->height);
+        raceHud->draw(matrices, glm::vec3(0.0f, below, 0.0f), textScale);
+    }
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glDisable(GL_BLEND);
 

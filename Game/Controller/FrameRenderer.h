@@ -18,6 +18,8 @@ class Model3D;
 namespace Game {
 
 class FrameTimeGraph;
+class RaceDriver;
+class RaceHud;
 class Skybox;
 struct GameContext;
 struct GameRun;
@@ -53,6 +55,12 @@ public:
     void render(float alpha);
     // Optional; nothing is reported without one.
     void setObserver(FramePassObserver* passObserver) { observer = passObserver; }
+    // Optional: the race whose ghost is drawn and its read-out under the speed.
+    void setRace(const RaceDriver* raceDriver, RaceHud* hud)
+    {
+        race = raceDriver;
+        raceHud = hud;
+    }
 
 private:
     void interpolate(float alpha);
@@ -60,6 +68,7 @@ private:
     const Camera& useActiveCamera();
     void drawSkybox(const Camera& camera);
     void drawCharacter();
+    void drawGhost();
     void drawEntities(float alpha);
     void drawLevel();
     void drawFloor();
@@ -89,6 +98,8 @@ private:
     std::unique_ptr<Engine::GFX::Mesh::Model3D> screenQuad;
     FramePassObserver* observer = nullptr;
     FrameTimeGraph* frameTimeGraph;
+    const RaceDriver* race = nullptr;
+    RaceHud* raceHud = nullptr;
 };
 
 } // namespace Game

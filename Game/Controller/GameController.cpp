@@ -11,6 +11,8 @@
 #include "Engine/Core/MouseState.h"
 #include "Engine/ECS/EntityManager.h"
 #include "Game/Controller/FrameRenderer.h"
+#include "Game/Controller/RaceDriver.h"
+#include "Game/Controller/RaceHud.h"
 #include "Game/Controller/FrameTimeGraph.h"
 #include "Game/Controller/GLErrorReport.h"
 #include "Game/Resources/GameResources.h"
@@ -100,6 +102,7 @@ bool GameController::init()
     createLevel();
     createFloor();
     createMenus();
+    createRace();
     createFrameRenderer();
     createOptions();
     startClock();
@@ -210,10 +213,17 @@ void GameController::createMenus()
     gameContext.editorPlatform = editorPlatform.get();
 }
 
+void GameController::createRace()
+{
+    race = std::make_unique<RaceDriver>(gameContext, gameRun, contacts);
+    raceHud = std::make_unique<RaceHud>(resources->font.get());
+}
+
 void GameController::createFrameRenderer()
 {
     frameTimeGraph = std::make_unique<FrameTimeGraph>(resources->font.get());
     frameRenderer = std::make_unique<FrameRenderer>(gameContext, gameRun, frameTimeGraph.get());
+    frameRenderer->setRace(race.get(), raceHud.get());
 }
 
 // The window's size goes through the one resize here, so that start-up,
@@ -254,6 +264,7 @@ void GameController::update()
     placeHeldItem();
     showSpeed();
     stepPhysics();
+    stepRace();
     showFramesPerSecond();
     stepMapRebuild(gameRun.map, *world, colorIdPool);
     world->refresh();
@@ -326,6 +337,20 @@ void GameController::stepPhysics()
     GamePhysics::dispatchContacts(*physicsWorld->getDispatcher(), *world, contacts);
 }
 
+// Singleplayer starts a race on the level as it stands and leaving it ends
+// the race; in between, each step after the physics step is one race step.
+void GameController::stepRace()
+{
+    const GameState& state = gameRun.state;
+    const bool playing = state.mode == GameState::modeSingleplayer;
+    if (playing && lastMode != GameState::modeSingleplayer) race->begin();
+    if (!playing && lastMode == GameState::modeSingleplayer) race->end();
+    lastMode = state.mode;
+    if (!playing) return;
+    race->step(state.paused);
+    raceHud->show(race->hudLines());
+}
+
 void GameController::showFramesPerSecond()
 {
     resources->fpsText->text = StepReadouts::fpsLine(StepReadouts::framesPerSecond(engine->averageFrameTime));
@@ -364,6 +389,8 @@ void GameController::releaseAll()
     windowOptions.reset();
     frameRenderer.reset();
     frameTimeGraph.reset();
+    raceHud.reset();
+    race.reset();
     editorPlatform.reset();
     menuController.reset();
     menu.reset();

@@ -39,6 +39,8 @@ class FramePassObserver;
 class FrameRenderer;
 class FrameTimeGraph;
 class GameEditorPlatform;
+class RaceDriver;
+class RaceHud;
 class GameResources;
 class WindowOptions;
 struct EditorState;
@@ -89,6 +91,7 @@ private:
     void createLevel();
     void createFloor();
     void createMenus();
+    void createRace();
     void createFrameRenderer();
     void createOptions();
     void startClock();
@@ -100,6 +103,7 @@ private:
     void placeHeldItem();
     void showSpeed();
     void stepPhysics();
+    void stepRace();
     void showFramesPerSecond();
 
     void releaseAll();
@@ -123,6 +127,10 @@ private:
     std::unique_ptr<FrameRenderer> frameRenderer;
     // F3 shows and hides it.
     std::unique_ptr<FrameTimeGraph> frameTimeGraph;
+    // The race of a level with a finish, from Singleplayer to the menu.
+    std::unique_ptr<RaceDriver> race;
+    std::unique_ptr<RaceHud> raceHud;
+    uint32_t lastMode = GameState::modeMainMenu;
     // The Options menu's settings and where they take effect, the window's
     // size among them.
     std::unique_ptr<WindowOptions> windowOptions;

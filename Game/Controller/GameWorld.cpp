@@ -3,6 +3,7 @@
 #include "Engine/Core/GameEngine.h"
 #include "Game/Resources/GameContext.h"
 #include "Game/Resources/GameResources.h"
+#include "Game/Level/BlockKindComponent.h"
 #include "Game/Physics/CharacterControllerComponent.h"
 #include "Game/Physics/CharacterControllerSystem.h"
 #include "Game/Physics/CollisionCallbackComponent.h"
@@ -68,6 +69,7 @@ void registerGameComponents(Engine::ECS::EntityManager& world)
     world.registerComponent<PhysicsColliderComponent>();
     world.registerComponent<AiShootComponent>();
     world.registerComponent<CameraComponent>();
+    world.registerComponent<BlockKindComponent>();
 }
 
 // The order fixes the instance numbers and nothing else: the world keeps its

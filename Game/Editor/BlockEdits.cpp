@@ -11,7 +11,6 @@
 #include "Game/Physics/PhysicsColliderComponent.h"
 #include "Game/Physics/PhysicsRigidBodyComponent.h"
 #include "Game/Physics/PhysicsWorld.h"
-#include "Game/Physics/StaticBodies.h"
 #include "Game/Scene/TransformComponent.h"
 
 #include <algorithm>
@@ -46,7 +45,7 @@ void placeBody(const GameContext& game, GameMap& map, uint32_t block, const Bloc
 
 uint32_t insertBlock(const GameContext& game, GameMap& map, std::size_t index, const BlockPose& pose)
 {
-    const uint32_t block = GamePhysics::createStaticBlock(*game.world, pose.position, pose.size, pose.rotation);
+    const uint32_t block = createPosedBlock(*game.world, pose);
     std::vector<uint32_t>& blocks = map.blocks;
     blocks.insert(blocks.begin() + static_cast<std::ptrdiff_t>(std::min(index, blocks.size())), block);
     return block;
@@ -65,7 +64,7 @@ void removeBlock(const GameContext& game, GameMap& map, std::size_t index)
 BlockPose poseOf(Engine::ECS::EntityManager& world, uint32_t block)
 {
     const TransformComponent& transform = world.getComponent<TransformComponent>(block);
-    return BlockPose{transform.position, transform.scale, transform.rotation};
+    return BlockPose{transform.position, transform.scale, transform.rotation, blockKindOf(world, block)};
 }
 
 std::vector<BlockPose> levelPoses(const GameContext& game, GameMap& map)
@@ -85,6 +84,7 @@ void placeBlock(const GameContext& game, GameMap& map, uint32_t block, const Blo
     transform.position = pose.position;
     transform.scale = pose.size;
     transform.rotation = pose.rotation;
+    setBlockKind(*game.world, block, pose.kind);
     placeBody(game, map, block, pose, resized);
     rebuildThisStep(map);
 }
@@ -116,7 +116,7 @@ std::vector<uint32_t> applyEdit(const GameContext& game, GameMap& map, const Edi
 void createLevelFrom(GameMap& map, Engine::ECS::EntityManager& world, const std::vector<BlockPose>& poses)
 {
     for (const BlockPose& pose : poses) {
-        map.blocks.push_back(GamePhysics::createStaticBlock(world, pose.position, pose.size, pose.rotation));
+        map.blocks.push_back(createPosedBlock(world, pose));
     }
     requestMapRebuild(map);
 }

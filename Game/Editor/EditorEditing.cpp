@@ -8,7 +8,9 @@
 #include "Game/Editor/BlockEdits.h"
 #include "Game/Editor/EditorState.h"
 #include "Game/Editor/EditorToolbar.h"
+#include "Game/Editor/KindCycle.h"
 #include "Game/Level/GameMap.h"
+#include "Game/Level/Level.h"
 #include "Game/Editor/EditorPlatform.h"
 #include "Game/Editor/MapEditor.h"
 #include "Game/Resources/GameContext.h"
@@ -130,9 +132,35 @@ void duplicateSelection(EditorState& editor, const GameContext& game, GameRun& r
     for (const uint32_t block : selectedBlocks(editor, run.map)) {
         copies.push_back(poseOf(*game.world, block));
         copies.back().position += duplicateOffset;
+        if (copies.back().kind == BlockKind::start) copies.back().kind = BlockKind::plain; // one start per level
         copies.back() = withinLevelLimits(copies.back());
     }
     addBlocks(editor, game, run, copies);
+}
+
+// One edit for the whole selection, so one undo brings every kind back.
+void cycleSelectionKinds(EditorState& editor, const GameContext& game, GameRun& run)
+{
+    const std::vector<BlockPose> poses = levelPoses(game, run.map);
+    std::vector<BlockKind> kinds;
+    for (const BlockPose& pose : poses) kinds.push_back(pose.kind);
+    std::vector<std::size_t> selected;
+    for (const uint32_t block : selectedBlocks(editor, run.map)) selected.push_back(indexOf(run.map, block));
+    Edit edit;
+    for (const auto& [place, kind] : cycledKinds(kinds, selected)) {
+        BlockPose after = poses[place];
+        after.kind = kind;
+        edit.changes.push_back(BlockChange{place, poses[place], after});
+    }
+    if (!edit.changes.empty()) record(editor, game, run, edit);
+}
+
+// What the bar shows after the tool: the course's blocks.
+std::string courseCounts(const GameContext& game, const GameRun& run)
+{
+    std::vector<BlockKind> kinds;
+    for (const uint32_t block : run.map.blocks) kinds.push_back(blockKindOf(*game.world, block));
+    return courseCountsText(kinds);
 }
 
 void saveLevel(EditorState& editor, const GameContext& game, GameRun& run)
@@ -293,6 +321,7 @@ void takeShortcut(EditorState& editor, const GameContext& game, GameRun& run, co
             if (key == digitScancode(tool.key)) editing.tool = tool.tool;
         }
         if (key == SDL_SCANCODE_DELETE) deleteSelection(editor, game, run);
+        if (key == SDL_SCANCODE_K) cycleSelectionKinds(editor, game, run);
         if (key == SDL_SCANCODE_F) focusSelection(editor, game, run);
         if (key == SDL_SCANCODE_F5) startPlayTest(game, run);
         if (key == SDL_SCANCODE_LEFTBRACKET || key == SDL_SCANCODE_RIGHTBRACKET) {
@@ -392,7 +421,7 @@ bool updateEditing(const GameContext& game, GameRun& run, uint32_t hoveredAxis)
     flyCamera(editing, game, run);
     if (!editing.drag) takeShortcuts(editor, game, run);
     const bool usedButton = useLeftButton(editor, game, run, hoveredAxis);
-    game.editorPlatform->showToolbar(toolbarView(editing));
+    game.editorPlatform->showToolbar(toolbarView(editing, courseCounts(game, run)));
     return usedButton;
 }
 

@@ -10,7 +10,10 @@ struct GameRun;
 // The editing tools' part of one editor step (the editor is not paused):
 // - a tool's digit key or a click on its bar icon chooses it (editorTools);
 //   a click anywhere on the bar picks nothing;
-// - Delete deletes the selection, Ctrl+D duplicates it 1 m along +X and
+// - K moves the kind of every selected block one step along plain, start,
+//   checkpoint, finish (see cycledKinds), as one edit;
+// - Delete deletes the selection, Ctrl+D duplicates it 1 m along +X (a copy
+//   of the start is plain) and
 //   selects the copies, Ctrl+Z undoes the last edit, Ctrl+Y redoes it,
 //   Ctrl+S saves the level to the run's level path; every key press is
 //   one action, taken in the order pressed, even within one step;

@@ -99,10 +99,11 @@ std::string snapText(const EditingState& editing)
 
 } // namespace
 
-ToolbarView toolbarView(const EditingState& editing)
+ToolbarView toolbarView(const EditingState& editing, const std::string& courseCounts)
 {
     if (editing.statusSteps > 0) return ToolbarView{editing.tool, editing.status};
-    return ToolbarView{editing.tool, std::string("Tool: ") + editorToolOf(editing.tool).name + "   " + snapText(editing)};
+    const std::string tool = std::string("Tool: ") + editorToolOf(editing.tool).name;
+    return ToolbarView{editing.tool, tool + "   " + snapText(editing) + "   " + courseCounts};
 }
 
 bool onToolbar(int32_t glY, float windowHeight)

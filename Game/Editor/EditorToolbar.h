@@ -23,10 +23,9 @@ namespace Game {
 class GameResources;
 struct EditingState;
 
-
 // The editor's bar along the top of the window: the tool icons, then a
-// line of text (the active tool and its snap step, or for a while a message such as what a
-// save did).
+// line of text (the active tool, its snap step and the course's counts, or
+// for a while a message such as what a save did).
 struct ToolbarView {
     Tool active = Tool::translate;
     std::string text;
@@ -34,7 +33,7 @@ struct ToolbarView {
 
 inline constexpr float toolbarHeight = 64.0f;
 
-ToolbarView toolbarView(const EditingState& editing);
+ToolbarView toolbarView(const EditingState& editing, const std::string& courseCounts);
 
 // Whether a GL window row (origin bottom left) lies on the bar.
 bool onToolbar(int32_t glY, float windowHeight);

@@ -1,5 +1,8 @@
 #include "Game/Level/Level.h"
 
+#include "Engine/ECS/EntityManager.h"
+#include "Game/Level/BlockKindComponent.h"
+#include "Game/Level/CourseChoice.h"
 #include "Game/Level/GameMap.h"
 #include "Game/Level/MapGeometry.h"
 #include "Game/Physics/StaticBodies.h"
@@ -62,17 +65,48 @@ std::vector<BlockPlacement> levelBlockPlacements()
 }
 
 uint32_t createBlock(GameMap& map, Engine::ECS::EntityManager& world, const glm::vec3& position,
-                     const glm::vec3& size)
+                     const glm::vec3& size, BlockKind kind)
 {
     const uint32_t entity = GamePhysics::createStaticBlock(world, position, size);
+    world.addComponent(entity, BlockKindComponent(kind));
     map.blocks.push_back(entity);
     return entity;
 }
 
+uint32_t createPosedBlock(Engine::ECS::EntityManager& world, const BlockPose& pose)
+{
+    const uint32_t entity = GamePhysics::createStaticBlock(world, pose.position, pose.size, pose.rotation);
+    world.addComponent(entity, BlockKindComponent(pose.kind));
+    return entity;
+}
+
+BlockKind blockKindOf(Engine::ECS::EntityManager& world, uint32_t block)
+{
+    if (!world.hasComponent<BlockKindComponent>(block)) return BlockKind::plain;
+    return world.getComponent<BlockKindComponent>(block).kind;
+}
+
+void setBlockKind(Engine::ECS::EntityManager& world, uint32_t block, BlockKind kind)
+{
+    if (world.hasComponent<BlockKindComponent>(block)) world.getComponent<BlockKindComponent>(block).kind = kind;
+}
+
+std::vector<BlockKind> generatedLevelKinds(const std::vector<BlockPlacement>& blocks)
+{
+    // The player falls from its spawn point (0, 0, 10) straight down.
+    const Course course = chooseCourse(blocks, GamePhysics::levelBlockRotation(), glm::vec2(0.0f));
+    std::vector<BlockKind> kinds(blocks.size(), BlockKind::plain);
+    for (const std::size_t checkpoint : course.checkpoints) kinds[checkpoint] = BlockKind::checkpoint;
+    if (course.hasFinish) kinds[course.finish] = BlockKind::finish;
+    return kinds;
+}
+
 void createLevel(GameMap& map, Engine::ECS::EntityManager& world)
 {
-    for (const BlockPlacement& block : levelBlockPlacements()) {
-        createBlock(map, world, block.position, block.size);
+    const std::vector<BlockPlacement> blocks = levelBlockPlacements();
+    const std::vector<BlockKind> kinds = generatedLevelKinds(blocks);
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        createBlock(map, world, blocks[i].position, blocks[i].size, kinds[i]);
     }
     requestMapRebuild(map);
 }

@@ -5,6 +5,9 @@
 
 #include <glm/glm.hpp>
 
+#include "Game/Level/BlockKind.h"
+#include "Game/Level/LevelFile.h"
+
 namespace Engine::ECS {
 class EntityManager;
 }
@@ -41,12 +44,27 @@ struct BlockPlacement {
 std::vector<BlockPlacement> levelBlockPlacements();
 
 // One level block (the static block recipe: turned 30 degrees about +Y, a
-// box collider of its size, a static body in the block group), appended to
-// the map's block list. Returns its entity.
+// box collider of its size, a static body in the block group) of the kind,
+// appended to the map's block list. Returns its entity.
 uint32_t createBlock(GameMap& map, Engine::ECS::EntityManager& world, const glm::vec3& position,
-                     const glm::vec3& size);
+                     const glm::vec3& size, BlockKind kind = BlockKind::plain);
 
-// Creates every block of the level and asks for the merged model.
+// A static block as the level file describes it, kind included; not added
+// to any list. Every level block carries its kind from the start, so it can
+// be changed in place.
+uint32_t createPosedBlock(Engine::ECS::EntityManager& world, const BlockPose& pose);
+
+// The block's kind; plain for an entity without one.
+BlockKind blockKindOf(Engine::ECS::EntityManager& world, uint32_t block);
+// Sets the kind of a block that has one (every committed level block).
+void setBlockKind(Engine::ECS::EntityManager& world, uint32_t block, BlockKind kind);
+
+// The kinds of the generated blocks: plain, but for the course
+// chooseCourse finds from below the player's spawn point.
+std::vector<BlockKind> generatedLevelKinds(const std::vector<BlockPlacement>& blocks);
+
+// Creates every block of the level with its course and asks for the merged
+// model.
 void createLevel(GameMap& map, Engine::ECS::EntityManager& world);
 
 } // namespace Game

@@ -3,9 +3,6 @@
 #include "Engine/Config/FileUtil.h"
 
 #include <charconv>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 
 namespace Game {
 
@@ -55,6 +52,7 @@ std::string formatLevel(const std::vector<BlockPose>& blocks)
         writeKey(out, "qx", b.rotation.x);
         writeKey(out, "qy", b.rotation.y);
         writeKey(out, "qz", b.rotation.z);
+        if (b.kind != BlockKind::plain) out += std::string("kind = ") + blockKindName(b.kind) + "\n";
     }
     return out;
 }
@@ -72,11 +70,8 @@ LevelSave saveLevelFile(const std::string& path, const std::vector<BlockPose>& b
     LevelSave save;
     const LevelRead old = readLevelFile(path, maxBlocks);
     if (!old.ok()) {
-        const std::string kept = path + refusedLevelSuffix;
-        if (std::rename(path.c_str(), kept.c_str()) != 0) {
-            save.status = Engine::Status::failure("cannot keep the refused file as " + kept + ": " + std::strerror(errno));
-            return save;
-        }
+        save.status = FileUtil::keepRefusedFile(path, path + refusedLevelSuffix);
+        if (!save.status.ok()) return save;
         save.keptRefused = true;
     }
     save.status = FileUtil::replaceFile(path, formatLevel(blocks));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Engine/Base/Status.h"
+#include "Game/Level/BlockKind.h"
 
 #include <cstddef>
 #include <string>
@@ -22,15 +23,17 @@ inline constexpr float levelExtent = 10000.0f; // metres from the origin along e
 inline constexpr float smallestBlockSide = 0.1f;
 inline constexpr float largestBlockSide = 10000.0f;
 
-// One block as the level file stores it: centre, size (metres) and rotation.
+// One block as the level file stores it: centre, size (metres), rotation
+// and what it is for on a race course.
 struct BlockPose {
     glm::vec3 position{0.0f};
     glm::vec3 size{1.0f};
     glm::quat rotation{1.0f, 0.0f, 0.0f, 0.0f};
+    BlockKind kind = BlockKind::plain;
 
     bool operator==(const BlockPose& other) const
     {
-        return position == other.position && size == other.size && rotation == other.rotation;
+        return position == other.position && size == other.size && rotation == other.rotation && kind == other.kind;
     }
     bool operator!=(const BlockPose& other) const { return !(*this == other); }
 };
@@ -51,18 +54,20 @@ struct LevelRead {
 
 // The level as INI text: one section per block, "block0", "block1", ..., with
 // the keys x y z, sx sy sz, qw qx qy qz, each number in the shortest form
-// that reads back as the same float.
+// that reads back as the same float, and "kind = <word>" for a block that is
+// not plain (so a level without a course is written as before).
 std::string formatLevel(const std::vector<BlockPose>& blocks);
 
 // The blocks of a level file's text, read strictly: after an optional UTF-8
 // byte order mark, every line (ended by "\n", "\r\n" or "\r") is blank, a
 // comment, a header [blockN] (block0, block1, ... in order, each once) or
-// "key = number" with one of the ten keys, each once per block. A number is
+// "key = number" with one of the ten keys, each once per block, or the
+// optional "kind = <word>" with a word of blockKindName (missing: plain). A number is
 // decimal, an exponent allowed; it must be finite, a centre coordinate within
 // levelExtent and a side from smallestBlockSide to largestBlockSide. The
 // rotation must be a unit quaternion; one a little off is normalised, one
 // already unit to float precision is kept bit for bit, so a saved level reads
-// back exactly. At most maxBlocks blocks. Any other line is refused with its
+// back exactly. At most maxBlocks blocks, at most one of them the start. Any other line is refused with its
 // number; a file of only blank and comment lines is an empty level.
 LevelRead parseLevel(const std::string& text, std::size_t maxBlocks);
 

@@ -24,9 +24,12 @@ constexpr double unitTolerance = 1e-3;
 constexpr double normalisedTolerance = 1e-5;
 const std::string byteOrderMark = "\xEF\xBB\xBF";
 
+constexpr const char* kindKey = "kind";
+
 struct Section {
     std::string name;
     std::array<std::optional<float>, keys.size()> values;
+    std::optional<BlockKind> kind;
 };
 
 struct Reading {
@@ -34,6 +37,7 @@ struct Reading {
     std::vector<BlockPose> blocks;
     std::optional<Section> section;
     std::string error;
+    std::optional<std::string> startSection; // the block that is the start, once one is
 };
 
 std::string sectionName(std::size_t index)
@@ -110,6 +114,7 @@ std::optional<BlockPose> blockOf(const Section& section, std::string& error)
     }
     const glm::dvec4 unit = std::abs(length - 1.0) > normalisedTolerance ? q / length : q;
     block.rotation = glm::quat(float(unit.x), float(unit.y), float(unit.z), float(unit.w));
+    block.kind = section.kind.value_or(BlockKind::plain);
     return block;
 }
 
@@ -137,18 +142,46 @@ void startSection(Reading& reading, const std::string& name, std::size_t line)
 }
 
 // What keeps the line from setting a key of the open section, if anything.
-std::string placeProblem(const Reading& reading, const IniLine& lexed, std::optional<std::size_t> key)
+// What keeps the line from setting any key, if anything.
+std::string lineProblem(const Reading& reading, const IniLine& lexed)
 {
     if (!lexed.plain) return "not a single key = number";
     if (!reading.section) return "keys before the first block";
+    return "";
+}
+
+std::string placeProblem(const Reading& reading, const IniLine& lexed, std::optional<std::size_t> key)
+{
+    if (const std::string problem = lineProblem(reading, lexed); !problem.empty()) return problem;
     const std::string& section = reading.section->name;
     if (!key) return "unknown key " + lexed.name + " in [" + section + "]";
     if (reading.section->values[*key]) return "key " + lexed.name + " appears twice in [" + section + "]";
     return "";
 }
 
+// "kind = <word>": once per block, a word of blockKindName, one start per level.
+std::string takeKind(Reading& reading, const IniLine& lexed)
+{
+    if (const std::string problem = lineProblem(reading, lexed); !problem.empty()) return problem;
+    Section& section = *reading.section;
+    if (section.kind) return "key kind appears twice in [" + section.name + "]";
+    const std::optional<BlockKind> kind = blockKindNamed(lexed.value);
+    if (!kind) return "kind = " + lexed.value + " is not plain, start, checkpoint or finish";
+    if (*kind == BlockKind::start && reading.startSection) {
+        return "kind = start in [" + section.name + "], but [" + *reading.startSection + "] is the start";
+    }
+    if (*kind == BlockKind::start) reading.startSection = section.name;
+    section.kind = kind;
+    return "";
+}
+
 void takeValue(Reading& reading, const IniLine& lexed, std::size_t line)
 {
+    if (lexed.name == kindKey) {
+        const std::string problem = takeKind(reading, lexed);
+        if (!problem.empty()) reading.error = atLine(line, problem);
+        return;
+    }
     const std::optional<std::size_t> key = keyIndex(lexed.name);
     std::string problem = placeProblem(reading, lexed, key);
     if (problem.empty()) {
@@ -184,7 +217,7 @@ LevelRead parseLevel(const std::string& text, std::size_t maxBlocks)
 {
     const bool marked = text.compare(0, byteOrderMark.size(), byteOrderMark) == 0;
     const std::vector<TextLine> lines = splitLines(marked ? text.substr(byteOrderMark.size()) : text, LineEnds::any);
-    Reading reading{maxBlocks, {}, std::nullopt, ""};
+    Reading reading{maxBlocks, {}, std::nullopt, "", std::nullopt};
     for (std::size_t i = 0; i < lines.size() && reading.error.empty(); ++i) readLine(reading, lines[i].text, i + 1);
     finishSection(reading);
     if (!reading.error.empty()) return LevelRead{{}, reading.error, true};

@@ -3,6 +3,7 @@
 #include "Engine/ECS/EntityManager.h"
 #include "Game/Level/ColorIdPool.h"
 #include "Game/Level/GameMap.h"
+#include "Game/Level/Level.h"
 #include "Game/Scene/TransformComponent.h"
 #include "Game/Scene/TransformInterpolation.h"
 
@@ -16,7 +17,6 @@ namespace {
 
 const glm::vec3 boxMin(-0.5f);
 const glm::vec3 boxMax(0.5f);
-const glm::vec4 boxColour(1.0f);
 
 glm::mat4 blockMatrix(const TransformComponent& transform)
 {
@@ -24,10 +24,10 @@ glm::mat4 blockMatrix(const TransformComponent& transform)
            glm::scale(glm::mat4(1.0f), transform.scale);
 }
 
-void appendBlock(MapGeometry& geometry, const TransformComponent& transform, ColorIdPool& pool)
+void appendBlock(MapGeometry& geometry, const TransformComponent& transform, BlockKind kind, ColorIdPool& pool)
 {
     const glm::vec2 repeat(transform.scale.x, transform.scale.y);
-    geometry.mesh.addBox(boxMin, boxMax, boxColour, repeat, blockMatrix(transform));
+    geometry.mesh.addBox(boxMin, boxMax, blockKindTint(kind), repeat, blockMatrix(transform));
     for (uint32_t face = 0; face < MapGeometry::facesPerBox; ++face) {
         geometry.faceIds.push_back(pool.take());
         geometry.colorIds.insert(geometry.colorIds.end(), MapGeometry::verticesPerFace, geometry.faceIds.back().toColor());
@@ -42,7 +42,7 @@ MapGeometry assembleMapGeometry(const std::vector<uint32_t>& blocks, Engine::ECS
     MapGeometry geometry;
     for (const uint32_t block : blocks) {
         if (!world.hasComponent<TransformComponent>(block)) continue;
-        appendBlock(geometry, world.getComponent<TransformComponent>(block), pool);
+        appendBlock(geometry, world.getComponent<TransformComponent>(block), blockKindOf(world, block), pool);
     }
     return geometry;
 }

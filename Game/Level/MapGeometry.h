@@ -32,7 +32,8 @@ struct MapGeometry {
 
 // A box from -0.5 to 0.5 per block that still has a transform, in list order,
 // moved by translate(position) x rotation x scale(scale), its texture
-// repeated (scale.x, scale.y) times; each face takes a new id from the pool.
+// repeated (scale.x, scale.y) times, coloured by blockKindTint of its kind;
+// each face takes a new id from the pool.
 MapGeometry assembleMapGeometry(const std::vector<uint32_t>& blocks, Engine::ECS::EntityManager& world,
                                 ColorIdPool& pool);
 

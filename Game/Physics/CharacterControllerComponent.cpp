@@ -3,7 +3,8 @@
 #include "Game/Physics/PhysicsWorld.h"
 
 namespace {
-const btVector3 spawnPoint(0.0f, 0.0f, 10.0f);
+const btVector3 spawnPoint(CharacterControllerComponent::spawnX, CharacterControllerComponent::spawnY,
+                           CharacterControllerComponent::spawnZ);
 const btVector3 worldUp(0.0f, 0.0f, 1.0f);
 } // namespace
 

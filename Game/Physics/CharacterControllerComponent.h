@@ -30,6 +30,10 @@ struct CharacterControllerComponent : Engine::ECS::Component {
     static constexpr float walkSlopeAngle = CustomCharacterController::defaultWalkSlopeAngle;
     static constexpr float jumpSlopeAngle = CustomCharacterController::defaultJumpSlopeAngle;
     static constexpr float allowedPenetration = CustomCharacterController::defaultAllowedPenetration;
+    // Where every player starts, and how far the capsule's centre stands
+    // above what it stands on.
+    static constexpr float spawnX = 0.0f, spawnY = 0.0f, spawnZ = 10.0f;
+    static constexpr float standingHeight = capsuleRadius + (defaultHeight - cylinderShortening) * 0.5f;
 
     // Builds the capsule at the spawn point (0, 0, 10) and puts it into the
     // physics world on behalf of the entity.

@@ -20,16 +20,16 @@ const btVector3 noInertia(0.0f, 0.0f, 0.0f);
 const btVector3 floorNormal(0.0f, 0.0f, 1.0f);
 constexpr float floorConstant = 0.0f;
 
-glm::quat blockRotation()
+} // namespace
+
+glm::quat levelBlockRotation()
 {
     return glm::quat(std::cos(blockHalfTurn), 0.0f, std::sin(blockHalfTurn), 0.0f);
 }
 
-} // namespace
-
 uint32_t createStaticBlock(Engine::ECS::EntityManager& world, const glm::vec3& position, const glm::vec3& size)
 {
-    return createStaticBlock(world, position, size, blockRotation());
+    return createStaticBlock(world, position, size, levelBlockRotation());
 }
 
 uint32_t createStaticBlock(Engine::ECS::EntityManager& world, const glm::vec3& position, const glm::vec3& size,

@@ -20,6 +20,9 @@ uint32_t createStaticBlock(Engine::ECS::EntityManager& world, const glm::vec3& p
 uint32_t createStaticBlock(Engine::ECS::EntityManager& world, const glm::vec3& position, const glm::vec3& size,
                            const glm::quat& rotation);
 
+// The turn every level block gets: 30 degrees about +Y.
+glm::quat levelBlockRotation();
+
 // Creates the floor: the plane z = 0 facing +Z as a static body in the floor
 // group, with a default transform.
 uint32_t createFloor(Engine::ECS::EntityManager& world);

@@ -28,6 +28,10 @@ struct DataFile {
 // the loader, the data tool and the tests all take paths from here.
 namespace DataFiles {
 inline constexpr DataFile characterMesh{"./data/models/animation.camesh", DataKind::SkinnedMesh};
+// Where the character mesh stands in its own coordinates: the data tool
+// authors it there, at the level's centre a few metres from the player's
+// landing spot; whoever draws it elsewhere moves it from here.
+inline constexpr float characterPlacementX = 4.0f, characterPlacementY = 0.0f, characterPlacementZ = 0.0f;
 inline constexpr DataFile skeleton{"./data/skeletons/animation.cskel", DataKind::Skeleton};
 inline constexpr DataFile runningClip{"./data/animations/animation_running.canim", DataKind::AnimationClip};
 inline constexpr DataFile fontDescription{"./data/fonts/engine_font.fnt", DataKind::FontDescription};

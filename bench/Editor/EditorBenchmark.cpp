@@ -4,6 +4,7 @@
 // GL context). The update step that carries it is 10 ms long.
 #include "Engine/ECS/EntityManager.h"
 #include "Game/Editor/BlockEdits.h"
+#include "Game/Level/BlockKindComponent.h"
 #include "Game/Level/ColorIdPool.h"
 #include "Game/Level/GameMap.h"
 #include "Game/Level/Level.h"
@@ -27,6 +28,7 @@ struct EditedLevel {
         world.registerComponent<TransformComponent>();
         world.registerComponent<PhysicsRigidBodyComponent>();
         world.registerComponent<PhysicsColliderComponent>();
+        world.registerComponent<BlockKindComponent>();
         world.addSystem(PhysicsMotionStateSystem(&world));
         world.addSystem(RigidBodyColliderSystem(&world, &physics));
         Game::createLevel(map, world);

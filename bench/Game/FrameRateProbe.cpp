@@ -14,6 +14,11 @@
 #include "Engine/Mesh/MeshBuilder.h"
 #include "Game/Controller/FrameRenderer.h"
 #include "Game/Controller/GameController.h"
+#include "Game/Editor/BlockEdits.h"
+#include "Game/Level/GameMap.h"
+#include "Game/Physics/CharacterControllerComponent.h"
+#include "Game/Race/GhostFile.h"
+#include "Game/Race/RaceStart.h"
 #include "Game/Resources/GameResources.h"
 #include "Engine/Graphics/Sampler.h"
 #include "Game/UI/MenuController.h"
@@ -25,6 +30,7 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
 #include <iterator>
 #include <map>
 #include <memory>
@@ -227,6 +233,28 @@ private:
 
 // ---- the run ----------------------------------------------------------------------
 
+// The race's ghost standing 3 m ahead of the player, facing it, so that its
+// pass ("ghost") is timed with the character in view; its file is the level's
+// ghost for the probe's run and removed afterwards.
+class GhostAhead {
+public:
+    explicit GhostAhead(Game::GameController& controller)
+    {
+        std::vector<Game::BlockPose> level;
+        const Game::GameRun& run = controller.run();
+        for (const uint32_t block : run.map.blocks) level.push_back(Game::poseOf(*controller.context().world, block));
+        path = Game::ghostFilePath(Game::raceLevelHash(level));
+        std::filesystem::create_directories(Game::ghostFolder);
+        const Game::GhostSample ahead{{3.0f, 0.0f, CharacterControllerComponent::standingHeight}, 180.0f};
+        const Engine::Status written = Game::writeGhostFile(path, std::vector<Game::GhostSample>(100, ahead));
+        if (!written.ok()) std::printf("ghost file not written: %s\n", written.message().c_str());
+    }
+    ~GhostAhead() { std::filesystem::remove(path); }
+
+private:
+    std::string path;
+};
+
 // The real controller in singleplayer (standing where the game starts),
 // taking turns with the reference, then timed pass by pass.
 class ProbedGame final : public GamePrototype {
@@ -239,6 +267,7 @@ public:
     bool init() override
     {
         controller.init();
+        ghost = std::make_unique<GhostAhead>(controller);
         controller.context().menuController->startGame();
         reference = std::make_unique<ReferenceQuads>();
         return true;
@@ -405,6 +434,7 @@ private:
     Engine::GameEngine* engine;
     Game::GameController controller;
     std::unique_ptr<ReferenceQuads> reference;
+    std::unique_ptr<GhostAhead> ghost;
     SteadyClock::time_point programStart;
     SteadyClock::time_point phaseStart;
     SteadyClock::time_point lastFrame;

@@ -13,11 +13,16 @@ in vec4 vColor;
 in vec2 vTexCoord;
 
 uniform sampler2D uTexture;
+// 1 for the race's ghost, whose surface is washed towards a pale blue; 0 (a
+// uniform's start value) for everything else.
+uniform float uGhost;
 
 layout(location = 0) out vec4 outColor;
 layout(location = 1) out vec4 outEdgeData;
 
 const float depthScale = 10.0;
+const vec3 ghostColour = vec3(0.55, 0.8, 1.0);
+const float ghostWash = 0.65;
 
 vec4 edgeData()
 {
@@ -28,6 +33,7 @@ vec4 edgeData()
 void main()
 {
     vec4 albedo = texture(uTexture, vTexCoord) * vColor;
+    albedo.rgb = mix(albedo.rgb, ghostColour, ghostWash * uGhost);
     outColor = vec4(albedo.rgb * vLight, 1.0);
     outEdgeData = edgeData();
 }

@@ -27,6 +27,10 @@ const float checkerContrast = 0.08;
 // Where one pixel spans this many squares the checker has faded out, before
 // it could flicker.
 const float checkerFadeFootprint = 0.5;
+// A finish block's colour has alpha 0: it is drawn as a hard black and white
+// check of half-metre squares instead.
+const float finishSquare = 0.5;
+const vec3 finishDark = vec3(0.08);
 
 vec4 edgeData()
 {
@@ -47,6 +51,10 @@ void main()
 {
     vec3 pattern = texture(uPatternTexture, vTexCoord).rgb;
     vec3 albedo = pattern * vColor.rgb * checkerBrightness(vTexCoord);
+    if (vColor.a < 0.5) {
+        vec2 square = floor(vTexCoord / finishSquare);
+        albedo = mod(square.x + square.y, 2.0) < 1.0 ? finishDark : vec3(1.0);
+    }
     outColor = vec4(albedo * vLight, 1.0);
     outEdgeData = edgeData();
 }

@@ -9,7 +9,7 @@ raising Failure, which expect(condition, message) does, and every wait below fai
   with Game(config=None, env=None, damage=None, level=None, files=None) as g:  a copy of the run folder,
                              `stdbuf -oL GAME` started there; files: {relative path: bytes, None for a folder,
                              or a text: a symbolic link to it}
-  g.start()                  wait for the last start-up line, find and focus the window (g.win = x, y, w, h)
+  g.start(last_line)         wait for the last start-up line (of the generated level by default), find and focus the window (g.win = x, y, w, h)
   g.wait_line(prefix, after=0) -> line;  g.lines, g.errors: the stdout and stderr lines so far
   g.at(x, y) -> screen point of a window point, y up as the game lays out its interface;  g.centre()
   g.move(point), g.move_by(dx, dy), g.hold(key or "left"/"middle"/"right", seconds | until=check),
@@ -199,8 +199,8 @@ class Game:
         expect(line is not None or optional, f"no line starting with {prefix!r}")
         return line
 
-    def start(self):
-        self.wait_line(START_LINES[-1])
+    def start(self, last_line=START_LINES[-1]):
+        self.wait_line(last_line)
         self.find_window()
         xdo("windowfocus", "--sync", self.wid)
         time.sleep(SETTLE)  # the first frames after loading come slowest
@@ -577,21 +577,6 @@ def editor_loop():
         save(editing, "editor_focus")
         expect(abs(x - centre[0]) < 20 and abs(y - centre[1]) < 20, f"after F the block is at {x:.0f}, {y:.0f}")
 
-        ax, ay = (round(c) for c in centroid(pixels_of(editing, BLUE)))
-        g.move((ax, ay))  # the z arrow: a drag upwards, the grid facing the view
-        time.sleep(HOLD)
-        xdo("mousedown", 1)
-        for step in range(1, 6):
-            time.sleep(0.1)
-            g.move((ax, ay - 12 * step))
-        time.sleep(SETTLE)
-        dragging = shot()
-        xdo("mouseup", 1)
-        save(dragging, "editor_grid")
-        g.hold("Control_L+z")
-        editing, _ = gizmo_centre()
-        expect(share_differing(editing, dragging) > 0.02, "no snap grid shown while dragging")
-
         seen = len(g.lines)
         g.hold("F5")
         start = [float(v) for v in g.wait_line("PLAYTEST: from ", after=seen)[15:].split()]
@@ -811,8 +796,70 @@ def faults():
     expect(not problems, f"{len(problems)} of {len(cases)} cases failed:\n" + "\n".join(problems))
 
 
+RACE_LEVEL = "".join(f"[block{i}]\nx = {4 * i}\ny = 0\nz = 0.5\nsx = 4\nsy = 4\nsz = 1\nqw = 1\nqx = 0\nqy = 0\nqz = 0\n"
+                     f"kind = {kind}\n" for i, kind in enumerate(("start", "checkpoint", "finish"))).encode()
+
+
+def race_time(line):
+    minutes, seconds = line.split()[2].split(":")
+    return int(minutes) * 60 + float(seconds)
+
+
+def race():
+    """Start, checkpoint and finish edge to edge along +X: W runs the course, records.cfg and the ghost follow."""
+    records = lambda g: open(os.path.join(g.dir, "profile", "records.cfg")).read()
+    with Game(files={os.path.join("profile", "level.cfg"): RACE_LEVEL}) as g:
+        g.start("FLOOR ID: 8")
+        g.click_button(0)
+        g.wait_screen(g.crosshair_shown, "the crosshair")
+
+        def run():
+            seen = len(g.lines)
+            g.hold("w", until=lambda _: any(l.startswith("RACE FINISH") for l in g.lines[seen:]), what="RACE FINISH")
+            return g.wait_line("RACE FINISH", after=seen, timeout=0)
+        first = run()
+        expect(first.endswith("NEW RECORD"), f"the first run is no record: {first}")
+        best = float(re.search(r"best = ([\d.]+)", records(g)).group(1))
+        expect(0.3 <= best <= 5.0 and abs(best - race_time(first)) < 0.006, f"best {best}, finish line {first}")
+        ghosts = os.listdir(os.path.join(g.dir, "profile", "ghosts"))
+        expect(len(ghosts) == 1 and ghosts[0].endswith(".ghost"), f"ghost files {ghosts}")
+        kept = records(g)
+
+        g.hold("r")
+        g.wait_line("RACE RESTART")
+        g.hold("w", 0.3)
+        time.sleep(1.5)  # a pause mid-run: slower
+        second = run()
+        expect(not second.endswith("NEW RECORD") and race_time(second) > best, f"the slower run: {second}")
+        expect(records(g) == kept, "a slower run changed records.cfg")
+
+        time.sleep(1.0)
+        g.hold("r")  # the timer from zero again: the same quick run as the first
+        xdo("keydown", "w")  # starts the timer; the ghost of the first run sets off alongside
+        time.sleep(0.1)
+        xdo("keyup", "w")
+        time.sleep(0.3)
+        save(shot(), "race")  # standing while the ghost runs on ahead
+        time.sleep(HOLD)
+        third = run()
+        expect(race_time(third) < race_time(second), f"R did not reset the timer: {third} after {second}")
+        expect(g.close("signal") == 0, "the game did not end with code 0")
+        expect(g.errors == [], "standard error not empty")
+    with Game() as g:
+        g.start()
+        g.click_button(1)
+        g.wait_screen(g.bar_shown, "the editor's bar")
+        seen = len(g.lines)
+        g.hold("Control_L+s", until=lambda _: any(l.startswith("Saved 156 blocks") for l in g.lines[seen:]),
+               what="Saved 156 blocks")
+        level = open(os.path.join(g.dir, "profile", "level.cfg")).read()
+        kinds = [level.count(f"kind = {k}\n") for k in ("start", "checkpoint", "finish")]
+        expect(kinds[0] == 0 and kinds[1] >= 3 and kinds[2] == 1, f"start, checkpoint, finish kinds {kinds}")
+        expect(g.close("signal") == 0, "the game did not end with code 0")
+
+
 SCENARIOS = {"play": play, "editor": editor, "editor_loop": editor_loop, "faults": faults, "first_view": first_view_scenario,
-             "editor_edits": editor_edits, "options": options, "resize": resize}
+             "editor_edits": editor_edits, "options": options, "resize": resize, "race": race}
 
 
 def main():

@@ -45,6 +45,8 @@ TEST(FuzzCorpus, EveryTargetGivesEachInputItsRecordedOutcome)
         {"ini_reader", Fuzz::consumeIniReader, {source / "profile/config.cfg", source / "data/shaders.shconf"}},
         {"level_file", Fuzz::consumeLevelFile, {}, false},
         {"profile_rewrite", Fuzz::consumeProfileRewrite, {source / "profile/config.cfg"}},
+        {"ghost_file", Fuzz::consumeGhostFile, {}, false},
+        {"records_file", Fuzz::consumeRecordsFile, {}, false},
     };
     for (const auto& target : targets) {
         SCOPED_TRACE(target.name);

@@ -15,6 +15,8 @@
 #include "Engine/Font/TextLayout.h"
 #include "Engine/Mesh/MeshFile.h"
 #include "Game/Level/LevelFile.h"
+#include "Game/Race/GhostFile.h"
+#include "Game/Race/RecordsFile.h"
 
 #include <unistd.h>
 
@@ -282,6 +284,37 @@ bool consumeProfileRewrite(const uint8_t* data, std::size_t size)
     GAME_ASSERT(after == before || (unterminated && (after == before + "\n" || after == before + "\r\n")));
     std::ofstream(rewritten, std::ios::binary | std::ios::trunc) << result;
     GAME_ASSERT(sameSettings(UI::loadSettings(rewritten, noTargetLimit), settings));
+    return true;
+}
+
+
+// Every accepted ghost holds finite samples within the limit and writes back
+// to the same bytes.
+bool consumeGhostFile(const uint8_t* data, std::size_t size)
+{
+    const auto samples = readOrReject(Game::readGhostFile, data, size);
+    if (!samples) return false;
+    GAME_ASSERT(!samples->empty() && samples->size() <= Game::maxGhostSamples);
+    for (const Game::GhostSample& sample : *samples) GAME_ASSERT(std::isfinite(sample.yaw));
+    const auto write = [](const std::string& path, const std::vector<Game::GhostSample>& value) {
+        GAME_ASSERT(Game::writeGhostFile(path, value).ok());
+    };
+    const auto read = [](const std::string& path) { return std::optional(Game::readGhostFile(path)); };
+    checkRoundTrip(read, write, *samples);
+    return true;
+}
+
+// A refusal is one line naming the file; accepted records format to a text
+// that parses back to the same records.
+bool consumeRecordsFile(const uint8_t* data, std::size_t size)
+{
+    const std::string path = "records.cfg";
+    const Game::RecordsRead read = Game::parseRecords(std::string(data, data + size), path);
+    if (!read.ok()) {
+        GAME_ASSERT(read.error.rfind(path + ": ", 0) == 0 && read.error.find_first_of("\n\r") == std::string::npos);
+        return false;
+    }
+    GAME_ASSERT(Game::parseRecords(Game::formatRecords(read.records), path).records == read.records);
     return true;
 }
 

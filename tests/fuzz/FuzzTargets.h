@@ -17,5 +17,7 @@ bool consumeFontReader(const uint8_t* data, std::size_t size);
 bool consumeIniReader(const uint8_t* data, std::size_t size);
 bool consumeLevelFile(const uint8_t* data, std::size_t size);
 bool consumeProfileRewrite(const uint8_t* data, std::size_t size);
+bool consumeGhostFile(const uint8_t* data, std::size_t size);
+bool consumeRecordsFile(const uint8_t* data, std::size_t size);
 
 } // namespace Fuzz

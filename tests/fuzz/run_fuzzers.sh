@@ -6,7 +6,7 @@
 #   tests/fuzz/run_fuzzers.sh SECONDS [target...]
 #
 # Targets: mesh_file skeleton_file animation_file font_reader ini_reader
-# level_file profile_rewrite (all by default). Each starts from the data tool's files and corpus/<target>/;
+# level_file profile_rewrite ghost_file records_file (all by default). Each starts from the data tool's files and corpus/<target>/;
 # <build>/fuzzing/<target>/ keeps the corpus it grew (corpus/), crash
 # reproducers (artifacts/) and libFuzzer's log (run.log). GAME_FUZZ_BUILD
 # overrides the build folder, GAME_FUZZ_PARALLEL the number run at once.
@@ -18,7 +18,7 @@ build=${GAME_FUZZ_BUILD:-$root/build-fuzz}
 parallel=${GAME_FUZZ_PARALLEL:-2}
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(mesh_file skeleton_file animation_file font_reader ini_reader level_file
-                                     profile_rewrite)
+                                     profile_rewrite ghost_file records_file)
 
 cmake -S "$root" -B "$build" -G Ninja -C "$root/tests/fuzz/FuzzBuild.cmake" >/dev/null
 cmake --build "$build" -j2 --target game_data "${targets[@]/#/fuzz_}"

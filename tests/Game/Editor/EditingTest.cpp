@@ -4,6 +4,7 @@
 #include "Game/Editor/BlockEdits.h"
 #include "Game/Editor/DragMaths.h"
 #include "Game/Editor/EditorToolbar.h"
+#include "Game/Editor/KindCycle.h"
 #include "Game/Editor/ViewMaths.h"
 
 #include <glm/gtc/matrix_transform.hpp>
@@ -137,6 +138,7 @@ TEST_F(EditingTest, EveryKindOfEditIsUndoneAndRedoneEverywhereAndTheLevelSaves)
         {"rotate", [&] { press({SDL_SCANCODE_3}); drag(3, {12, 0, 1}, {10, 2, 1}); }},
         {"scale", [&] { press({SDL_SCANCODE_4}); drag(2, {20, 0, 1}, {20, 2.5f, 1}); }},
         {"create", [&] { press({SDL_SCANCODE_1}); clickAt({10, 0, 1}); press({SDL_SCANCODE_2}); }},
+        {"kind", [&] { clickAt({20, 0, 1}); press({SDL_SCANCODE_K}); }},
         {"duplicate", [&] { clickAt({20, 0, 1}); press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_D}); }},
         {"delete", [&] { clickAt({10, 0, 1}); press({SDL_SCANCODE_DELETE}); }},
     };
@@ -159,11 +161,28 @@ TEST_F(EditingTest, EveryKindOfEditIsUndoneAndRedoneEverywhereAndTheLevelSaves)
     press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_S});
     const Game::LevelRead saved = Game::readLevelFile(run.levelPath, 10);
     EXPECT_EQ(saved.blocks.size(), 4u);
+    EXPECT_EQ(saved.blocks[2].kind, Game::BlockKind::start);
+    EXPECT_EQ(saved.blocks[3].kind, Game::BlockKind::plain) << "a copy of the start: one start per level";
     EXPECT_EQ(editor.editing.status, "Saved 4 blocks to " + run.levelPath + "; the file it replaced is kept as "
                                          + run.levelPath + ".refused");
 
     for (std::size_t i = 0; i < edits.size(); ++i) press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_Z});
     EXPECT_EQ(level(), original);
+}
+
+TEST(KindCycle, EachSelectedBlockMovesOnAndTheLevelKeepsOneStart)
+{
+    using K = Game::BlockKind;
+    using Changes = std::vector<std::pair<std::size_t, K>>;
+    const std::vector<K> level{K::plain, K::start, K::checkpoint, K::finish, K::plain};
+    EXPECT_EQ(Game::cycledKinds(level, {2, 3}), (Changes{{2, K::finish}, {3, K::plain}}));
+    EXPECT_EQ(Game::cycledKinds(level, {1}), (Changes{{1, K::checkpoint}}));
+    EXPECT_EQ(Game::cycledKinds(level, {4}), (Changes{{1, K::plain}, {4, K::start}})) << "the start moves";
+    EXPECT_EQ(Game::cycledKinds(level, {0, 4}), (Changes{{0, K::start}, {1, K::plain}, {4, K::checkpoint}}));
+    EXPECT_EQ(Game::cycledKinds(level, {}), Changes{});
+    EXPECT_EQ(Game::courseCountsText(level), "1 start, 1 checkpoint, 1 finish");
+    EXPECT_EQ(Game::courseCountsText({K::checkpoint, K::checkpoint, K::finish, K::finish}),
+              "0 starts, 2 checkpoints, 2 finishes");
 }
 
 TEST_F(EditingTest, KeysPressedWithinOneStepActOneByOneInTheOrderPressed)
@@ -240,10 +259,10 @@ TEST_F(EditingTest, PasteRestsTheCopyOnTheFaceUnderTheCursorAsOneEditAndFFramesT
     editor.editing.statusSteps = 0;
     press({SDL_SCANCODE_3});
     press({SDL_SCANCODE_RIGHTBRACKET});
-    EXPECT_EQ(Game::toolbarView(editor.editing).text, "Tool: Rotate   Snap: 45 deg");
+    EXPECT_EQ(Game::toolbarView(editor.editing, "1 block").text, "Tool: Rotate   Snap: 45 deg   1 block");
     press({SDL_SCANCODE_2});
     press({SDL_SCANCODE_LEFTBRACKET});
-    EXPECT_EQ(Game::toolbarView(editor.editing).text, "Tool: Translate   Snap: 0.25 m");
+    EXPECT_EQ(Game::toolbarView(editor.editing, "1 block").text, "Tool: Translate   Snap: 0.25 m   1 block");
 }
 
 // A left drag from `from` to `to` (window pixels, from the top left), with

@@ -81,6 +81,13 @@ TEST(LevelFile, EachTextIsReadOrRefusedWithItsLine)
         {block0 + "w = 2\n", "line 12: unknown key w in [block0]"},
         {replaced(block0, "x = 1", "x == 1"), "line 2: not a single key = number"},
         {replaced(block0, "x = 1", "x = 1 = 2"), "line 2: not a single key = number"},
+        // The kind: a word, once per block, one start per level.
+        {block0 + "kind = finish\n[block1]\nkind = start\n" + validBlock, "2 blocks"},
+        {block0 + "kind = Finish\n", "line 12: kind = Finish is not plain, start, checkpoint or finish"},
+        {block0 + "kind = 1\n", "line 12: kind = 1 is not plain, start, checkpoint or finish"},
+        {block0 + "kind = plain\nkind = plain\n", "line 13: key kind appears twice in [block0]"},
+        {block0 + "kind = start\n[block1]\nkind = start\n", "line 14: kind = start in [block1], but [block0] is the start"},
+        {"kind = start\n" + block0, "line 1: keys before the first block"},
         {replaced(block0, "x = 1", "x ="), "line 2: not a [blockN] header, a key = number line or a comment"},
     };
     for (const auto& [text, expected] : rows) EXPECT_EQ(outcome(text), expected) << text;
@@ -104,7 +111,11 @@ TEST(LevelFile, RandomLevelsWithExtremeValuesReadBackExactly)
     std::mt19937 random(20261207);
     for (int level = 0; level < 200; ++level) {
         std::vector<BlockPose> blocks(1 + level % 7);
-        for (BlockPose& block : blocks) block = randomBlock(random);
+        for (std::size_t i = 0; i < blocks.size(); ++i) {
+            blocks[i] = randomBlock(random);
+            const Game::BlockKind others[] = {Game::BlockKind::plain, Game::BlockKind::checkpoint, Game::BlockKind::finish};
+            blocks[i].kind = i == 1 ? Game::BlockKind::start : others[(level + i) % 3];
+        }
         const Game::LevelRead back = Game::parseLevel(Game::formatLevel(blocks), 10);
         ASSERT_TRUE(back.ok()) << back.error << "\n" << Game::formatLevel(blocks);
         EXPECT_EQ(back.blocks, blocks) << Game::formatLevel(blocks);

@@ -6,6 +6,7 @@
 #include <glm/glm.hpp>
 
 #include "Engine/Animation/SkeletalAnimation.h"
+#include "Game/Resources/DataFiles.h"
 
 // The character's rig: about 1.8 m tall, standing on z = 0 with +Z up,
 // facing +X, its left side towards +Y. Every joint is a skeleton node; in the
@@ -38,7 +39,8 @@ inline constexpr FootShape foot{};
 // mesh is authored there. The root stays at the origin, because the bone
 // palette undoes the root's own transform; the root's children carry the
 // placement instead. Joint positions below are relative to the placement.
-inline constexpr glm::vec3 placement{4.0f, 0.0f, 0.0f};
+inline constexpr glm::vec3 placement{Game::DataFiles::characterPlacementX, Game::DataFiles::characterPlacementY,
+                                      Game::DataFiles::characterPlacementZ};
 
 // Node 0 is the root; parents come before their children.
 const std::vector<Joint>& joints();
