@@ -90,9 +90,9 @@ std::string snapText(const EditingState& editing)
 {
     std::ostringstream text;
     if (editing.tool == Tool::rotate) {
-        text << "Snap: " << editing.steps.angleDegrees << " deg";
+        text << editing.steps.angleDegrees << " deg";
     } else {
-        text << "Snap: " << editing.steps.length << " m";
+        text << editing.steps.length << " m";
     }
     return text.str();
 }
@@ -103,7 +103,7 @@ ToolbarView toolbarView(const EditingState& editing, const std::string& courseCo
 {
     if (editing.statusSteps > 0) return ToolbarView{editing.tool, editing.status};
     const std::string tool = std::string("Tool: ") + editorToolOf(editing.tool).name;
-    return ToolbarView{editing.tool, tool + "   " + snapText(editing) + "   " + courseCounts};
+    return ToolbarView{editing.tool, tool + "  " + snapText(editing) + "  " + courseCounts};
 }
 
 bool onToolbar(int32_t glY, float windowHeight)

@@ -7,6 +7,7 @@
 #include "Engine/Core/MouseState.h"
 #include "Game/Physics/CharacterControllerComponent.h"
 #include "Game/Scene/CameraModificationComponent.h"
+#include "Game/Scene/TransformComponent.h"
 #include "Game/UI/InputSwitch.h"
 #include "Game/UI/MenuElements.h"
 #include "Game/UI/MenuLayout.h"
@@ -286,9 +287,11 @@ void MenuController::placePlayer(const glm::vec3& start, float yaw)
 {
     if (world->hasComponent<CharacterControllerComponent>(playerEntity)) {
         CharacterControllerComponent& character = world->getComponent<CharacterControllerComponent>(playerEntity);
-        if (character.controller != nullptr) {
-            const float standing = character.height + CharacterControllerComponent::capsuleRadius;
-            character.controller->warp(btVector3(start.x, start.y, start.z + standing));
+        const glm::vec3 standing = start + glm::vec3(0.0f, 0.0f, character.height + CharacterControllerComponent::capsuleRadius);
+        if (character.controller != nullptr) character.controller->warp(btVector3(standing.x, standing.y, standing.z));
+        if (world->hasComponent<TransformComponent>(playerEntity)) {
+            TransformComponent& transform = world->getComponent<TransformComponent>(playerEntity);
+            transform.position = transform.previousPosition = standing;
         }
     }
     if (world->hasComponent<CameraModificationComponent>(playerEntity)) {

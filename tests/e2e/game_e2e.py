@@ -307,7 +307,7 @@ class Game:
     def bar_shown(self, screen):
         """The editor's black bar along the top, right of its read-out, tool icons and tool text."""
         x0, y0 = self.win[:2]
-        return all(screen.px(x0 + x, y0 + y) == (0, 0, 0) for y in range(2, 62, 4) for x in range(1100, self.win[2], 8))
+        return all(screen.px(x0 + x, y0 + y) == (0, 0, 0) for y in range(2, 62, 4) for x in range(1200, self.win[2], 8))
 
 
 def changed_pixels(a, b, centre, radius=20):

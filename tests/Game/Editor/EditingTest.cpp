@@ -259,10 +259,10 @@ TEST_F(EditingTest, PasteRestsTheCopyOnTheFaceUnderTheCursorAsOneEditAndFFramesT
     editor.editing.statusSteps = 0;
     press({SDL_SCANCODE_3});
     press({SDL_SCANCODE_RIGHTBRACKET});
-    EXPECT_EQ(Game::toolbarView(editor.editing, "1 block").text, "Tool: Rotate   Snap: 45 deg   1 block");
+    EXPECT_EQ(Game::toolbarView(editor.editing, "1 block").text, "Tool: Rotate  45 deg  1 block");
     press({SDL_SCANCODE_2});
     press({SDL_SCANCODE_LEFTBRACKET});
-    EXPECT_EQ(Game::toolbarView(editor.editing, "1 block").text, "Tool: Translate   Snap: 0.25 m   1 block");
+    EXPECT_EQ(Game::toolbarView(editor.editing, "1 block").text, "Tool: Translate  0.25 m  1 block");
 }
 
 // A left drag from `from` to `to` (window pixels, from the top left), with
