@@ -135,13 +135,14 @@ void drawEditorGrid(const EditorState& editor, MatrixState& matrices, const Shad
     const Engine::GFX::ColouredLines lines(vertices.data(), vertices.size() / Engine::GFX::ColouredLines::floatsPerVertex);
     matrices.use(lineShader);
     matrices.setModel(glm::mat4(1.0f));
-    glDepthMask(GL_FALSE);
+    // A guide over the picture: nothing hides it, and it hides nothing.
+    glDisable(GL_DEPTH_TEST);
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE);
     lines.draw();
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glDisable(GL_BLEND);
-    glDepthMask(GL_TRUE);
+    glEnable(GL_DEPTH_TEST);
 }
 
 void drawEditorGrid(const EditorState& editor, MatrixState& matrices, GameResources& resources)

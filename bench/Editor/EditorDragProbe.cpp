@@ -65,12 +65,10 @@ public:
     {
         const bool measuring = elapsed() >= warmUpSeconds;
         const double before = threadCpuMilliseconds();
-        if (gridOnly) {
-            showGrid(dragTurn());
-        } else if (dragTurn()) {
-            dragStep();
-        }
+        if (!gridOnly && dragTurn()) dragStep();
         controller.update();
+        // After the step: without a held button the editor ends any drag.
+        if (gridOnly) showGrid(dragTurn());
         if (measuring) (dragTurn() ? dragUpdates : stillUpdates).push_back(threadCpuMilliseconds() - before);
     }
 
@@ -107,11 +105,8 @@ private:
     void showGrid(bool shown)
     {
         Game::EditorState& editor = *controller.run().editor;
-        if (!shown) {
-            editor.editing.drag.reset();
-            return;
-        }
-        if (editor.editing.drag) return;
+        editor.editing.drag.reset();
+        if (!shown) return;
         const Game::BlockPose pose = Game::poseOf(*controller.context().world, block);
         editor.editing.drag = Game::BlockDrag{Game::Tool::translate, Game::EditorState::centreAxis, {block}, {pose},
                                               pose.position};
