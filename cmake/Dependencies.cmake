@@ -1,5 +1,7 @@
 # Every dependency comes from a Debian package; nothing is downloaded.
 find_package(SDL2 REQUIRED)
+# Debian's libsdl2-mixer-dev ships a CMake config: SDL2_mixer::SDL2_mixer.
+find_package(SDL2_mixer REQUIRED)
 find_package(GLEW REQUIRED)
 find_package(OpenGL REQUIRED)
 find_package(Bullet REQUIRED)

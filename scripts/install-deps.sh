@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
-  libsdl2-dev libglew-dev libgl-dev libfreeimage-dev libbullet-dev libglm-dev
+  libsdl2-dev libsdl2-mixer-dev libglew-dev libgl-dev libfreeimage-dev libbullet-dev libglm-dev
   libfreetype-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils imagemagick libx11-dev

@@ -19,6 +19,8 @@ struct WindowSettings {
     float mouseSpeed = 1.0f;
     // The share of the window's width and height the 3D scene is drawn at.
     float renderScale = 1.0f;
+    // The loudness of every sound in percent; 0 is silent.
+    int32_t volume = 80;
 };
 
 inline const char* const configFilePath = "./profile/config.cfg";

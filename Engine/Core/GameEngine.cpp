@@ -7,6 +7,8 @@
 #include "Engine/Core/KeyboardState.h"
 #include "Engine/Base/Log.h"
 #include "Engine/Core/MouseState.h"
+#include "Engine/Core/PadConnection.h"
+#include "Engine/Core/PadState.h"
 #include "Engine/Core/StepInput.h"
 #include "Engine/Graphics/MatrixState.h"
 
@@ -131,6 +133,8 @@ void GameEngine::createInputRecords()
     const uint8_t* platformKeys = SDL_GetKeyboardState(&keyCount);
     keyboard = std::make_unique<KeyboardState>(platformKeys, keyCount);
     mouse = std::make_unique<MouseState>(windowHandle->window);
+    pad = std::make_unique<PadState>();
+    padConnection = std::make_unique<PadConnection>();
 }
 
 int GameEngine::run()
@@ -199,8 +203,8 @@ void GameEngine::reportDrawableSize()
     game->windowResized(width, height);
 }
 
-// Events first (they also bring SDL's key and button state up to date),
-// then the keyboard, then the mouse.
+// Events first (they also bring SDL's key, button and controller state up to
+// date), then the keyboard, the mouse and the pad.
 void GameEngine::refreshInput(EventQueue& events)
 {
     StepInput step;
@@ -215,12 +219,20 @@ void GameEngine::refreshInput(EventQueue& events)
     int height = 0;
     SDL_GetWindowSize(mouse->window, &width, &height);
     mouse->refresh(step, buttons, cursorX, cursorY, height);
+    refreshPad(step);
+}
+
+void GameEngine::refreshPad(const StepInput& step)
+{
+    padConnection->follow(step);
+    pad->refresh(padConnection->read());
 }
 
 void GameEngine::shutDown()
 {
     if (game != nullptr)
         game->shutdown();
+    padConnection.reset();
     if (window != nullptr)
         destroyWindow(*window);
     if (windowHandle != nullptr)

@@ -14,6 +14,9 @@ namespace Engine {
 class EventQueue;
 class KeyboardState;
 class MouseState;
+class PadConnection;
+class PadState;
+struct StepInput;
 
 // Owns the window, the OpenGL 3.3 core context and the input records, and
 // runs the program's one loop: fixed update steps as the elapsed time asks
@@ -48,6 +51,7 @@ public:
     MatrixState* matrixState = nullptr;
     std::unique_ptr<KeyboardState> keyboard;
     std::unique_ptr<MouseState> mouse;
+    std::unique_ptr<PadState> pad;
     // The timing fields the game reads and resets (see FrameClock).
     using FrameClock::lastTickCount;
     using FrameClock::accumulator;
@@ -56,6 +60,10 @@ public:
     using FrameClock::frameTimes;
     using FrameClock::averageFrameTime;
     GamePrototype* game = nullptr;
+
+    // The pad part of the input refresh: follows the step's plugging and
+    // reads the controller in use into `pad`.
+    void refreshPad(const StepInput& step);
 
 private:
     bool createGraphics();
@@ -70,6 +78,7 @@ private:
 
     std::unique_ptr<WindowHandle> windowHandle;
     std::unique_ptr<MatrixState> ownedMatrixState;
+    std::unique_ptr<PadConnection> padConnection;
     bool graphicsUnavailable = false;
 };
 

@@ -22,6 +22,11 @@ void StepInput::take(const SDL_Event& event, EventQueue& queue)
             keyPresses.push_back(KeyPress{event.key.keysym.scancode, (event.key.keysym.mod & KMOD_CTRL) != 0});
         queue.push(event);
         break;
+    case SDL_CONTROLLERDEVICEADDED:
+    case SDL_CONTROLLERDEVICEREMOVED:
+        padsChanged = true;
+        queue.push(event);
+        break;
     default:
         queue.push(event);
         break;

@@ -14,7 +14,8 @@ namespace Engine {
 // events polled before it. Motion adds up; the wheel does not: the last event
 // whose amount is exactly one notch up or down decides, any other amount is
 // ignored. Key-downs are listed in order, except the platform's repeats of a
-// held key. Every event but motion and wheel is also set aside in the queue.
+// held key. padsChanged tells that a game controller was plugged in or pulled
+// out. Every event but motion and wheel is also set aside in the queue.
 struct StepInput {
     void take(const SDL_Event& event, EventQueue& queue);
 
@@ -22,6 +23,7 @@ struct StepInput {
     int32_t dy = 0;
     int32_t wheel = 0;
     std::vector<KeyPress> keyPresses;
+    bool padsChanged = false;
 };
 
 } // namespace Engine

@@ -9,7 +9,12 @@
 #include "Engine/Core/GameEngine.h"
 #include "Engine/Core/KeyboardState.h"
 #include "Engine/Core/MouseState.h"
+#include "Engine/Core/PadState.h"
 #include "Engine/ECS/EntityManager.h"
+#include "Game/Audio/MixerOutput.h"
+#include "Game/Audio/SoundComponent.h"
+#include "Game/Audio/SoundSystem.h"
+#include "Game/Audio/InterfaceSoundSystem.h"
 #include "Game/Controller/FrameRenderer.h"
 #include "Game/Controller/RaceDriver.h"
 #include "Game/Controller/RaceHud.h"
@@ -52,6 +57,7 @@
 #include "Game/Scene/TransformStateCopySystem.h"
 #include "Game/UI/DisplayOptions.h"
 #include "Game/UI/Menu.h"
+#include "Game/UI/MenuNavigator.h"
 #include "Game/UI/MenuController.h"
 #include "Game/UI/OptionTable.h"
 #include "Game/UI/UiLayer.h"
@@ -85,6 +91,7 @@ bool GameController::init()
     const glm::ivec2 window = WindowOptions::drawableSize(*engine);
     resources = std::make_unique<GameResources>(window.x, window.y, gameRun.settings.maxAnisotropy,
                                                 gameRun.settings.renderScale);
+    audio = Audio::MixerOutput::open(gameRun.settings.volume);
     createWorld();
     debugDrawer = std::make_unique<DebugDraw::BulletDebugDrawer_OpenGL>(debugDrawOff);
     physicsWorld->getDynamicsWorld()->setDebugDrawer(debugDrawer.get());
@@ -124,9 +131,11 @@ void GameController::createWorld()
     gameContext.engine = engine;
     gameContext.keyboard = engine->keyboard.get();
     gameContext.mouse = engine->mouse.get();
+    gameContext.pad = engine->pad.get();
     gameContext.matrices = engine->matrixState;
     gameContext.physicsWorld = physicsWorld.get();
     gameContext.resources = resources.get();
+    gameContext.audio = audio.get();
     world = createGameWorld(gameContext);
     gameContext.world = world.get();
 }
@@ -186,6 +195,7 @@ void GameController::createPlayer()
     world->addComponent(player, CameraModificationComponent());
     world->addComponent(player, CameraComponent(resources->defaultCamera));
     world->addComponent(player, TransformComponent(glm::vec3(0.0f)));
+    world->addComponent(player, Audio::SoundComponent());
     world->addComponent(player, CollisionCallbackComponent(player, std::make_shared<TestCallBack>()));
     Engine::log("Player ID: " + std::to_string(player));
 }
@@ -207,6 +217,8 @@ void GameController::createMenus()
     gameContext.menu = menu.get();
     menuController = std::make_unique<UI::MenuController>(gameContext, gameRun);
     gameContext.menuController = menuController.get();
+    menuNavigator = std::make_unique<UI::MenuNavigator>(world.get(), menu.get());
+    gameContext.menuNavigator = menuNavigator.get();
     editorState = std::make_unique<EditorState>();
     gameRun.editor = editorState.get();
     editorPlatform = std::make_unique<GameEditorPlatform>(gameContext, gameRun);
@@ -265,14 +277,15 @@ void GameController::update()
     showSpeed();
     stepPhysics();
     stepRace();
+    hearStep();
     showFramesPerSecond();
     stepMapRebuild(gameRun.map, *world, colorIdPool);
     world->refresh();
     drainGLErrors();
 }
 
-// Escape pauses a running game and resumes it again, and F5 ends a play-test;
-// the editor handles its own keys.
+// Escape or the pad's Start pauses a running game and resumes it again, and
+// F5 ends a play-test; the editor handles its own keys.
 void GameController::togglePause()
 {
     if (gameRun.state.mode != GameState::modeSingleplayer) return;
@@ -280,7 +293,7 @@ void GameController::togglePause()
         menuController->backToEditor();
         return;
     }
-    if (!engine->keyboard->pressed(SDL_SCANCODE_ESCAPE)) return;
+    if (!engine->keyboard->pressed(SDL_SCANCODE_ESCAPE) && !engine->pad->pressed(SDL_CONTROLLER_BUTTON_START)) return;
     if (gameRun.state.paused)
         menuController->resumeGame();
     else
@@ -290,6 +303,7 @@ void GameController::runStepSystems()
 {
     constexpr float dt = 0.0f;
     uiLayer->updateClicks();
+    navigateMenu();
     world->getSystem<TransformStateCopySystem>().run(dt);
     world->getSystem<CameraModificationStateCopySystem>().run(dt);
     world->getSystem<CharacterControllerStateCopySystem>().run(dt);
@@ -302,6 +316,26 @@ void GameController::runStepSystems()
     world->getSystem<TransformToCollissionTransformSystem>().run(dt);
     world->getSystem<RotationAnimationSystem>().run(dt);
     world->getSystem<PhysicsMotionStateSystem>().run(dt);
+}
+
+// After the physics step and the menus, so this step's landing, rope and
+// interface looks are heard.
+void GameController::hearStep()
+{
+    Audio::SoundSystem& sound = world->getSystem<Audio::SoundSystem>();
+    sound.animationPhase = animationPhase;
+    sound.run(0.0f);
+    world->getSystem<Audio::InterfaceSoundSystem>().run(0.0f);
+}
+
+// While a menu is shown the keys and the pad walk its buttons; B (and Escape
+// in Options, where nothing else takes it) goes back.
+void GameController::navigateMenu()
+{
+    if (gameRun.state.mode != GameState::modeMainMenu && !gameRun.state.paused) return;
+    menuNavigator->update(UI::readMenuInput(*engine->keyboard, *engine->mouse, *engine->pad));
+    const bool escapeInOptions = engine->keyboard->pressed(SDL_SCANCODE_ESCAPE) && menuController->optionsShown();
+    if (engine->pad->pressed(SDL_CONTROLLER_BUTTON_B) || escapeInOptions) menuController->back();
 }
 
 void GameController::animateCharacter()
@@ -385,6 +419,7 @@ void GameController::shutdown()
 void GameController::releaseAll()
 {
     world.reset();
+    audio.reset();
     displayOptions.reset();
     windowOptions.reset();
     frameRenderer.reset();
@@ -392,6 +427,7 @@ void GameController::releaseAll()
     raceHud.reset();
     race.reset();
     editorPlatform.reset();
+    menuNavigator.reset();
     menuController.reset();
     menu.reset();
     uiLayer.reset();

@@ -30,8 +30,13 @@ namespace UI {
 class DisplayOptions;
 class Menu;
 class MenuController;
+class MenuNavigator;
 class UiLayer;
 } // namespace UI
+
+namespace Audio {
+class AudioOutput;
+}
 
 namespace Game {
 
@@ -99,11 +104,13 @@ private:
     // update(), in order.
     void togglePause();
     void runStepSystems();
+    void navigateMenu();
     void animateCharacter();
     void placeHeldItem();
     void showSpeed();
     void stepPhysics();
     void stepRace();
+    void hearStep();
     void showFramesPerSecond();
 
     void releaseAll();
@@ -122,6 +129,7 @@ private:
     std::unique_ptr<UI::UiLayer> uiLayer;
     std::unique_ptr<UI::Menu> menu;
     std::unique_ptr<UI::MenuController> menuController;
+    std::unique_ptr<UI::MenuNavigator> menuNavigator;
     std::unique_ptr<EditorState> editorState;
     std::unique_ptr<GameEditorPlatform> editorPlatform;
     std::unique_ptr<FrameRenderer> frameRenderer;
@@ -135,6 +143,7 @@ private:
     // size among them.
     std::unique_ptr<WindowOptions> windowOptions;
     std::unique_ptr<UI::DisplayOptions> displayOptions;
+    std::unique_ptr<Audio::AudioOutput> audio;
     // Declared last so that it goes first: its components take their bodies
     // out of the physics world and free their GL objects.
     std::unique_ptr<Engine::ECS::EntityManager> world;

@@ -1,6 +1,9 @@
 #include "Game/Controller/GameWorld.h"
 
 #include "Engine/Core/GameEngine.h"
+#include "Game/Audio/SoundComponent.h"
+#include "Game/Audio/SoundSystem.h"
+#include "Game/Audio/InterfaceSoundSystem.h"
 #include "Game/Resources/GameContext.h"
 #include "Game/Resources/GameResources.h"
 #include "Game/Level/BlockKindComponent.h"
@@ -70,6 +73,7 @@ void registerGameComponents(Engine::ECS::EntityManager& world)
     world.registerComponent<AiShootComponent>();
     world.registerComponent<CameraComponent>();
     world.registerComponent<BlockKindComponent>();
+    world.registerComponent<Audio::SoundComponent>();
 }
 
 // The order fixes the instance numbers and nothing else: the world keeps its
@@ -78,8 +82,8 @@ void registerGameSystems(Engine::ECS::EntityManager& world, const GameContext& g
 {
     Engine::ECS::EntityManager* w = &world;
     world.addSystem(TestSystem(w));
-    world.addSystem(CameraModificationMouseMovementSystem(w, game.mouse));
-    world.addSystem(CharacterControllerSystem(w, game.keyboard, game.mouse, game.physicsWorld));
+    world.addSystem(CameraModificationMouseMovementSystem(w, game.mouse, game.pad));
+    world.addSystem(CharacterControllerSystem(w, game.keyboard, game.mouse, game.pad, game.physicsWorld));
     world.addSystem(DefaultMeshRenderSystem(w, game.matrices));
     world.addSystem(CameraModificationDeltaSystem(w));
     world.addSystem(FreeCamMovementSystem(w, game.keyboard));
@@ -97,6 +101,8 @@ void registerGameSystems(Engine::ECS::EntityManager& world, const GameContext& g
     world.addSystem(TransformStateCopySystem(w));
     world.addSystem(CameraModificationStateCopySystem(w));
     world.addSystem(CharacterControllerStateCopySystem(w));
+    world.addSystem(Audio::SoundSystem(w, game.audio));
+    world.addSystem(Audio::InterfaceSoundSystem(w, game.audio));
 }
 
 std::unique_ptr<Engine::ECS::EntityManager> createGameWorld(const GameContext& game)

@@ -12,10 +12,11 @@ namespace Game {
 
 struct GameContext;
 
-// The 19 component types of the game (identifiers 1 to 19).
+// The 21 component types of the game (identifiers 1 to 19, 25 for block
+// kinds and 41 for the sound system's).
 void registerGameComponents(Engine::ECS::EntityManager& world);
 
-// The game's 20 systems in their fixed order.
+// The game's 22 systems in their fixed order.
 // Register before creating entities: only changed entities join systems.
 // Systems take the engine's input records, matrix state, the physics world
 // and the resource set's rope mesh from the game's services.

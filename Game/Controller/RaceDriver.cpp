@@ -2,6 +2,7 @@
 
 #include "Engine/Core/KeyboardState.h"
 #include "Engine/Core/MouseState.h"
+#include "Engine/Core/PadState.h"
 #include "Engine/ECS/EntityManager.h"
 #include "Game/Editor/BlockEdits.h"
 #include "Game/Level/GameMap.h"
@@ -13,6 +14,7 @@
 #include "Game/Scene/CameraModificationComponent.h"
 #include "Game/Scene/TransformComponent.h"
 
+#include <SDL_gamecontroller.h>
 #include <SDL_mouse.h>
 #include <SDL_scancode.h>
 
@@ -85,8 +87,11 @@ RaceStepInput RaceDriver::gather(bool paused) const
     if (paused) return input; // the keys belong to the pause menu
     for (const int key : movementKeys) input.movement = input.movement || keys.held(key);
     input.movement = input.movement || game.mouse->buttonPressed(SDL_BUTTON_LMASK);
-    input.restart = keys.pressed(SDL_SCANCODE_R);
-    input.backToCheckpoint = keys.pressed(SDL_SCANCODE_Q);
+    const Engine::PadState& pad = *game.pad;
+    input.movement = input.movement || pad.leftStick.length() > 0.0f || pad.held(SDL_CONTROLLER_BUTTON_A) ||
+                     pad.pressed(Engine::PadState::rightTriggerPulled);
+    input.restart = keys.pressed(SDL_SCANCODE_R) || pad.pressed(SDL_CONTROLLER_BUTTON_Y);
+    input.backToCheckpoint = keys.pressed(SDL_SCANCODE_Q) || pad.pressed(SDL_CONTROLLER_BUTTON_X);
     input.toggleGhost = keys.pressed(SDL_SCANCODE_G);
     input.pose = playerPose();
     input.yaw = game.world->getComponent<CameraModificationComponent>(player()).yaw;

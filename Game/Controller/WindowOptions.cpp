@@ -8,6 +8,7 @@
 #include "Engine/Core/GameEngine.h"
 #include "Engine/Base/Log.h"
 #include "Engine/ECS/EntityManager.h"
+#include "Game/Audio/AudioOutput.h"
 #include "Game/Resources/GameContext.h"
 #include "Game/Resources/GameRun.h"
 #include "Game/UI/MenuController.h"
@@ -104,6 +105,11 @@ void WindowOptions::setRenderScale(float scale)
 void WindowOptions::setMouseSpeed(float speed)
 {
     game.world->getSystem<CameraModificationMouseMovementSystem>().mouseSpeed = speed;
+}
+
+void WindowOptions::setVolume(int32_t percent)
+{
+    game.audio->setVolume(percent);
 }
 
 glm::ivec2 WindowOptions::windowSize() const

@@ -35,6 +35,7 @@ public:
     void setAnisotropy(float anisotropy) override;
     void setRenderScale(float scale) override;
     void setMouseSpeed(float speed) override;
+    void setVolume(int32_t percent) override;
 
     // Rebuilds every render target at the size, sets the viewport, refits
     // the cameras' projections, records the size in the run (the editor's

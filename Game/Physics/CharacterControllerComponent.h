@@ -48,6 +48,8 @@ struct CharacterControllerComponent : Engine::ECS::Component {
     glm::vec3 hookPoint = glm::vec3(0.0f);
     float ropeLength = 0.0f;
     bool hooked = false;
+    // Rope shots fired so far, caught or not; others hear a shot by its change.
+    uint32_t ropeShots = 0;
     // x, y: the horizontal walking velocity (m/s); z stays 0 between steps.
     glm::vec3 velocity = glm::vec3(0.0f);
     // Horizontal speed lost per step, net speed gained per step while a

@@ -3,6 +3,7 @@
 
 #include "Engine/Core/KeyboardState.h"
 #include "Engine/Core/MouseState.h"
+#include "Engine/Core/PadState.h"
 #include "Engine/ECS/EntityManager.h"
 #include "Game/Physics/CharacterControllerComponent.h"
 #include "Game/Physics/CharacterMovement.h"
@@ -10,6 +11,7 @@
 #include "Game/Scene/CameraModificationComponent.h"
 #include "Game/Scene/TransformComponent.h"
 
+#include <SDL_gamecontroller.h>
 #include <SDL_mouse.h>
 #include <SDL_scancode.h>
 
@@ -50,10 +52,12 @@ void setHorizontal(glm::vec3& v, const glm::vec2& h)
 
 CharacterControllerSystem::CharacterControllerSystem(Engine::ECS::EntityManager* world,
                                                      const Engine::KeyboardState* keyboard,
-                                                     const Engine::MouseState* mouse, PhysicsWorld* physicsWorld)
+                                                     const Engine::MouseState* mouse, const Engine::PadState* pad,
+                                                     PhysicsWorld* physicsWorld)
     : System(world, {CharacterControllerComponent::_cType, TransformComponent::_cType}),
       keyboard(keyboard),
       mouse(mouse),
+      pad(pad),
       physicsWorld(physicsWorld)
 {
 }
@@ -74,15 +78,17 @@ void CharacterControllerSystem::update(uint32_t entity, float)
     controller.syncPositionWithGhost();
     const btVector3 start = controller.getPosition();
 
-    if (mouse->buttonPressed(SDL_BUTTON_LMASK)) fireRope(character, start, look);
-    if (!mouse->buttonHeld(SDL_BUTTON_LMASK)) character.hooked = false;
+    const bool fire = mouse->buttonPressed(SDL_BUTTON_LMASK) || pad->pressed(Engine::PadState::rightTriggerPulled);
+    if (fire) fireRope(character, start, look);
+    if (!mouse->buttonHeld(SDL_BUTTON_LMASK) && !pad->held(Engine::PadState::rightTriggerPulled)) character.hooked = false;
 
     controller.playerStep(physicsWorld->getDynamicsWorld(), controllerStep);
     keepAchievedSpeed(character);
     if (character.hooked) holdOnRope(character, start, transform);
     if (character.hooked || !wasOnGround) slideAlongContacts(character);
 
-    if (keyboard->held(SDL_SCANCODE_SPACE) && controller.canJump()) controller.jump(jumpSpeed);
+    const bool jumpHeld = keyboard->held(SDL_SCANCODE_SPACE) || pad->held(SDL_CONTROLLER_BUTTON_A);
+    if (jumpHeld && controller.canJump()) controller.jump(jumpSpeed);
 
     transform.position = toGlm(controller.getPosition());
     placeCamera(entity, character);
@@ -116,9 +122,14 @@ void CharacterControllerSystem::walk(CharacterControllerComponent& character) co
     if (!character.hooked) velocity = applyFriction(velocity, character.friction);
 
     const MoveKeys keys = readMoveKeys(*keyboard);
+    const StickWalk stick = stickWalk(pad->leftStick.x, pad->leftStick.y);
     if (keys.any()) {
         const float heading = toRadians(character.yaw + headingOffset(keys));
         velocity = accelerate(velocity, heading, character.acceleration, character.friction, character.maxSpeed);
+    } else if (stick.speedFraction > 0.0f) {
+        const float heading = toRadians(character.yaw + stick.headingOffset);
+        velocity = accelerate(velocity, heading, character.acceleration, character.friction,
+                              character.maxSpeed * stick.speedFraction);
     }
     setHorizontal(character.velocity, velocity);
 }
@@ -126,6 +137,7 @@ void CharacterControllerSystem::walk(CharacterControllerComponent& character) co
 void CharacterControllerSystem::fireRope(CharacterControllerComponent& character, const btVector3& from,
                                          const glm::vec3& look) const
 {
+    ++character.ropeShots;
     const btVector3 to = from + toBullet(look) * ropeRange;
     btCollisionWorld::ClosestRayResultCallback ray(from, to);
     ray.m_collisionFilterGroup = ropeRayGroup;

@@ -9,6 +9,7 @@
 namespace Engine {
 class KeyboardState;
 class MouseState;
+class PadState;
 } // namespace Engine
 
 class PhysicsWorld;
@@ -19,7 +20,9 @@ struct TransformComponent;
 // W, A, S, D walk relative to the camera's yaw (with friction and
 // acceleration, faster on the ground than in the air), Space jumps, and a
 // left click fires a grappling rope along the view that holds while the button
-// is held. One controller step of 0.01 s follows; its result is written to the
+// is held. The pad does the same: the left stick walks at its push's
+// fraction of the walking speed (the keys win when both are used), A jumps
+// and the right trigger fires and holds the rope. One controller step of 0.01 s follows; its result is written to the
 // entity's transform and the camera sits 0.3 m above the capsule centre.
 class CharacterControllerSystem : public Engine::ECS::System {
 public:
@@ -34,7 +37,8 @@ public:
     static constexpr float ropeRange = 100.0f;
 
     CharacterControllerSystem(Engine::ECS::EntityManager* world, const Engine::KeyboardState* keyboard,
-                              const Engine::MouseState* mouse, PhysicsWorld* physicsWorld);
+                              const Engine::MouseState* mouse, const Engine::PadState* pad,
+                              PhysicsWorld* physicsWorld);
 
     void update(uint32_t entity, float dt) override;
 
@@ -51,5 +55,6 @@ private:
 
     const Engine::KeyboardState* keyboard;
     const Engine::MouseState* mouse;
+    const Engine::PadState* pad;
     PhysicsWorld* physicsWorld;
 };

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <glm/gtc/constants.hpp>
+
 namespace GamePhysics::CharacterMovement {
 
 namespace {
@@ -27,6 +29,14 @@ float headingOffset(const MoveKeys& keys)
     if (keys.forward && keys.back) angle = straightAheadAngle;
     if (keys.left && keys.right) angle = straightRightAngle;
     return angle;
+}
+
+StickWalk stickWalk(float x, float y)
+{
+    const float length = std::min(1.0f, std::sqrt(x * x + y * y));
+    if (length == 0.0f) return StickWalk{};
+    const float degrees = std::atan2(-x, y) * 180.0f / glm::pi<float>();
+    return StickWalk{degrees < 0.0f ? degrees + 360.0f : degrees, length};
 }
 
 glm::vec2 applyFriction(const glm::vec2& velocity, float friction)

@@ -21,6 +21,15 @@ struct MoveKeys {
 // is 45; W with S walks forward and A with D walks right (-90).
 float headingOffset(const MoveKeys& keys);
 
+// A walk from the left stick (x right, y forward, length at most 1): degrees
+// to add to the yaw as headingOffset gives them (pushing left is 90), and the
+// push's length as the fraction of the walking speed to reach.
+struct StickWalk {
+    float headingOffset = 0.0f;
+    float speedFraction = 0.0f;
+};
+StickWalk stickWalk(float x, float y);
+
 // Takes `friction` off the speed without reversing it.
 glm::vec2 applyFriction(const glm::vec2& velocity, float friction);
 

@@ -13,6 +13,10 @@ const std::vector<DataFile>& gameDataFiles()
                                    white, mouseCursor};
         for (const EditorTool& tool : editorTools) list.push_back(tool.icon);
         list.push_back(editorAxisMesh);
+        list.insert(list.end(), {footstepSound, jumpSound, landingSound, ropeFireSound, ropeCatchSound,
+                                 ropeReleaseSound, windLowSound, windMiddleSound, windHighSound, menuHoverSound,
+                                 menuClickSound, editorPlaceSound, editorDeleteSound, editorUndoSound,
+                                 checkpointSound, finishSound, newRecordSound});
         return list;
     }();
     return files;

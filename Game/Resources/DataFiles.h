@@ -14,7 +14,9 @@ enum class TextureSetup {
     Nearest,          // nearest both ways, no mipmaps
 };
 
-enum class DataKind { Image, StaticMesh, SkinnedMesh, Skeleton, AnimationClip, FontDescription, FontPage };
+// Sound: a mono 16-bit WAV played once, silent at both ends; SoundLoop: one
+// played over and over, whose end runs on into its start without a seam.
+enum class DataKind { Image, StaticMesh, SkinnedMesh, Skeleton, AnimationClip, FontDescription, FontPage, Sound, SoundLoop };
 
 // One file of the game's binary data, with its path relative to the run
 // folder as the game opens it.
@@ -50,6 +52,26 @@ inline constexpr DataFile buttonPressed{"data/textures/ui/button_down.png", Data
 inline constexpr DataFile buttonHover{"data/textures/ui/button_hover.png", DataKind::Image};
 inline constexpr DataFile white{"data/textures/ui/whitetexture.png", DataKind::Image};
 inline constexpr DataFile mouseCursor{"data/textures/ui/mouse.png", DataKind::Image};
+
+inline constexpr DataFile footstepSound{"./data/sounds/footstep.wav", DataKind::Sound};
+inline constexpr DataFile jumpSound{"./data/sounds/jump.wav", DataKind::Sound};
+inline constexpr DataFile landingSound{"./data/sounds/landing.wav", DataKind::Sound};
+inline constexpr DataFile ropeFireSound{"./data/sounds/rope_fire.wav", DataKind::Sound};
+inline constexpr DataFile ropeCatchSound{"./data/sounds/rope_catch.wav", DataKind::Sound};
+inline constexpr DataFile ropeReleaseSound{"./data/sounds/rope_release.wav", DataKind::Sound};
+// The wind at three pitches: SDL_mixer cannot change a chunk's pitch, so the
+// game moves between these as the player speeds up.
+inline constexpr DataFile windLowSound{"./data/sounds/wind_low.wav", DataKind::SoundLoop};
+inline constexpr DataFile windMiddleSound{"./data/sounds/wind_middle.wav", DataKind::SoundLoop};
+inline constexpr DataFile windHighSound{"./data/sounds/wind_high.wav", DataKind::SoundLoop};
+inline constexpr DataFile menuHoverSound{"./data/sounds/menu_hover.wav", DataKind::Sound};
+inline constexpr DataFile menuClickSound{"./data/sounds/menu_click.wav", DataKind::Sound};
+inline constexpr DataFile editorPlaceSound{"./data/sounds/editor_place.wav", DataKind::Sound};
+inline constexpr DataFile editorDeleteSound{"./data/sounds/editor_delete.wav", DataKind::Sound};
+inline constexpr DataFile editorUndoSound{"./data/sounds/editor_undo.wav", DataKind::Sound};
+inline constexpr DataFile checkpointSound{"./data/sounds/checkpoint.wav", DataKind::Sound};
+inline constexpr DataFile finishSound{"./data/sounds/finish.wav", DataKind::Sound};
+inline constexpr DataFile newRecordSound{"./data/sounds/new_record.wav", DataKind::Sound};
 } // namespace DataFiles
 
 // Every file above and the editor's tool icons (EditorTools.h), in the

@@ -7,7 +7,12 @@ namespace Engine {
 class GameEngine;
 class KeyboardState;
 class MouseState;
+class PadState;
 } // namespace Engine
+
+namespace Audio {
+class AudioOutput;
+}
 
 namespace Engine::ECS {
 class EntityManager;
@@ -16,6 +21,7 @@ class EntityManager;
 namespace UI {
 class Menu;
 class MenuController;
+class MenuNavigator;
 class UiLayer;
 } // namespace UI
 
@@ -34,12 +40,17 @@ struct GameContext {
     // The engine's input records (tests give their own).
     const Engine::KeyboardState* keyboard = nullptr;
     const Engine::MouseState* mouse = nullptr;
+    const Engine::PadState* pad = nullptr;
     MatrixState* matrices = nullptr;
     Engine::ECS::EntityManager* world = nullptr;
     PhysicsWorld* physicsWorld = nullptr;
     GameResources* resources = nullptr;
     UI::Menu* menu = nullptr;
     UI::MenuController* menuController = nullptr;
+    // The keys' and the pad's highlight in the menu shown.
+    UI::MenuNavigator* menuNavigator = nullptr;
+    // Where the sound goes: the mixer, or nothing without a device.
+    Audio::AudioOutput* audio = nullptr;
     UI::UiLayer* uiLayer = nullptr;
     // The editor's window calls: the picking read, its pause menu, its bar.
     EditorPlatform* editorPlatform = nullptr;

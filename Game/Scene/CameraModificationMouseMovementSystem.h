@@ -4,13 +4,15 @@
 
 namespace Engine {
 class MouseState;
+class PadState;
 }
 
 // Mouse look: while the entity's switch is on, the step's mouse movement
-// turns its camera angles.
+// and the pad's right stick turn its camera angles.
 class CameraModificationMouseMovementSystem : public Engine::ECS::System {
 public:
-    CameraModificationMouseMovementSystem(Engine::ECS::EntityManager* world, const Engine::MouseState* mouse);
+    CameraModificationMouseMovementSystem(Engine::ECS::EntityManager* world, const Engine::MouseState* mouse,
+                                          const Engine::PadState* pad);
     void update(uint32_t entity, float dt) override;
 
     // The user's mouse speed (1 is the game's own).
@@ -18,4 +20,5 @@ public:
 
 private:
     const Engine::MouseState* mouse;
+    const Engine::PadState* pad;
 };

@@ -38,6 +38,12 @@ void applyMouseLook(CameraModificationComponent& modification, int relativeX, in
     modification.pitch = glm::clamp(modification.pitch, -maximumPitch, maximumPitch);
 }
 
+void applyStickLook(CameraModificationComponent& modification, float x, float y, float speed)
+{
+    modification.yaw = wrapYaw(modification.yaw - x * stickLookDegreesPerStep * speed);
+    modification.pitch = glm::clamp(modification.pitch + y * stickLookDegreesPerStep * speed, -maximumPitch, maximumPitch);
+}
+
 std::optional<float> flightAngle(const FlightKeys& keys)
 {
     // Adding the key directions instead of averaging their angles: opposite

@@ -27,6 +27,13 @@ float wrapYaw(float yaw);
 // [−90, 90].
 void applyMouseLook(CameraModificationComponent& modification, int relativeX, int relativeY, float speed = 1.0f);
 
+// Degrees of turn per update step with a stick at full tilt (180 a second).
+constexpr float stickLookDegreesPerStep = 1.8f;
+
+// Turns by a stick's push (x right, y up, length at most 1) times the user's
+// speed: right turns right, up looks up; wrapped and held as mouse look is.
+void applyStickLook(CameraModificationComponent& modification, float x, float y, float speed = 1.0f);
+
 // The movement keys held this step.
 struct FlightKeys {
     bool forward = false;

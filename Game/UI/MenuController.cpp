@@ -255,6 +255,22 @@ void MenuController::changeOption(const OptionRow& row)
     showOptionsMenu();
 }
 
+void MenuController::back()
+{
+    switch (shown) {
+    case Shown::Options: optionsToMenu(); break;
+    case Shown::GamePause: resumeGame(); break;
+    case Shown::EditorPause: resumeEditor(); break;
+    case Shown::Main:
+    case Shown::None: break;
+    }
+}
+
+bool MenuController::optionsShown() const
+{
+    return shown == Shown::Options;
+}
+
 void MenuController::pauseGame()
 {
     gameState->paused = true;

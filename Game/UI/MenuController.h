@@ -67,6 +67,12 @@ public:
     // laid out for the window as it is now.
     void changeOption(const OptionRow& row);
 
+    // The way out of the menu shown (B on the pad, Escape in Options): from
+    // Options to the main menu, from a pause menu back to the game or the
+    // editor; nothing in the main menu.
+    void back();
+    bool optionsShown() const;
+
     // Escape during play: pause with the mouse freed and centred and the
     // player's input off. resumeGame() is the way back.
     void pauseGame();

@@ -77,6 +77,12 @@ const std::vector<float>& renderScaleCycle()
     return cycle;
 }
 
+const std::vector<float>& volumeCycle()
+{
+    static const std::vector<float> cycle{0.0f, 25.0f, 50.0f, 75.0f, 100.0f};
+    return cycle;
+}
+
 float nextValue(const std::vector<float>& cycle, float current)
 {
     for (float value : cycle) {
@@ -113,6 +119,11 @@ std::string mouseSpeedLabel(float speed)
 std::string renderScaleLabel(float scale)
 {
     return "Render scale: " + std::to_string(static_cast<int32_t>(std::lround(scale * 100.0f))) + "%";
+}
+
+std::string volumeLabel(int32_t percent)
+{
+    return "Volume: " + std::to_string(percent) + "%";
 }
 
 } // namespace UI

@@ -28,6 +28,9 @@ const std::vector<float>& mouseSpeedCycle();
 // 0.5, 0.75, 1: the share of the window's size the 3D scene is drawn at.
 const std::vector<float>& renderScaleCycle();
 
+// 0, 25, 50, 75, 100 percent; 0 is silent.
+const std::vector<float>& volumeCycle();
+
 // The first value above the current one, wrapping to the first; a value the
 // user wrote by hand between two steps goes on to the next step up.
 float nextValue(const std::vector<float>& cycle, float current);
@@ -38,5 +41,6 @@ std::string vsyncLabel(int32_t swapInterval);
 std::string filteringLabel(float anisotropy);
 std::string mouseSpeedLabel(float speed);
 std::string renderScaleLabel(float scale);
+std::string volumeLabel(int32_t percent);
 
 } // namespace UI

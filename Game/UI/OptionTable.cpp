@@ -26,6 +26,7 @@ constexpr double smallestRenderScale = 0.25;
 constexpr double largestRenderScale = 1;
 constexpr double slowestMouse = 0.1;
 constexpr double fastestMouse = 10;
+constexpr double largestVolume = 100;
 
 float anisotropyOf(const WindowSettings& s, const OptionsTarget& target)
 {
@@ -94,6 +95,14 @@ const std::vector<OptionRow> rows = {
      [](WindowSettings& s, OptionsTarget& target) {
          s.mouseSpeed = nextValue(mouseSpeedCycle(), s.mouseSpeed);
          target.setMouseSpeed(s.mouseSpeed);
+     }},
+    {"Options_Volume",
+     {{"volume", ValueKind::Whole, 0, largestVolume, false, [](const WindowSettings& s) { return double(s.volume); },
+       [](WindowSettings& s, double v) { s.volume = static_cast<int32_t>(v); }}},
+     [](const WindowSettings& s, const OptionsTarget&) { return volumeLabel(s.volume); },
+     [](WindowSettings& s, OptionsTarget& target) {
+         s.volume = static_cast<int32_t>(nextValue(volumeCycle(), static_cast<float>(s.volume)));
+         target.setVolume(s.volume);
      }},
 };
 

@@ -35,6 +35,8 @@ public:
     // The share of the window's size the 3D scene is drawn at.
     virtual void setRenderScale(float scale) = 0;
     virtual void setMouseSpeed(float speed) = 0;
+    // 0 (silent) to 100 percent.
+    virtual void setVolume(int32_t percent) = 0;
 };
 
 // How a key's value is written in the profile.

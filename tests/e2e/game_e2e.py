@@ -7,7 +7,8 @@ Runs under an X server of its own (tests/with_display.sh). A scenario is a funct
 (and in the scenario list of CMakeLists.txt, which makes it the CTest test e2e_<name>); it fails by
 raising Failure, which expect(condition, message) does, and every wait below fails at its timeout.
   with Game(config=None, env=None, damage=None, level=None, files=None) as g:  a copy of the run folder,
-                             `stdbuf -oL GAME` started there; files: {relative path: bytes, None for a folder,
+                             `stdbuf -oL GAME` started there (SDL's silent "dummy" audio driver unless env names
+                             another); damage: [(path, how)]; files: {relative path: bytes, None for a folder,
                              or a text: a symbolic link to it}
   g.start(last_line)         wait for the last start-up line (of the generated level by default), find and focus the window (g.win = x, y, w, h)
   g.wait_line(prefix, after=0) -> line;  g.lines, g.errors: the stdout and stderr lines so far
@@ -149,8 +150,8 @@ class Game:
             shutil.copy(level, os.path.join(self.dir, "profile", "level.cfg"))
         if config is not None:
             open(os.path.join(self.dir, "profile", "config.cfg"), "w").write(config)
-        if damage:
-            damage_file(os.path.join(self.dir, damage[0]), damage[1])
+        for path, how in damage or []:
+            damage_file(os.path.join(self.dir, path), how)
         for relative, content in (files or {}).items():
             path = os.path.join(self.dir, relative)
             os.makedirs(path if content is None else os.path.dirname(path), exist_ok=True)
@@ -159,7 +160,9 @@ class Game:
                 os.symlink(content, path)
             elif content is not None:
                 open(path, "wb").write(content)
-        environment = {k: v for k, v in dict(os.environ, **(env or {})).items() if v is not None}
+        # Without a sound card the machine's default driver would decide what happens; the dummy one plays nothing.
+        environment = {**os.environ, "SDL_AUDIODRIVER": "dummy", **(env or {})}
+        environment = {k: v for k, v in environment.items() if v is not None}
         self.proc = subprocess.Popen(["stdbuf", "-oL", ARGS.game], cwd=self.dir, env=environment,
                                      stdout=subprocess.PIPE, stderr=subprocess.PIPE, start_new_session=True)
         self.lines, self.errors, self.open_streams = [], [], 2
@@ -614,7 +617,7 @@ def editor_loop():
         expect(g.close("signal") == 0, "the game did not end with code 0")
 
 
-OPTIONS_ROW = -3  # the Options menu's seven rows are centred as a column: its first row in main-menu rows
+OPTIONS_ROW = -3.5  # the Options menu's eight rows are centred as a column: its first row in main-menu rows
 
 
 def options():
@@ -624,7 +627,17 @@ def options():
         profile = os.path.join(g.dir, "profile", "config.cfg")
         g.start()
         comments = [line for line in open(profile) if line.startswith("#")]
-        g.click_button(2)
+        g.move(g.at(10, 10))
+        tap = 0.2  # short of the X server's key repeat, which would step the highlight again
+        g.hold("Down", tap)
+        g.wait_screen(lambda s: g.button_shows(s, HOVER, 0), "the first press highlighting Singleplayer")
+        g.hold("Down", tap)
+        g.hold("Down", tap)
+        g.wait_screen(lambda s: g.button_shows(s, HOVER, 2) and g.button_shows(s, BUTTON, 0),
+                      "the third press highlighting Options alone")
+        g.hold("Return", tap)
+        g.wait_screen(lambda s: not any(g.button_shows(s, look, row) for look in (BUTTON, HOVER) for row in (0, 2)),
+                      "Enter leaving the main menu")  # for Options: the resolution row's click below proves it
 
         def press_row(row, done, what):  # its label may overrun the button: judged by what the click does
             for _ in range(3):
@@ -645,13 +658,16 @@ def options():
         g.move(g.at(10, 10))
         press_row(4, lambda: "render_scale = 0.5\n" in open(profile).read(), "render_scale = 0.5 saved by its row")
         g.move(g.at(10, 10))
-        press_row(6, lambda: g.button_shows(shot(), BUTTON, 0), "the main menu after Back")
+        press_row(6, lambda: "volume = 100\n" in open(profile).read(), "volume = 100 saved by its row")
+        g.move(g.at(10, 10))
+        press_row(7, lambda: g.button_shows(shot(), BUTTON, 0), "the main menu after Back")
         g.move(g.at(10, 10))
         g.wait_screen(g.menu_shown, "the main menu centred in the 960 x 540 window")
         g.click_button(3)
         expect(g.exit_code() == 0, "End Game did not end the program with code 0")
         saved = open(profile).read()
-        for needed in ["resolution_width = 960\n", "resolution_height = 540\n", "render_scale = 0.5\n"] + comments:
+        for needed in ["resolution_width = 960\n", "resolution_height = 540\n", "render_scale = 0.5\n",
+                       "volume = 100\n"] + comments:
             expect(needed in saved, f"profile/config.cfg lacks {needed!r}:\n{saved}")
         expect(os.path.islink(profile), "the profile's symbolic link was replaced by a file")
     with Game(config=saved) as g:
@@ -670,8 +686,62 @@ OUTCOMES = {**dict.fromkeys((".cmesh", ".camesh", ".cskel", ".canim", ".shconf")
             **dict.fromkeys((".vert", ".frag", ".png"), ("run",) * 3), ".fnt": ("reported", "either", "either")}
 
 
+# The mixer's output as SDL's disk driver writes it, in real time: stereo 16-bit samples at 44.1 kHz.
+AUDIO_BYTES_PER_SECOND = 44100 * 2 * 2
+
+
+def audio_after(path, offset, seconds):
+    with open(path, "rb") as f:
+        f.seek(offset)
+        return f.read(int(seconds * AUDIO_BYTES_PER_SECOND))
+
+
+def sound():
+    """The menu's button heard, silent standing still in play, heard within half a second of a jump, never heard
+    at volume 0; with no driver one line and play on."""
+    with tempfile.TemporaryDirectory() as folder:
+        out = os.path.join(folder, "audio.raw")
+        with Game(env={"SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": out}) as g:
+            g.start()
+            expect(not any(l.startswith("NO SOUND: ") for l in g.errors), "no sound with the disk driver")
+            g.move(g.at(10, 10))
+            time.sleep(HOLD)
+            menu = os.path.getsize(out)
+            g.click_button(0)
+            expect(audio_after(out, menu, 1.0).strip(b"\0"), "no hover or click sound on the menu's button")
+            g.wait_line("OnEnter ")  # the player has landed
+            time.sleep(SETTLE)  # the landing has died away
+            still = os.path.getsize(out)
+            time.sleep(1.0)
+            expect(os.path.getsize(out) - still > AUDIO_BYTES_PER_SECOND // 2, "the disk driver writes no audio")
+            expect(not audio_after(out, still, 1.0).strip(b"\0"), "sound while standing still")
+            jumped = os.path.getsize(out)
+            g.hold("space", 0.2)
+            expect(audio_after(out, jumped, 0.5).strip(b"\0"), "silent within 0.5 s of a jump")
+            expect(g.close("signal") == 0, "the game with sound did not end with code 0")
+        shipped = open(os.path.join(ARGS.run_dir, "profile", "config.cfg")).read()
+        with Game(config=shipped + "volume = 0\n", env={"SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": out}) as g:
+            g.start()
+            g.click_button(0)
+            g.wait_line("OnEnter ")
+            g.hold("space", 0.2)
+            g.hold("w", 1.0)
+            expect(g.close("signal") == 0, "the silent game did not end with code 0")
+            expect(os.path.getsize(out) > AUDIO_BYTES_PER_SECOND, "the disk driver wrote no audio")
+            expect(not open(out, "rb").read().strip(b"\0"), "sound with volume = 0")
+    with Game(env={"SDL_AUDIODRIVER": "nonexistent"}) as g:
+        g.start()
+        g.click_button(0)
+        g.wait_line("OnEnter ")
+        g.hold("w", 0.5)
+        expect(g.close("signal") == 0, "the silent game did not end with code 0")
+        expected = ["NO SOUND: Audio target 'nonexistent' not available"]
+        expect(g.errors == expected, f"standard error {g.errors}, expected {expected}")
+
+
 def data_files():
-    generated = run(ARGS.datagen, "--list").decode().split()
+    """The data files of the damage matrix; the sounds are damaged all at once instead (damaged_sounds_run)."""
+    generated = [p for p in run(ARGS.datagen, "--list").decode().split() if not p.endswith(SOUND)]
     expect(generated, "datagen --list names no files")
     data = os.path.join(ARGS.run_dir, "data")
     shaders = ["data/" + n for n in os.listdir(data) if n.endswith(".shconf")]
@@ -680,7 +750,7 @@ def data_files():
 
 
 def damaged_run(path, how, expected):
-    with Game(damage=(path, how)) as g:
+    with Game(damage=[(path, how)]) as g:
         ran = g.wait_line(START_LINES[-1], optional=True) is not None
         if ran:
             time.sleep(0.4)  # frames run a moment with whatever loaded before the game is asked to quit
@@ -691,6 +761,22 @@ def damaged_run(path, how, expected):
         good = {"stop": stopped, "run": ran and code == 0, "reported": ran and code == 0 and reported,
                 "either": stopped or (ran and code == 0)}[expected]
         expect(good, f"{path} {how}: expected {expected}, {'ran' if ran else 'stopped'} with code {code}")
+
+
+# Every sound file damaged the same way in one run: the game plays on, each sound that does not load named on a
+# line of its own ("random" bytes never read as a sound; a file "half" cut may still load what is left).
+SOUND = ".wav"
+
+
+def damaged_sounds_run(how):
+    sounds = [os.path.normpath(p) for p in run(ARGS.datagen, "--list").decode().split() if p.endswith(SOUND)]
+    expect(sounds, "datagen --list names no sound files")
+    with Game(damage=[(p, how) for p in sounds]) as g:
+        g.wait_line(START_LINES[-1])
+        time.sleep(0.4)
+        expect(g.close("signal") == 0, f"sounds {how}: the game did not play on and end with code 0")
+        named = [p for p in sounds if any(l.startswith("SOUND FILE ./" + p + ": ") for l in g.errors)]
+        expect(how == "half" or named == sounds, f"sounds {how}: no line for {sorted(set(sounds) - set(named))}")
 
 
 # Configurations: sizes are applied and the window centred; garbage lines leave the default window; a value
@@ -781,7 +867,7 @@ def levelled_run(level, reason, blocks):
 
 def faults():
     cases = [(configured_run, *c) for c in CONFIGS] + [(windowless_run, *c) for c in NO_WINDOW] + [(egl_run,)]
-    cases += [(levelled_run, *c) for c in LEVELS]
+    cases += [(levelled_run, *c) for c in LEVELS] + [(damaged_sounds_run, how) for how in DAMAGE]
     for path in data_files():
         expect(os.path.splitext(path)[1] in OUTCOMES, f"no expected outcome for a damaged {path}")
         cases += [(damaged_run, path, how, outcome) for how, outcome in zip(DAMAGE, OUTCOMES[os.path.splitext(path)[1]])]
@@ -858,8 +944,9 @@ def race():
         expect(g.close("signal") == 0, "the game did not end with code 0")
 
 
-SCENARIOS = {"play": play, "editor": editor, "editor_loop": editor_loop, "faults": faults, "first_view": first_view_scenario,
-             "editor_edits": editor_edits, "options": options, "resize": resize, "race": race}
+SCENARIOS = {"play": play, "editor": editor, "editor_loop": editor_loop, "faults": faults,
+             "first_view": first_view_scenario, "editor_edits": editor_edits, "options": options, "resize": resize,
+             "race": race, "sound": sound}
 
 
 def main():

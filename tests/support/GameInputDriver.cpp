@@ -1,7 +1,9 @@
 #include "tests/support/GameInputDriver.h"
 
+#include "Engine/Core/EventQueue.h"
 #include "Engine/Core/KeyboardState.h"
 #include "Engine/Core/MouseState.h"
+#include "Engine/Core/PadState.h"
 #include "Engine/Core/StepInput.h"
 #include "Engine/ECS/EntityManager.h"
 #include "tests/support/GameTestWorld.h"
@@ -66,12 +68,26 @@ void GameInputDriver::step(const StepInput& input)
     totals.wheel = input.wheel;
     engine.mouse->refresh(totals, input.buttons, input.cursor.x, height - input.cursor.y, height);
     lastCursor = input.cursor;
+    refreshPad();
 
     controller.update();
     if (++stepCount % renderEvery != 0) return;
     controller.render(frameAlpha);
     ++framesDrawn;
     while (glGetError() != GL_NO_ERROR) ++leftoverGLErrors;
+}
+
+// Only the controllers' plugging is taken from SDL's queue (the keyboard and
+// mouse are made up), then the engine reads the controller in use.
+void GameInputDriver::refreshPad()
+{
+    SDL_PumpEvents();
+    Engine::StepInput plugging;
+    Engine::EventQueue ignored;
+    SDL_Event event;
+    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_CONTROLLERDEVICEADDED, SDL_CONTROLLERDEVICEREMOVED) == 1)
+        plugging.take(event, ignored);
+    engine.refreshPad(plugging);
 }
 
 void GameInputDriver::steps(int count, const StepInput& input)
@@ -92,8 +108,13 @@ void GameInputDriver::clickElement(const std::string& name)
 
 void GameInputDriver::tapEscape()
 {
-    steps(holdSteps, StepInput{{SDL_SCANCODE_ESCAPE}});
-    steps(holdSteps);
+    tap(SDL_SCANCODE_ESCAPE);
+}
+
+void GameInputDriver::tap(int scancode)
+{
+    steps(holdSteps, StepInput{{scancode}, lastCursor});
+    steps(holdSteps, StepInput{{}, lastCursor});
 }
 
 glm::ivec2 GameInputDriver::elementCentre(const std::string& name) const

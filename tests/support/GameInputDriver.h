@@ -44,6 +44,8 @@ public:
     void clickAt(glm::ivec2 cursor, const std::set<int>& keys = {});
     void clickElement(const std::string& name);
     void tapEscape();
+    // The key down for a few steps, then up for a few.
+    void tap(int scancode);
 
     // Centre of a named element of the menu on screen, GL window coordinates.
     glm::ivec2 elementCentre(const std::string& name) const;
@@ -58,6 +60,8 @@ public:
     int leftoverGLErrors = 0;
 
 private:
+    void refreshPad();
+
     std::array<uint8_t, SDL_NUM_SCANCODES> platformKeys{};
     int renderEvery;
     glm::ivec2 lastCursor{0, 0};

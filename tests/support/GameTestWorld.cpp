@@ -53,7 +53,7 @@ void GameTestWorld::refreshInput(glm::ivec2 cursor, glm::ivec2 motion, int wheel
 
 uint32_t GameTestWorld::addPlayer()
 {
-    if (!playerSystemAdded) world.addSystem(CharacterControllerSystem(&world, &keyboard, &mouse, &physics));
+    if (!playerSystemAdded) world.addSystem(CharacterControllerSystem(&world, &keyboard, &mouse, &pad, &physics));
     playerSystemAdded = true;
     const uint32_t entity = world.createEntity();
     world.addComponent(entity, CharacterControllerComponent(entity, &physics));

@@ -2,6 +2,7 @@
 
 #include "Engine/Core/KeyboardState.h"
 #include "Engine/Core/MouseState.h"
+#include "Engine/Core/PadState.h"
 #include "Engine/Core/StepInput.h"
 #include "Engine/ECS/EntityManager.h"
 #include "Game/Physics/ContactDispatch.h"
@@ -57,6 +58,7 @@ public:
     uint32_t buttons = 0; // SDL button mask
     Engine::KeyboardState keyboard;
     Engine::MouseState mouse;
+    Engine::PadState pad;
     GamePhysics::ContactRecord contacts;
 
 private:

@@ -7,10 +7,13 @@
 #include "Engine/Graphics/ImageFile.h"
 #include "Engine/Mesh/MeshFile.h"
 #include "Game/Resources/DataFiles.h"
+#include "tools/datagen/sound/WavFile.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -20,6 +23,39 @@ using Game::DataKind;
 std::string inRunFolder(const char* path)
 {
     return std::string(GAME_RUN_DIR) + "/" + path;
+}
+
+int largestMagnitude(const std::vector<int16_t>& samples, std::size_t from, std::size_t to)
+{
+    int largest = 0;
+    for (std::size_t i = from; i < to; ++i) largest = std::max(largest, std::abs(int(samples[i])));
+    return largest;
+}
+
+// Short, audible, never at full scale (the mixer adds effects together), and
+// either silent at both ends or, for a loop, running on into its start as
+// smoothly as any two neighbouring samples inside it do.
+void expectPleasantSound(const std::string& path, bool loops)
+{
+    const DataGen::PcmSound sound = DataGen::readWav(path);
+    const std::vector<int16_t>& samples = sound.samples;
+    const std::size_t edge = sound.sampleRate / 500; // 2 ms
+    EXPECT_EQ(sound.sampleRate, 22050u);
+    ASSERT_GT(samples.size(), 20 * edge);
+    EXPECT_LE(samples.size(), 3u * sound.sampleRate);
+    const int peak = largestMagnitude(samples, 0, samples.size());
+    EXPECT_GT(peak, 8000);
+    EXPECT_LT(peak, 24000);
+    if (!loops) {
+        EXPECT_EQ(samples.front(), 0);
+        EXPECT_LT(largestMagnitude(samples, 0, edge / 2), peak / 4);
+        EXPECT_LT(largestMagnitude(samples, samples.size() - edge, samples.size()), peak / 100);
+        EXPECT_LE(std::abs(samples.back()), 1);
+        return;
+    }
+    int largestStep = 0;
+    for (std::size_t i = 1; i < samples.size(); ++i) largestStep = std::max(largestStep, std::abs(samples[i] - samples[i - 1]));
+    EXPECT_LE(std::abs(samples.front() - samples.back()), largestStep);
 }
 
 TEST(DataTool, ListsTheGamesDataFilesAndWritesEachInAFormTheEngineReads)
@@ -40,6 +76,8 @@ TEST(DataTool, ListsTheGamesDataFilesAndWritesEachInAFormTheEngineReads)
         case DataKind::SkinnedMesh: EXPECT_TRUE(Mesh::readMeshFile(path)->isSkinned()); break;
         case DataKind::Skeleton: EXPECT_FALSE(readSkeletonFile(path)->nodes.empty()); break;
         case DataKind::AnimationClip: EXPECT_FALSE(readAnimationFile(path)->channels.empty()); break;
+        case DataKind::Sound:
+        case DataKind::SoundLoop: expectPleasantSound(path, file.kind == DataKind::SoundLoop); break;
         case DataKind::FontDescription: {
             const FontData font = FontReader::readFileChecked(path);
             EXPECT_EQ("./data/fonts/" + font.pages.at(0), Game::DataFiles::fontPage.path);

@@ -1,5 +1,5 @@
-// The data tool: writes the game's images, meshes, skeleton, animation clip
-// and font into the run folder given on the command line; with --list it
+// The data tool: writes the game's images, meshes, skeleton, animation clip,
+// font and sounds into the run folder given on the command line; with --list it
 // prints the paths of the files it makes, one per line.
 #include <cstdio>
 #include <exception>
@@ -9,6 +9,7 @@
 #include "Game/Resources/DataFiles.h"
 #include "tools/datagen/art/Art.h"
 #include "tools/datagen/character/Character.h"
+#include "tools/datagen/sound/SoundEffects.h"
 
 namespace {
 
@@ -50,6 +51,7 @@ int main(int argc, char** argv)
         DataGen::writeArt(argument);
         DataGen::writeCharacter(argument);
         DataGen::writeFont(argument);
+        DataGen::writeSounds(argument);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "datagen: %s\n", error.what());
         return 1;

@@ -3,6 +3,7 @@
 #include "Engine/Core/GlewStartup.h"
 #include "Engine/Core/KeyboardState.h"
 #include "Engine/Core/MouseState.h"
+#include "Engine/Core/PadState.h"
 #include "Engine/Core/StepInput.h"
 
 #include <GL/glew.h>
@@ -169,6 +170,40 @@ TEST(KeyboardState, AKeyIsPressedInItsFirstStepHeldAfterwardsAndReleasedForOneSt
     EXPECT_TRUE(keys.released(SDL_SCANCODE_W) && !keys.held(SDL_SCANCODE_W));
     keys.refresh({});
     EXPECT_FALSE(keys.released(SDL_SCANCODE_W));
+}
+
+TEST(PadState, SticksRestInsideTheDeadZoneAndScaleFromItsEdgeToFullTilt)
+{
+    // Raw axes (y down), then the stick (y up).
+    const std::tuple<int16_t, int16_t, float, float> cases[] = {
+        {0, 0, 0.0f, 0.0f}, {6553, 0, 0.0f, 0.0f}, {0, -6553, 0.0f, 0.0f}, {4600, 4600, 0.0f, 0.0f},
+        {6554 + 3277, 0, 0.125f, 0.0f}, {0, 16384, 0.0f, -0.375f}, {32767, 0, 1.0f, 0.0f}, {-32768, 0, -1.0f, 0.0f},
+        {32767, -32768, 0.7071f, 0.7071f}, {-16384, 16384, -0.4482f, -0.4482f}};
+    for (const auto& [x, y, expectedX, expectedY] : cases) {
+        const Engine::Stick stick = Engine::stickAfterDeadZone(x, y);
+        EXPECT_NEAR(stick.x, expectedX, 1e-3f) << x << ", " << y;
+        EXPECT_NEAR(stick.y, expectedY, 1e-3f) << x << ", " << y;
+    }
+}
+
+TEST(PadState, FarPushesHoldVirtualButtonsAndANewConnectionStartsReleased)
+{
+    Engine::PadState pad;
+    Engine::PadReading reading{true, {0, -30000, 0, 0, 0, 20000}, 1u << SDL_CONTROLLER_BUTTON_A};
+    pad.refresh(reading);
+    EXPECT_TRUE(pad.pressed(SDL_CONTROLLER_BUTTON_A) && pad.pressed(Engine::PadState::leftStickUp));
+    EXPECT_TRUE(pad.held(Engine::PadState::rightTriggerPulled));
+    EXPECT_FALSE(pad.held(Engine::PadState::leftStickDown) || pad.held(SDL_CONTROLLER_BUTTON_B));
+    EXPECT_NEAR(pad.rightTrigger, 0.61f, 0.01f);
+    reading.axes = {0, -12000, 0, 0, 0, 12000}; // still walking, no longer far enough to step a menu
+    pad.refresh(reading);
+    EXPECT_FALSE(pad.held(Engine::PadState::leftStickUp) || pad.held(Engine::PadState::rightTriggerPulled));
+    EXPECT_GT(pad.leftStick.y, 0.1f);
+    EXPECT_FALSE(pad.pressed(SDL_CONTROLLER_BUTTON_A)) << "held, not pressed again";
+    pad.refresh(Engine::PadReading{});
+    EXPECT_FALSE(pad.connected || pad.held(SDL_CONTROLLER_BUTTON_A) || pad.leftStick.length() > 0.0f);
+    pad.refresh(Engine::PadReading{true, {}, 1u << SDL_CONTROLLER_BUTTON_A});
+    EXPECT_TRUE(pad.pressed(SDL_CONTROLLER_BUTTON_A)) << "a press after plugging in again";
 }
 
 TEST(GLContextRequirement, OnlyCoreProfilesOf33OrLaterAreAccepted)

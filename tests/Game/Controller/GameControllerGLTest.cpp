@@ -1,6 +1,8 @@
 // The whole game in a real window, in the run folder, driven through every
 // mode with made-up input as a player would.
+#include "Engine/Core/PadState.h"
 #include "Engine/ECS/EntityManager.h"
+#include "Game/Physics/CustomCharacterController.h"
 #include "Engine/Font/TextMesh.h"
 #include "Engine/Graphics/MatrixState.h"
 #include "Engine/Graphics/Model3D.h"
@@ -17,6 +19,7 @@
 #include "Game/Scene/MeshComponent.h"
 #include "Game/Scene/TransformComponent.h"
 #include "Game/UI/Menu.h"
+#include "Game/UI/MenuNavigator.h"
 #include "Game/UI/UIComponents.h"
 #include "tests/support/GameInputDriver.h"
 
@@ -398,6 +401,95 @@ TEST_F(GameControllerGL, SingleplayerWalksPausesResumesAndGoesBackToTheMenuLeavi
     EXPECT_TRUE(state().uiVisible);
     EXPECT_EQ(menuNames(), mainMenu);
     EXPECT_EQ(driver->aliveEntities(), menuEntities);
+}
+
+// A virtual game controller plugged in while the game runs, read through the
+// engine's input refresh: A on the highlighted button starts a game, the left
+// stick walks and A jumps.
+TEST_F(GameControllerGL, AVirtualPadPluggedInWhileRunningStartsAGameWalksAndJumps)
+{
+    driver->steps(20);
+    EXPECT_FALSE(driver->engine.pad->connected);
+    const int device = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
+                                                 SDL_CONTROLLER_BUTTON_MAX, 0);
+    ASSERT_GE(device, 0) << SDL_GetError();
+    SDL_Joystick* pad = SDL_JoystickOpen(device);
+    ASSERT_NE(pad, nullptr) << SDL_GetError();
+    driver->steps(2);
+    EXPECT_TRUE(driver->engine.pad->connected);
+
+    for (const SDL_GameControllerButton button : {SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDL_CONTROLLER_BUTTON_A}) {
+        SDL_JoystickSetVirtualButton(pad, button, 1);
+        driver->steps(3);
+        SDL_JoystickSetVirtualButton(pad, button, 0);
+        driver->steps(3);
+    }
+    EXPECT_EQ(state().mode, GameState::modeSingleplayer) << "A on the first button, highlighted by the d-pad";
+    driver->steps(200);
+    const glm::vec3 start = playerPosition();
+    SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTY, -32767);
+    driver->steps(100);
+    EXPECT_GT(glm::length(glm::vec2(playerPosition() - start)), 1.0f) << "the stick walks";
+    SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTY, 0);
+    driver->steps(50);
+    const float ground = playerPosition().z;
+    SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_A, 1);
+    driver->steps(20);
+    SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_A, 0);
+    EXPECT_GT(playerPosition().z, ground + 1.0f) << "A jumps";
+
+    SDL_JoystickClose(pad);
+    SDL_JoystickDetachVirtual(device);
+    driver->steps(2);
+    EXPECT_FALSE(driver->engine.pad->connected) << "pulled out";
+}
+
+// Down and Up walk every menu's buttons top to bottom with wrap-around, the
+// highlighted one alone showing the hover look; the mouse takes it away.
+TEST_F(GameControllerGL, TheArrowKeysWalkEveryMenuTopToBottomAndWrapRound)
+{
+    auto highlighted = [&] { return game().menuNavigator->highlighted.value_or("none"); };
+    auto walk = [&](int key, int count) {
+        Names seen;
+        for (int i = 0; i < count; ++i) {
+            driver->tap(key);
+            seen.push_back(highlighted());
+        }
+        return seen;
+    };
+    auto expectWalks = [&](const Names& order, const char* menu) {
+        Names around = order;
+        around.push_back(order.front());
+        EXPECT_EQ(walk(SDL_SCANCODE_DOWN, int(around.size())), around) << menu;
+        EXPECT_EQ(walk(SDL_SCANCODE_UP, 2), (Names{order.back(), order[order.size() - 2]})) << menu;
+        const uint32_t entity = game().menu->guiElements.at(highlighted());
+        EXPECT_EQ(game().world->getComponent<UI::Component::UIclickableComponent>(entity).state,
+                  UI::Component::UIclickableComponent::hovered) << menu;
+    };
+    driver->steps(20);
+    expectWalks({"Singleplayer", "Map-Editor", "Options", "GameEnd"}, "main");
+    driver->steps(3, StepInput{{}, {5, 5}});
+    EXPECT_EQ(highlighted(), "none") << "the mouse moved";
+
+    walk(SDL_SCANCODE_DOWN, 3);
+    driver->tap(SDL_SCANCODE_RETURN);
+    expectWalks({"Options_Resolution", "Options_Fullscreen", "Options_VSync", "Options_TextureFiltering",
+                 "Options_RenderScale", "Options_MouseSpeed", "Options_Volume", "Options_Back"}, "options");
+    driver->tapEscape();
+    EXPECT_EQ(menuNames(), mainMenu) << "Escape goes back from Options";
+
+    driver->tap(SDL_SCANCODE_DOWN);
+    driver->tap(SDL_SCANCODE_RETURN);
+    ASSERT_EQ(state().mode, GameState::modeSingleplayer);
+    driver->steps(20);
+    driver->tapEscape();
+    expectWalks({"Resume_Game", "Back_to_menu"}, "game pause");
+    driver->clickElement("Back_to_menu");
+    driver->steps(10);
+    driver->clickElement("Map-Editor");
+    driver->steps(10);
+    driver->tapEscape();
+    expectWalks({"Resume_Editor", "Back_to_menu"}, "editor pause");
 }
 
 TEST_F(GameControllerGL, TheEditorSelectsABlockUnderAClickPausesResumesAndGoesBackToTheMenu)

@@ -6,6 +6,7 @@
 #include "Game/Scene/TransformComponent.h"
 #include "tests/support/GameTestWorld.h"
 
+#include <SDL_gamecontroller.h>
 #include <SDL_mouse.h>
 #include <gtest/gtest.h>
 
@@ -88,6 +89,25 @@ TEST_F(CharacterControllerTest, JumpsOnlyFromTheGroundAndAgainOnlyOnceLanded)
     }
     EXPECT_EQ(jumps, 2);
     EXPECT_NEAR(peak, 100.0f / 30.0f, 0.12f) << "10 m/s against 15 m/s² rises 3.33 m";
+}
+
+// The left stick (y down, as SDL reports it) walks at its push's fraction of
+// the walking speed relative to the view; A jumps.
+TEST_F(CharacterControllerTest, TheLeftStickWalksAtItsPushsFractionOfTheSpeedAndAJumps)
+{
+    GamePhysics::createFloor(t.world);
+    t.world.refresh();
+    standAt(0.0f, 0.0f);
+    const std::tuple<int16_t, int16_t, glm::vec2> pushes[] = {
+        {0, -32767, {8.0f, 0.0f}}, {0, -(6553 + 13107), {4.0f, 0.0f}}, {-32767, 0, {0.0f, 8.0f}}, {0, -6000, {0.0f, 0.0f}}};
+    for (const auto& [x, y, velocity] : pushes) {
+        t.pad.refresh(Engine::PadReading{true, {x, y, 0, 0, 0, 0}, 0});
+        t.stepsPlayer(120);
+        EXPECT_NEAR(glm::distance(glm::vec2(character().velocity), velocity), 0.0f, 0.05f) << x << ", " << y;
+    }
+    t.pad.refresh(Engine::PadReading{true, {}, 1u << SDL_CONTROLLER_BUTTON_A});
+    t.stepPlayer();
+    EXPECT_EQ(vertical(), CharacterControllerSystem::jumpSpeed);
 }
 
 // Standing needs ground within 35° of level: steeper ground lets it slide.

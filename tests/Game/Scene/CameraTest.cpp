@@ -33,7 +33,7 @@ protected:
     CameraControl()
     {
         auto& world = t.world;
-        world.addSystem(CameraModificationMouseMovementSystem(&world, &t.mouse));
+        world.addSystem(CameraModificationMouseMovementSystem(&world, &t.mouse, &t.pad));
         world.addSystem(FreeCamMovementSystem(&world, &t.keyboard));
         world.addSystem(CameraMouseShiftMovementSystem(&world, &t.mouse));
         world.addSystem(CameraMouseZoomMovementSystem(&world, &t.mouse));
@@ -114,6 +114,18 @@ TEST_F(CameraControl, LookTurnsHalfADegreePerPixelWrappingTheYawAndClampingThePi
     angles().yaw = angles().pitch = 0.0f;
     look(40, 40);
     EXPECT_EQ(glm::vec2(angles().yaw, angles().pitch), glm::vec2(0.0f)) << "switched off";
+}
+
+TEST_F(CameraControl, TheRightStickTurnsUpToOnePointEightDegreesAStepTimesTheMouseSpeed)
+{
+    t.world.getSystem<CameraModificationMouseMovementSystem>().mouseSpeed = 1.5f;
+    t.pad.rightStick = {0.5f, -1.0f};
+    look(0, 0);
+    EXPECT_FLOAT_EQ(angles().yaw, -1.35f) << "right turns right";
+    EXPECT_FLOAT_EQ(angles().pitch, -2.7f) << "down looks down";
+    t.pad.rightStick = {0.0f, 1.0f};
+    for (int i = 0; i < 40; ++i) look(0, 0);
+    EXPECT_EQ(angles().pitch, 90.0f) << "held within the pitch limit";
 }
 
 TEST_F(CameraControl, FlightMovesHalfAMetreAStepAlongTheHeldKeysRelativeToTheView)

@@ -1,4 +1,5 @@
 #include "Game/UI/MenuLayout.h"
+#include "Game/UI/MenuNavigation.h"
 
 #include <gtest/gtest.h>
 
@@ -12,4 +13,20 @@ TEST(MenuLayout, MainMenuRowsStepDownFromTheCentreRoundingEachHalfDown)
     for (const auto& row : rows) {
         EXPECT_EQ(UI::menuButtonCorner(glm::ivec2(1280, 720), row.button, row.row), row.corner) << row.row;
     }
+}
+
+TEST(MenuNavigation, ButtonsAreWalkedTopToBottomThenLeftToRight)
+{
+    const std::vector<UI::NavigableButton> buttons = {{7, 512, 136}, {3, 512, 328}, {9, 600, 264}, {5, 100, 264}};
+    EXPECT_EQ(UI::navigationOrder(buttons), (std::vector<uint32_t>{3, 5, 9, 7}));
+}
+
+TEST(MenuNavigation, TheFirstStepHighlightsTheFirstButtonAndFurtherStepsWrap)
+{
+    using Place = std::optional<std::size_t>;
+    const std::tuple<Place, std::size_t, int, Place> steps[] = {
+        {std::nullopt, 4, +1, 0}, {std::nullopt, 4, -1, 0}, {0, 4, +1, 1}, {3, 4, +1, 0}, {0, 4, -1, 3},
+        {2, 4, -1, 1},            {0, 1, +1, 0},            {0, 1, -1, 0}, {5, 4, +1, 0}, {std::nullopt, 0, +1, std::nullopt}};
+    for (const auto& [current, count, step, next] : steps)
+        EXPECT_EQ(UI::stepHighlight(current, count, step), next) << current.value_or(99) << " of " << count << " by " << step;
 }

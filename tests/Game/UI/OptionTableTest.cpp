@@ -18,7 +18,7 @@ constexpr int32_t largestTarget = 4096;
 auto fields(const WindowSettings& s)
 {
     return std::make_tuple(s.fullscreen, s.vsync, s.resolutionWidth, s.resolutionHeight, s.maxAnisotropy,
-                           s.mouseSpeed, s.renderScale);
+                           s.mouseSpeed, s.renderScale, s.volume);
 }
 
 // Each value at and just past the edges of its range: a value outside keeps
@@ -55,6 +55,10 @@ TEST(OptionTable, ProfileValuesOutsideTheirRangesFallBackToTheDefaultWithOneLine
         {{"render_scale = 0.25"}, {false, 0, 1280, 720, 0.0f, 1.0f, 0.25f}, {}, ""},
         {{"render_scale = 0.24"}, {}, {"render_scale = 0.24 is outside 0.25 to 1, using 1"}, ""},
         {{"render_scale = 1.01"}, {}, {"render_scale = 1.01 "}, ""},
+        {{"volume = 0", "volume = 100"}, {false, 0, 1280, 720, 0.0f, 1.0f, 1.0f, 100}, {}, ""},
+        {{"volume = 50.9"}, {false, 0, 1280, 720, 0.0f, 1.0f, 1.0f, 50}, {}, ""},
+        {{"volume = -1"}, {}, {"volume = -1 is outside 0 to 100, using 80"}, ""},
+        {{"volume = 101"}, {}, {"volume = 101 "}, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.lines));
@@ -88,7 +92,7 @@ TEST(OptionTable, SavedProfileReadsBackInFixedNotationAndKeepsTheUsersLines)
     const std::string profile = folder.path("config.cfg");
     TestFiles::writeText(profile, "# my window\r\nresolution_width = 1280\n# end\n");
     testing::internal::CaptureStdout();
-    const WindowSettings settings{true, 1, 960, 540, 4.0f, 1.0f / 3.0f, 0.75f};
+    const WindowSettings settings{true, 1, 960, 540, 4.0f, 1.0f / 3.0f, 0.75f, 25};
     ASSERT_TRUE(UI::saveSettings(settings, profile).ok());
     EXPECT_EQ(fields(UI::loadSettings(profile, largestTarget)), fields(settings));
     WindowSettings tiny = settings;
@@ -99,7 +103,7 @@ TEST(OptionTable, SavedProfileReadsBackInFixedNotationAndKeepsTheUsersLines)
     std::ifstream file(profile);
     const std::string text(std::istreambuf_iterator<char>(file), {});
     EXPECT_EQ(text, "# my window\r\nresolution_width = 960\n# end\nresolution_height = 540\r\nfullscreen = true\r\n"
-                    "vsync = 1\r\nmax_anisotropy = 4\r\nrender_scale = 0.75\r\nmouse_speed = 0.1\r\n");
+                    "vsync = 1\r\nmax_anisotropy = 4\r\nrender_scale = 0.75\r\nmouse_speed = 0.1\r\nvolume = 25\r\n");
     EXPECT_EQ(UI::loadSettings(GAME_SOURCE_PROFILE, largestTarget).maxAnisotropy, 1.0f)
         << "the shipped profile turns anisotropic filtering off for software renderers";
 }
