@@ -2,6 +2,7 @@
 
 #include "Engine/ECS/Component.h"
 #include "Game/Audio/PlayerCues.h"
+#include "Game/Audio/ProgressCues.h"
 #include "Game/Audio/SoundRules.h"
 
 namespace Audio {
@@ -16,6 +17,7 @@ struct SoundComponent : Engine::ECS::Component {
     // game (the player put at the spawn point) sounds like nothing.
     bool seen = false;
     SoundRules::Wind wind;
+    ProgressView lastProgress;
 };
 
 } // namespace Audio

@@ -29,6 +29,8 @@ SoundSystem::SoundSystem(Engine::ECS::EntityManager* world, AudioOutput* output)
 void SoundSystem::update(uint32_t entity, float)
 {
     auto& sound = world->getComponent<SoundComponent>(entity);
+    for (const Effect effect : progressCues(sound.lastProgress, progress)) output->play(effect, 1.0f, std::nullopt);
+    sound.lastProgress = progress;
     const auto& character = world->getComponent<CharacterControllerComponent>(entity);
     if (character.enabled)
         hear(character, world->getComponent<TransformComponent>(entity), sound);

@@ -318,14 +318,26 @@ void GameController::runStepSystems()
     world->getSystem<PhysicsMotionStateSystem>().run(dt);
 }
 
-// After the physics step and the menus, so this step's landing, rope and
-// interface looks are heard.
+// After the physics step, the race, the editor and the menus, so this
+// step's landing, rope, race progress, edits and interface looks are heard.
 void GameController::hearStep()
 {
     Audio::SoundSystem& sound = world->getSystem<Audio::SoundSystem>();
     sound.animationPhase = animationPhase;
+    sound.progress = progressView();
     sound.run(0.0f);
     world->getSystem<Audio::InterfaceSoundSystem>().run(0.0f);
+}
+
+// The race while one is run, the editor while it is open.
+Audio::ProgressView GameController::progressView() const
+{
+    Audio::ProgressView view;
+    if (const RaceRun* run = race->currentRun())
+        view.race = Audio::RaceView{run->checkpointsReached(), run->phase() == RacePhase::finished, run->beatBest()};
+    if (gameRun.state.mode == GameState::modeMapEditor)
+        view.editor = Audio::EditorView{gameRun.map.blocks.size(), editorState->editing.history.stepsTaken()};
+    return view;
 }
 
 // While a menu is shown the keys and the pad walk its buttons; B (and Escape

@@ -36,6 +36,7 @@ class UiLayer;
 
 namespace Audio {
 class AudioOutput;
+struct ProgressView;
 }
 
 namespace Game {
@@ -111,6 +112,7 @@ private:
     void stepPhysics();
     void stepRace();
     void hearStep();
+    Audio::ProgressView progressView() const;
     void showFramesPerSecond();
 
     void releaseAll();

@@ -31,6 +31,8 @@ public:
     void step(bool paused);
 
     bool racing() const { return session.has_value(); }
+    // The run on the level being raced, or none.
+    const RaceRun* currentRun() const { return session ? &session->run() : nullptr; }
     std::vector<RaceHudLine> hudLines() const;
     // Where the ghost is drawn now, if it is shown and not on the player.
     std::optional<GhostSample> ghost() const;

@@ -26,6 +26,7 @@ std::optional<Edit> EditHistory::undo()
 {
     if (done == 0) return std::nullopt;
     --done;
+    ++steps;
     return edits[done].reversed();
 }
 
@@ -33,6 +34,7 @@ std::optional<Edit> EditHistory::redo()
 {
     if (done == edits.size()) return std::nullopt;
     ++done;
+    ++steps;
     return edits[done - 1];
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <vector>
@@ -41,12 +42,15 @@ public:
     std::optional<Edit> undo();
     // The edit to apply again, or none.
     std::optional<Edit> redo();
+    // The undos and redos taken so far, for whoever hears them.
+    uint64_t stepsTaken() const { return steps; }
 
 private:
     std::size_t capacity;
     std::deque<Edit> edits;
     // Edits before this position are done; from it on they are undone.
     std::size_t done = 0;
+    uint64_t steps = 0;
 };
 
 } // namespace Game

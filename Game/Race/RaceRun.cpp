@@ -43,8 +43,8 @@ void RaceRun::touchFinish()
     currentPhase = RacePhase::finished;
     shownNotice.reset();
     const RaceRecord run{timer.elapsedSteps(), splits};
-    beatBest = beatsRecord(run, best);
-    if (beatBest) {
+    beatBestRun = beatsRecord(run, best);
+    if (beatBestRun) {
         best = run;
         unsavedRecord = run;
     }
@@ -69,7 +69,7 @@ std::vector<RaceHudLine> RaceRun::hudLines() const
     if (currentPhase == RacePhase::finished) {
         lines.push_back({"Time " + formatRaceTime(timer.elapsedSteps())});
         lines.push_back({"Best " + formatRaceTime(best->steps)});
-        if (beatBest) lines.push_back({"NEW RECORD", RaceHudLine::Tone::record});
+        if (beatBestRun) lines.push_back({"NEW RECORD", RaceHudLine::Tone::record});
     }
     return lines;
 }

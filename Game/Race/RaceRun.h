@@ -57,6 +57,8 @@ public:
     std::size_t checkpointsReached() const { return splits.size(); }
     std::size_t checkpointCount() const { return checkpointTotal; }
     const std::optional<RaceRecord>& bestRun() const { return best; }
+    // The finished run beat the best one.
+    bool beatBest() const { return beatBestRun; }
     // The pose at the checkpoint reached last, if any in this run.
     const std::optional<PlayerPose>& checkpointPose() const { return lastCheckpoint; }
     // The run just finished when it beat the best one (which it now is);
@@ -80,7 +82,7 @@ private:
     std::optional<PlayerPose> lastCheckpoint;
     std::optional<RaceHudLine> shownNotice;
     uint32_t noticeStepsLeft = 0;
-    bool beatBest = false;
+    bool beatBestRun = false;
     std::optional<RaceRecord> unsavedRecord;
 };
 

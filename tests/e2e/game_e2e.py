@@ -697,8 +697,8 @@ def audio_after(path, offset, seconds):
 
 
 def sound():
-    """The menu's button heard, silent standing still in play, heard within half a second of a jump, never heard
-    at volume 0; with no driver one line and play on."""
+    """The menu's button heard, silent standing still in play, heard within half a second of a jump and of a
+    delete in the editor, never heard at volume 0; with no driver one line and play on."""
     with tempfile.TemporaryDirectory() as folder:
         out = os.path.join(folder, "audio.raw")
         with Game(env={"SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": out}) as g:
@@ -719,6 +719,17 @@ def sound():
             g.hold("space", 0.2)
             expect(audio_after(out, jumped, 0.5).strip(b"\0"), "silent within 0.5 s of a jump")
             expect(g.close("signal") == 0, "the game with sound did not end with code 0")
+        with Game(env={"SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": out}) as g:
+            g.start()
+            g.click_button(1)
+            g.wait_screen(g.bar_shown, "the editor's bar")
+            g.click_until_line((g.win[0] + 1000, g.win[1] + 500), "HIT: ")
+            time.sleep(SETTLE)  # the menu's click has died away
+            selected = os.path.getsize(out)
+            expect(not audio_after(out, selected - AUDIO_BYTES_PER_SECOND // 4, 0.25).strip(b"\0"), "sound before a delete")
+            g.hold("Delete")
+            expect(audio_after(out, selected, 0.5).strip(b"\0"), "silent within 0.5 s of a delete in the editor")
+            expect(g.close("signal") == 0, "the editor with sound did not end with code 0")
         shipped = open(os.path.join(ARGS.run_dir, "profile", "config.cfg")).read()
         with Game(config=shipped + "volume = 0\n", env={"SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": out}) as g:
             g.start()

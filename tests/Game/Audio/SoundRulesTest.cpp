@@ -1,8 +1,10 @@
 // What the player hears for what happens: effects for changes of the
 // player's state, a landing's loudness, the wind against speed, foot plants,
-// a sound's place around the listener and the mixer's volume.
+// a sound's place around the listener and the mixer's volume, and the race's
+// and the editor's progress.
 #include "Game/Audio/InterfaceSoundSystem.h"
 #include "Game/Audio/PlayerCues.h"
+#include "Game/Audio/ProgressCues.h"
 #include "Game/UI/UIComponents.h"
 #include "Game/Audio/SoundRules.h"
 
@@ -110,4 +112,33 @@ TEST(PlayerCues, EachChangeOfThePlayersStateSoundsOnce)
         {"letting go", hooked, missed, {{Effect::ropeRelease, 1.0f, std::nullopt}}},
     };
     for (const auto& [what, before, now, expected] : cases) EXPECT_EQ(playerCues(before, now), expected) << what;
+}
+
+TEST(ProgressCues, EachStepOfTheRaceAndEachEditSoundsOnceAndEnteringAModeSilently)
+{
+    const RaceView start{};
+    const RaceView reached{1, false, false};
+    const RaceView finished{1, true, false};
+    const RaceView record{1, true, true};
+    const EditorView level{156, 0};
+    const EditorView placed{157, 0};
+    const EditorView deleted{155, 0};
+    const EditorView undone{157, 1};
+    const std::tuple<const char*, ProgressView, ProgressView, std::vector<Effect>> cases[] = {
+        {"the race begins on a finished run's level", {}, {record, std::nullopt}, {}},
+        {"the editor opens", {}, {std::nullopt, level}, {}},
+        {"nothing changed", {reached, level}, {reached, level}, {}},
+        {"a checkpoint", {start, std::nullopt}, {reached, std::nullopt}, {Effect::checkpoint}},
+        {"a restart", {reached, std::nullopt}, {start, std::nullopt}, {}},
+        {"the finish", {reached, std::nullopt}, {finished, std::nullopt}, {Effect::finish}},
+        {"a new record", {reached, std::nullopt}, {record, std::nullopt}, {Effect::newRecord}},
+        {"after the finish", {record, std::nullopt}, {record, std::nullopt}, {}},
+        {"the last checkpoint and the finish", {start, std::nullopt}, {finished, std::nullopt},
+         {Effect::checkpoint, Effect::finish}},
+        {"a block placed", {std::nullopt, level}, {std::nullopt, placed}, {Effect::editorPlace}},
+        {"blocks deleted", {std::nullopt, level}, {std::nullopt, deleted}, {Effect::editorDelete}},
+        {"an undo or redo bringing a block back", {std::nullopt, level}, {std::nullopt, undone}, {Effect::editorUndo}},
+        {"the editor closes", {std::nullopt, level}, {}, {}},
+    };
+    for (const auto& [what, before, now, expected] : cases) EXPECT_EQ(progressCues(before, now), expected) << what;
 }

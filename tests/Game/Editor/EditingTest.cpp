@@ -206,6 +206,7 @@ TEST_F(EditingTest, KeysPressedWithinOneStepActOneByOneInTheOrderPressed)
         expectBodiesFollowBlocks();
     }
     EXPECT_EQ(map.blocks.size(), 3u) << "three, one created, one deleted";
+    EXPECT_EQ(editor.editing.history.stepsTaken(), 12u) << "only the undos and redos that found an edit count";
     pressInOneStep({SDL_SCANCODE_3, SDL_SCANCODE_2});
     EXPECT_EQ(editor.editing.tool, Tool::translate) << "the tool key pressed last";
 }
