@@ -54,4 +54,14 @@ void GameEditorPlatform::endPrompt()
     UI::setEditorCameraInputEnabled(*game.world, run.cameras.editorCamera, !run.state.paused);
 }
 
+void GameEditorPlatform::showSelectionBox(const std::optional<ScreenRect>& box)
+{
+    Game::showSelectionBox(box, *game.menu, *game.world);
+}
+
+void GameEditorPlatform::startPlayTest(const glm::vec3& start, float yaw)
+{
+    game.menuController->startPlayTest(start, yaw);
+}
+
 } // namespace Game

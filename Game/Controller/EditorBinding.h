@@ -23,6 +23,8 @@ public:
     // The menu's name prompt over the editor, whose camera rests meanwhile;
     // a taken name asks "Replace <name>? Yes / No".
     void askLevelName() override;
+    void showSelectionBox(const std::optional<ScreenRect>& box) override;
+    void startPlayTest(const glm::vec3& start, float yaw) override;
 
 private:
     void saveAs(const LevelName& name, bool replace);

@@ -270,6 +270,7 @@ void FrameRenderer::drawGizmo()
     useActiveCamera();
     glEnable(GL_DEPTH_TEST);
     glClear(GL_DEPTH_BUFFER_BIT);
+    drawEditorGrid(*run.editor, *game.matrices, *game.resources);
     drawEditorGizmo(*run.editor, *game.matrices, *game.resources);
     glDisable(GL_DEPTH_TEST);
 }

@@ -305,9 +305,12 @@ void GameController::update()
     animationPhase = StepReadouts::advanceAnimationPhase(animationPhase);
     if (gameRun.chosenLevel) openChosenLevel();
     menuController->scrollLevelList(engine->mouse->wheel);
+    // A key that switched modes this step is not taken by the new mode too
+    // (F5 ending a play-test must not start another).
+    const bool wasEditing = gameRun.state.mode == GameState::modeMapEditor;
     togglePause();
     if (engine->keyboard->pressed(SDL_SCANCODE_F3)) frameTimeGraph->toggle();
-    if (gameRun.state.mode == GameState::modeMapEditor) updateEditor(gameContext, gameRun);
+    if (wasEditing && gameRun.state.mode == GameState::modeMapEditor) updateEditor(gameContext, gameRun);
     runStepSystems();
     animateCharacter();
     placeHeldItem();
@@ -321,11 +324,15 @@ void GameController::update()
     drainGLErrors();
 }
 
-// Escape or the pad's Start pauses a running game and resumes it again; the
-// editor handles its own Escape.
+// Escape or the pad's Start pauses a running game and resumes it again, and
+// F5 ends a play-test; the editor handles its own keys.
 void GameController::togglePause()
 {
     if (gameRun.state.mode != GameState::modeSingleplayer) return;
+    if (gameRun.state.playTest && engine->keyboard->pressed(SDL_SCANCODE_F5)) {
+        menuController->backToEditor();
+        return;
+    }
     if (!engine->keyboard->pressed(SDL_SCANCODE_ESCAPE) && !engine->pad->pressed(SDL_CONTROLLER_BUTTON_START)) return;
     if (gameRun.state.paused)
         menuController->resumeGame();

@@ -40,12 +40,17 @@ void RaceDriver::begin()
     std::vector<BlockPose> level;
     for (const uint32_t block : run.map.blocks) level.push_back(poseOf(*game.world, block));
     session.reset();
-    const PlayerPose start{raceStartPosition(level), glm::vec3(0.0f)};
+    // A play-test starts where the editor put the player, facing its way.
+    const bool playTest = run.state.playTest;
+    const PlayerPose start{playTest ? playerPose().position : raceStartPosition(level), glm::vec3(0.0f)};
     if (hasFinish(level)) {
-        session.emplace(raceLevelHash(level), checkpointCountOf(level), start, files);
+        RaceSession::Files kept = files;
+        kept.keep = !playTest;
+        session.emplace(raceLevelHash(level), checkpointCountOf(level), start, kept);
         session->load();
     }
     place(start);
+    if (playTest) return;
     auto& camera = game.world->getComponent<CameraModificationComponent>(player());
     camera.yaw = camera.previousYaw = 0.0f;
 }

@@ -26,7 +26,7 @@ std::optional<float> axisMotion(const BlockDrag& drag, const Ray& cursor, bool s
     const auto t = axisParameterUnderRay(cursor, drag.centre, axisVector(drag.axis));
     if (!t) return std::nullopt;
     const float motion = *t - drag.grabParameter;
-    return snap ? snapped(motion, snapStep) : motion;
+    return snap ? snapped(motion, drag.steps.length) : motion;
 }
 
 void translate(const BlockDrag& drag, const Ray& cursor, bool snap, std::vector<BlockPose>& poses)
@@ -36,7 +36,7 @@ void translate(const BlockDrag& drag, const Ray& cursor, bool snap, std::vector<
         const auto hit = rayPlaneHit(cursor, drag.grabPoint, up);
         if (!hit) return;
         motion = glm::vec3(*hit - drag.grabPoint) * glm::vec3(1.0f, 1.0f, 0.0f);
-        if (snap) motion = glm::vec3(snapped(motion.x, snapStep), snapped(motion.y, snapStep), 0.0f);
+        if (snap) motion = glm::vec3(snapped(motion.x, drag.steps.length), snapped(motion.y, drag.steps.length), 0.0f);
     } else {
         const auto along = axisMotion(drag, cursor, snap);
         if (!along) return;
@@ -50,7 +50,8 @@ void rotate(const BlockDrag& drag, const Ray& cursor, std::vector<BlockPose>& po
     const glm::vec3 axis = axisVector(drag.axis);
     const auto hit = rayPlaneHit(cursor, drag.centre, axis);
     if (drag.axis == centreHandle || !hit) return;
-    const glm::quat turn = glm::angleAxis(steppedAngle(drag.grabPoint - drag.centre, *hit - drag.centre, axis), axis);
+    const float angle = steppedAngle(drag.grabPoint - drag.centre, *hit - drag.centre, axis, drag.steps.angleDegrees);
+    const glm::quat turn = glm::angleAxis(angle, axis);
     for (BlockPose& pose : poses) {
         pose.position = drag.centre + turn * (pose.position - drag.centre);
         pose.rotation = glm::normalize(turn * pose.rotation);
@@ -95,16 +96,17 @@ float snapped(float value, float step)
     return std::round(value / step) * step;
 }
 
-float steppedAngle(const glm::vec3& from, const glm::vec3& to, const glm::vec3& axis)
+float steppedAngle(const glm::vec3& from, const glm::vec3& to, const glm::vec3& axis, float stepDegrees)
 {
     const float angle = std::atan2(glm::dot(axis, glm::cross(from, to)), glm::dot(from, to));
-    return snapped(angle, glm::radians(rotationStepDegrees));
+    return snapped(angle, glm::radians(stepDegrees));
 }
 
 std::optional<BlockDrag> beginDrag(Tool tool, uint32_t axis, std::vector<uint32_t> blocks,
-                                   std::vector<BlockPose> start, const glm::vec3& centre, const Ray& cursor)
+                                   std::vector<BlockPose> start, const glm::vec3& centre, const Ray& cursor,
+                                   const SnapSteps& steps)
 {
-    BlockDrag drag{tool, axis, std::move(blocks), std::move(start), centre, 0.0f, centre};
+    BlockDrag drag{tool, axis, std::move(blocks), std::move(start), centre, 0.0f, centre, steps};
     const bool planar = axis == centreHandle || tool == Tool::rotate;
     if (planar) {
         const auto hit = rayPlaneHit(cursor, centre, axis == centreHandle ? up : axisVector(axis));

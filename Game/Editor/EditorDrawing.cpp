@@ -1,11 +1,13 @@
 #include "Game/Editor/EditorDrawing.h"
 
 #include "Engine/Base/Assert.h"
+#include "Engine/Graphics/ColouredLines.h"
 #include "Engine/Graphics/MatrixState.h"
 #include "Engine/Graphics/Model3D.h"
 #include "Engine/Graphics/Shader.h"
 #include "Game/Resources/GameResources.h"
 #include "Game/Editor/EditorState.h"
+#include "Game/Editor/SnapGrid.h"
 
 #include <GL/glew.h>
 #include <glm/gtc/matrix_transform.hpp>
@@ -25,6 +27,9 @@ constexpr const char* borderScaleUniform = "uBorderScale";
 constexpr float pickingBorder = 0.06f;
 constexpr float opaque = 1.0f;
 constexpr float byteScale = 255.0f;
+// The snap grid: a 10 m square about the selection, pale blue at its middle.
+constexpr float gridHalfSide = 5.0f;
+const glm::vec3 gridColour(0.35f, 0.55f, 0.75f);
 
 struct PickingPart {
     const char* name;
@@ -71,6 +76,12 @@ glm::mat3 normalMatrix(const glm::mat4& model)
     return glm::transpose(glm::inverse(glm::mat3(model)));
 }
 
+// The direction a view matrix looks in, in world space.
+glm::vec3 viewDirectionOf(const glm::mat4& view)
+{
+    return -glm::vec3(view[0][2], view[1][2], view[2][2]);
+}
+
 void requireGizmo(const GizmoResources& gizmo)
 {
     GAME_ASSERT(gizmo.axisShader != nullptr);
@@ -112,6 +123,31 @@ void drawEditorGizmo(const EditorState& editor, MatrixState& matrices, const Giz
 void drawEditorGizmo(const EditorState& editor, MatrixState& matrices, GameResources& resources)
 {
     drawEditorGizmo(editor, matrices, gizmoResourcesOf(resources));
+}
+
+void drawEditorGrid(const EditorState& editor, MatrixState& matrices, const Shader& lineShader)
+{
+    const std::optional<BlockDrag>& drag = editor.editing.drag;
+    if (!drag || drag->tool != Tool::translate) return;
+    const std::vector<float> vertices =
+        snapGridVertices(gridPlaneOf(*drag, viewDirectionOf(matrices.view)), drag->steps.length, gridHalfSide, gridColour);
+    // Made per frame: the grid exists only while a drag runs.
+    const Engine::GFX::ColouredLines lines(vertices.data(), vertices.size() / Engine::GFX::ColouredLines::floatsPerVertex);
+    matrices.use(lineShader);
+    matrices.setModel(glm::mat4(1.0f));
+    // A guide over the picture: nothing hides it, and it hides nothing.
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_ONE, GL_ONE);
+    lines.draw();
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glDisable(GL_BLEND);
+    glEnable(GL_DEPTH_TEST);
+}
+
+void drawEditorGrid(const EditorState& editor, MatrixState& matrices, GameResources& resources)
+{
+    drawEditorGrid(editor, matrices, *resources.shaderPhysicsDebug);
 }
 
 void drawEditorPickingPass(const EditorState& editor, MatrixState& matrices, const GizmoResources& gizmo)

@@ -39,6 +39,13 @@ GizmoResources gizmoResourcesOf(GameResources& resources);
 void drawEditorGizmo(const EditorState& editor, MatrixState& matrices, const GizmoResources& gizmo);
 void drawEditorGizmo(const EditorState& editor, MatrixState& matrices, GameResources& resources);
 
+// The snap grid while a translate drag runs: lines a snap step apart on the
+// plane of the motion, about the selection, fading towards the edge of a
+// 10 m square (additive, so faded lines vanish); drawn over the scene with
+// the caller's camera, writing no depth. Restores the game's blend function.
+void drawEditorGrid(const EditorState& editor, MatrixState& matrices, const Shader& lineShader);
+void drawEditorGrid(const EditorState& editor, MatrixState& matrices, GameResources& resources);
+
 // The handles' ids (red 1 to 4) into the bound picking target, slightly
 // enlarged; drawn whether or not anything is selected, so hovering works at
 // the last gizmo position.

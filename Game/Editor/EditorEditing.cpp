@@ -18,6 +18,7 @@
 #include "Game/Physics/PhysicsUserPointer.h"
 #include "Game/Physics/RayCast.h"
 #include "Game/Scene/CameraComponent.h"
+#include "Game/Scene/CameraModificationComponent.h"
 #include "Game/Scene/TransformComponent.h"
 
 #include <SDL_mouse.h>
@@ -33,6 +34,8 @@ namespace {
 constexpr uint32_t statusSteps = 200;
 const glm::vec3 newBlockSize(2.0f);
 const glm::vec3 duplicateOffset(1.0f, 0.0f, 0.0f);
+// How far below the camera a play-test looks for ground.
+constexpr float playTestReach = 10000.0f;
 
 // SDL numbers the digit keys 1 to 9, then 0.
 int32_t digitScancode(char digit)
@@ -186,6 +189,137 @@ void saveLevel(EditorState& editor, const GameContext& game, GameRun& run)
     else showSaveFailed(editor, run.levelPath, save.status.message() + kept);
 }
 
+// The way the editor camera looks: its steering's heading in the game, the
+// look-at point where it has no steering (tests).
+glm::vec3 cameraForward(const GameContext& game, const GameRun& run)
+{
+    const uint32_t camera = run.cameras.editorCamera;
+    if (game.world->hasComponent<CameraModificationComponent>(camera)) {
+        return glm::normalize(game.world->getComponent<CameraModificationComponent>(camera).forward(1.0f));
+    }
+    const Camera& view = game.world->getComponent<CameraComponent>(camera).camera;
+    return glm::normalize(view.center - view.position);
+}
+
+void focusSelection(EditorState& editor, const GameContext& game, GameRun& run)
+{
+    const uint32_t camera = run.cameras.editorCamera;
+    std::vector<BlockPose> poses;
+    for (const uint32_t block : selectedBlocks(editor, run.map)) poses.push_back(poseOf(*game.world, block));
+    if (poses.empty() || !game.world->hasComponent<CameraComponent>(camera) ||
+        !game.world->hasComponent<TransformComponent>(camera)) {
+        return;
+    }
+    const Camera& view = game.world->getComponent<CameraComponent>(camera).camera;
+    const Lens lens{view.fov, view.height > 0.0f ? view.width / view.height : 1.0f};
+    const glm::vec3 from = game.world->getComponent<TransformComponent>(camera).position;
+    editor.editing.flight = CameraFlight{from, framingPosition(boundsOf(poses), cameraForward(game, run), lens)};
+}
+
+void flyCamera(EditingState& editing, const GameContext& game, const GameRun& run)
+{
+    if (!editing.flight || !game.world->hasComponent<TransformComponent>(run.cameras.editorCamera)) return;
+    game.world->getComponent<TransformComponent>(run.cameras.editorCamera).position = editing.flight->advance();
+    if (editing.flight->done()) editing.flight.reset();
+}
+
+// The player starts on the first floor or block surface straight below the
+// editor camera (at the camera itself over the void), facing its heading.
+void startPlayTest(const GameContext& game, const GameRun& run)
+{
+    const uint32_t camera = run.cameras.editorCamera;
+    if (!game.world->hasComponent<TransformComponent>(camera)) return;
+    const glm::vec3 eye = game.world->getComponent<TransformComponent>(camera).position;
+    const glm::vec3 end = eye - glm::vec3(0.0f, 0.0f, playTestReach);
+    const auto hit = GamePhysics::RayCast::castClosest(
+        *game.physicsWorld, GamePhysics::toBullet(eye), GamePhysics::toBullet(end), GamePhysics::CollisionGroup::all,
+        GamePhysics::CollisionGroup::block | GamePhysics::CollisionGroup::floor);
+    const glm::vec3 start = hit.hasHit() ? glm::mix(eye, end, hit.m_closestHitFraction) : eye;
+    const bool steered = game.world->hasComponent<CameraModificationComponent>(camera);
+    const float yaw = steered ? game.world->getComponent<CameraModificationComponent>(camera).yaw : 0.0f;
+    Engine::log("PLAYTEST: from " + std::to_string(start.x) + " " + std::to_string(start.y) + " " +
+                std::to_string(start.z));
+    game.editorPlatform->startPlayTest(start, yaw);
+}
+
+// `]` coarser, `[` finer: the angle step with the rotate tool, else the length.
+void changeStep(EditingState& editing, bool coarser)
+{
+    SnapSteps& steps = editing.steps;
+    if (editing.tool == Tool::rotate) {
+        coarser ? steps.nextAngle() : steps.previousAngle();
+    } else {
+        coarser ? steps.coarserLength() : steps.finerLength();
+    }
+}
+
+// The block face or floor under the cursor: the point, its outward normal
+// and the entity hit.
+struct SurfaceHit {
+    glm::vec3 point{0.0f};
+    glm::vec3 normal{0.0f, 0.0f, 1.0f};
+    uint32_t entity = 0;
+};
+
+std::optional<SurfaceHit> surfaceUnderCursor(const GameContext& game, const GameRun& run)
+{
+    const std::optional<Ray> cursor = cursorRay(game, run);
+    if (!cursor) return std::nullopt;
+    const float reach = game.world->getComponent<CameraComponent>(run.cameras.editorCamera).camera.far;
+    const glm::vec3 end = cursor->origin + cursor->direction * reach;
+    const auto hit = GamePhysics::RayCast::castClosest(
+        *game.physicsWorld, GamePhysics::toBullet(cursor->origin), GamePhysics::toBullet(end), GamePhysics::CollisionGroup::all,
+        GamePhysics::CollisionGroup::block | GamePhysics::CollisionGroup::floor);
+    if (!hit.hasHit()) return std::nullopt;
+    return SurfaceHit{glm::mix(cursor->origin, end, hit.m_closestHitFraction), GamePhysics::toGlm(hit.hitNormal),
+                      hit.hitEntity()};
+}
+
+// A 2 m block resting on the face (or the floor) under the cursor, turned
+// like the block it stands on.
+void createAtCursor(EditorState& editor, const GameContext& game, GameRun& run)
+{
+    const std::optional<SurfaceHit> surface = surfaceUnderCursor(game, run);
+    if (!surface) return;
+    BlockPose pose;
+    pose.size = newBlockSize;
+    pose.position = surface->point + surface->normal * (newBlockSize.z * 0.5f);
+    if (indexOf(run.map, surface->entity) < run.map.blocks.size()) {
+        pose.rotation = poseOf(*game.world, surface->entity).rotation;
+    }
+    addBlocks(editor, game, run, {withinLevelLimits(pose)});
+}
+
+// The selection, relative to the centre of its bounds.
+void copySelection(EditorState& editor, const GameContext& game, GameRun& run)
+{
+    std::vector<BlockPose> poses;
+    for (const uint32_t block : selectedBlocks(editor, run.map)) poses.push_back(poseOf(*game.world, block));
+    if (poses.empty()) return;
+    const glm::vec3 centre = boundsOf(poses).centre();
+    for (BlockPose& pose : poses) pose.position -= centre;
+    editor.editing.clipboard = poses;
+    showStatus(editor.editing, "Copied " + std::to_string(poses.size()) + " blocks");
+}
+
+// The copied blocks resting on the face or floor under the cursor: their
+// bounds touch it from the side its normal points to.
+void pasteAtCursor(EditorState& editor, const GameContext& game, GameRun& run)
+{
+    const std::vector<BlockPose>& copied = editor.editing.clipboard;
+    const std::optional<SurfaceHit> surface = surfaceUnderCursor(game, run);
+    if (copied.empty() || !surface) return;
+    const Bounds bounds = boundsOf(copied);
+    const glm::vec3 reach = glm::max(-surface->normal * bounds.min, -surface->normal * bounds.max);
+    const glm::vec3 centre = surface->point + surface->normal * (reach.x + reach.y + reach.z);
+    std::vector<BlockPose> pasted;
+    for (BlockPose pose : copied) {
+        pose.position += centre;
+        pasted.push_back(withinLevelLimits(pose));
+    }
+    addBlocks(editor, game, run, pasted);
+}
+
 // One key press, so that presses falling into the same step act one by one
 // in the order they came: an undo and a redo in one step undo the edit, then
 // redo it.
@@ -199,6 +333,11 @@ void takeShortcut(EditorState& editor, const GameContext& game, GameRun& run, co
         }
         if (key == SDL_SCANCODE_DELETE) deleteSelection(editor, game, run);
         if (key == SDL_SCANCODE_K) cycleSelectionKinds(editor, game, run);
+        if (key == SDL_SCANCODE_F) focusSelection(editor, game, run);
+        if (key == SDL_SCANCODE_F5) startPlayTest(game, run);
+        if (key == SDL_SCANCODE_LEFTBRACKET || key == SDL_SCANCODE_RIGHTBRACKET) {
+            changeStep(editing, key == SDL_SCANCODE_RIGHTBRACKET);
+        }
         return;
     }
     std::optional<Edit> step;
@@ -206,6 +345,9 @@ void takeShortcut(EditorState& editor, const GameContext& game, GameRun& run, co
     const bool named = !run.levelPath.empty();
     if (key == SDL_SCANCODE_S && named && !press.shift) saveLevel(editor, game, run);
     if (key == SDL_SCANCODE_S && (!named || press.shift)) game.editorPlatform->askLevelName();
+    if (key == SDL_SCANCODE_C || key == SDL_SCANCODE_X) copySelection(editor, game, run);
+    if (key == SDL_SCANCODE_X) deleteSelection(editor, game, run);
+    if (key == SDL_SCANCODE_V) pasteAtCursor(editor, game, run);
     if (key == SDL_SCANCODE_Z) step = editing.history.undo();
     if (key == SDL_SCANCODE_Y) step = editing.history.redo();
     if (step) carryOut(editor, game, run, *step);
@@ -216,28 +358,6 @@ void takeShortcuts(EditorState& editor, const GameContext& game, GameRun& run)
     for (const Engine::KeyPress& press : game.keyboard->presses) takeShortcut(editor, game, run, press);
 }
 
-// A 2 m block resting on the face (or the floor) under the cursor, turned
-// like the block it stands on.
-void createAtCursor(EditorState& editor, const GameContext& game, GameRun& run)
-{
-    const std::optional<Ray> cursor = cursorRay(game, run);
-    if (!cursor) return;
-    const float reach = game.world->getComponent<CameraComponent>(run.cameras.editorCamera).camera.far;
-        const glm::vec3 end = cursor->origin + cursor->direction * reach;
-    const auto hit = GamePhysics::RayCast::castClosest(
-        *game.physicsWorld, GamePhysics::toBullet(cursor->origin), GamePhysics::toBullet(end), GamePhysics::CollisionGroup::all,
-        GamePhysics::CollisionGroup::block | GamePhysics::CollisionGroup::floor);
-    if (!hit.hasHit()) return;
-    const glm::vec3 point = glm::mix(cursor->origin, end, hit.m_closestHitFraction);
-    const glm::vec3 normal = GamePhysics::toGlm(hit.hitNormal);
-    BlockPose pose;
-    pose.size = newBlockSize;
-    pose.position = point + normal * (newBlockSize.z * 0.5f);
-    const uint32_t base = hit.hitEntity();
-    if (indexOf(run.map, base) < run.map.blocks.size()) pose.rotation = poseOf(*game.world, base).rotation;
-    addBlocks(editor, game, run, {withinLevelLimits(pose)});
-}
-
 void startDrag(EditorState& editor, const GameContext& game, GameRun& run, uint32_t axis)
 {
     const std::optional<Ray> cursor = cursorRay(game, run);
@@ -245,7 +365,8 @@ void startDrag(EditorState& editor, const GameContext& game, GameRun& run, uint3
     if (!cursor || blocks.empty()) return;
     std::vector<BlockPose> start;
     for (const uint32_t block : blocks) start.push_back(poseOf(*game.world, block));
-    editor.editing.drag = beginDrag(editor.editing.tool, axis, blocks, start, editor.gizmoPosition, *cursor);
+    editor.editing.drag = beginDrag(editor.editing.tool, axis, blocks, start, editor.gizmoPosition, *cursor,
+                                     editor.editing.steps);
 }
 
 void followDrag(EditorState& editor, const GameContext& game, GameRun& run)
@@ -310,6 +431,7 @@ bool updateEditing(const GameContext& game, GameRun& run, uint32_t hoveredAxis)
     EditorState& editor = *run.editor;
     EditingState& editing = editor.editing;
     if (editing.statusSteps > 0) --editing.statusSteps;
+    flyCamera(editing, game, run);
     if (!editing.drag) takeShortcuts(editor, game, run);
     const bool usedButton = useLeftButton(editor, game, run, hoveredAxis);
     game.editorPlatform->showToolbar(toolbarView(editing, courseCounts(game, run)));

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+
+#include "Game/Editor/ViewMaths.h"
 
 namespace Game {
 
@@ -21,6 +24,11 @@ public:
     // A prompt for a name to save the level under (Ctrl+S on a level without
     // one, Ctrl+Shift+S); the platform saves with saveLevelAs.
     virtual void askLevelName() = 0;
+    // The rectangle of a box selection in GL window pixels; none hides it.
+    virtual void showSelectionBox(const std::optional<ScreenRect>& box) { (void)box; }
+    // Leaves the editor for a game on the level as it stands, the player at
+    // `start` facing `yaw` degrees; the game's F5 comes back.
+    virtual void startPlayTest(const glm::vec3& start, float yaw) { (void)start, (void)yaw; }
 };
 
 } // namespace Game

@@ -9,6 +9,7 @@
 
 #include "Game/Editor/DragMaths.h"
 #include "Game/Editor/EditHistory.h"
+#include "Game/Editor/ViewMaths.h"
 
 namespace Game {
 
@@ -32,6 +33,19 @@ struct EditingState {
     // update steps it stays there.
     std::string status;
     uint32_t statusSteps = 0;
+    // What Ctrl snaps drags to; `[` and `]` change it.
+    SnapSteps steps;
+    // The editor camera's move towards the selection after F.
+    std::optional<CameraFlight> flight;
+    // Ctrl+C and Ctrl+X keep the selection here, relative to its centre.
+    std::vector<BlockPose> clipboard;
+};
+
+// A rectangle being dragged out from empty space with the left button; with
+// Shift held at the start it adds to the selection.
+struct BoxSelection {
+    ScreenRect rect;
+    bool adds = false;
 };
 
 // The map editor's state, kept for the whole run: selections survive leaving
@@ -59,6 +73,7 @@ struct EditorState {
     std::map<uint32_t, uint32_t> selection;
 
     EditingState editing;
+    std::optional<BoxSelection> box;
 
     static bool isAxis(uint32_t id) { return id >= xAxis && id <= centreAxis; }
     // The colours of a handle id (1 to 4).

@@ -3,10 +3,12 @@
 #include "Engine/ECS/EntityManager.h"
 #include "Game/Resources/GameResources.h"
 #include "Game/Editor/EditorState.h"
+#include "Game/Editor/ViewMaths.h"
 #include "Game/UI/Menu.h"
 #include "Game/UI/UIComponents.h"
 
 #include <iterator>
+#include <sstream>
 
 namespace Game {
 
@@ -28,6 +30,8 @@ const glm::vec4 idleTint(0.45f, 0.45f, 0.45f, 1.0f);
 
 constexpr std::size_t toolCount = std::size(editorTools);
 constexpr const char* textElementName = "editor_tool_text";
+constexpr const char* boxElementName = "editor_select_box";
+const glm::vec4 boxColour(0.4f, 0.7f, 1.0f, 0.25f);
 
 // Bottom-left corner of the icon in a slot of the bar.
 glm::vec2 iconCorner(std::size_t slot, float windowHeight)
@@ -79,12 +83,27 @@ void showText(const std::string& text, UI::Menu& menu, Engine::ECS::EntityManage
 
 } // namespace
 
+namespace {
+
+// What Ctrl snaps to with the active tool.
+std::string snapText(const EditingState& editing)
+{
+    std::ostringstream text;
+    if (editing.tool == Tool::rotate) {
+        text << editing.steps.angleDegrees << " deg";
+    } else {
+        text << editing.steps.length << " m";
+    }
+    return text.str();
+}
+
+} // namespace
+
 ToolbarView toolbarView(const EditingState& editing, const std::string& courseCounts)
 {
-    const std::string text = editing.statusSteps > 0
-        ? editing.status
-        : std::string("Tool: ") + editorToolOf(editing.tool).name + "   " + courseCounts;
-    return ToolbarView{editing.tool, text};
+    if (editing.statusSteps > 0) return ToolbarView{editing.tool, editing.status};
+    const std::string tool = std::string("Tool: ") + editorToolOf(editing.tool).name;
+    return ToolbarView{editing.tool, tool + "  " + snapText(editing) + "  " + courseCounts};
 }
 
 bool onToolbar(int32_t glY, float windowHeight)
@@ -103,6 +122,26 @@ std::optional<Tool> toolAt(int32_t glX, int32_t glY, float windowHeight)
         }
     }
     return std::nullopt;
+}
+
+void showSelectionBox(const std::optional<ScreenRect>& box, UI::Menu& menu, Engine::ECS::EntityManager& world)
+{
+    if (!box) {
+        if (menu.count(boxElementName) != 0) menu.remove(boxElementName);
+        return;
+    }
+    const glm::vec2 low = glm::min(box->a, box->b), size = glm::abs(box->b - box->a);
+    if (menu.count(boxElementName) == 0) {
+        const uint32_t element = world.createEntity();
+        world.addComponent(element, UITransformComponent(low.x, low.y, size.x, size.y));
+        world.addComponent(element, UIBackgroundComponent(boxColour, nullptr, toolbarLayer));
+        menu.add(boxElementName, element);
+        return;
+    }
+    const uint32_t element = menu.guiElements.at(boxElementName);
+    if (world.hasComponent<UITransformComponent>(element)) {
+        world.getComponent<UITransformComponent>(element) = UITransformComponent(low.x, low.y, size.x, size.y);
+    }
 }
 
 void showToolbar(const ToolbarView& view, UI::Menu& menu, Engine::ECS::EntityManager& world,

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <optional>
+
+#include "Game/Editor/ViewMaths.h"
 #include <string>
 
 #include <glm/glm.hpp>
@@ -22,8 +24,8 @@ class GameResources;
 struct EditingState;
 
 // The editor's bar along the top of the window: the tool icons, then a
-// line of text (the active tool and the course's counts, or for a while a
-// message such as what a save did).
+// line of text (the active tool, its snap step and the course's counts, or
+// for a while a message such as what a save did).
 struct ToolbarView {
     Tool active = Tool::translate;
     std::string text;
@@ -42,6 +44,10 @@ std::optional<Tool> toolAt(int32_t glX, int32_t glY, float windowHeight);
 // registry so that leaving the editor removes them with the bar. Elements
 // made in this step are updated from the next one on. Needs a current GL
 // context (texts are built at once).
+// The box selection's rectangle (GL window pixels), a translucent panel
+// over the view; none removes it.
+void showSelectionBox(const std::optional<ScreenRect>& box, UI::Menu& menu, Engine::ECS::EntityManager& world);
+
 void showToolbar(const ToolbarView& view, UI::Menu& menu, Engine::ECS::EntityManager& world,
                  GameResources& resources, const glm::vec2& windowSize);
 

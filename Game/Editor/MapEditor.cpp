@@ -12,6 +12,7 @@
 #include "Game/Resources/GameRun.h"
 #include "Game/Editor/EditorEditing.h"
 #include "Game/Editor/EditorState.h"
+#include "Game/Level/GameMap.h"
 #include "Game/Physics/PhysicsUserPointer.h"
 #include "Game/Physics/RayCast.h"
 #include "Game/Scene/CameraComponent.h"
@@ -22,6 +23,9 @@
 #include <SDL_mouse.h>
 #include <SDL_scancode.h>
 
+#include <glm/gtc/matrix_transform.hpp>
+
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -38,6 +42,14 @@ template <class Switch>
 void setSwitch(Engine::ECS::EntityManager& world, uint32_t entity, bool enabled)
 {
     if (world.hasComponent<Switch>(entity)) world.getComponent<Switch>(entity).enabled = enabled;
+}
+
+// A drag shorter than this is a click.
+constexpr float smallestBoxPixels = 4.0f;
+
+glm::vec2 cursorPixel(const GameContext& game)
+{
+    return glm::vec2(static_cast<float>(game.mouse->glX), static_cast<float>(game.mouse->glY));
 }
 
 void togglePause(const GameContext& game, GameRun& run)
@@ -90,8 +102,48 @@ void pickWithLeftButton(const GameContext& game, GameRun& run, uint32_t hoveredA
     const std::optional<uint32_t> hit = castPickRay(game, run);
     if (!hit) return;
     const bool keepSelection = game.keyboard->held(SDL_SCANCODE_LSHIFT);
+    if (*hit == nothingHit) {
+        // Whether this is a click on empty space or a box is known on release.
+        editor.box = BoxSelection{ScreenRect{cursorPixel(game), cursorPixel(game)}, keepSelection};
+        return;
+    }
     applyClick(editor, *game.world, *hit, keepSelection, overlayLookOf(game));
     updateGizmoPosition(editor, *game.world);
+}
+
+// Ends the box: selects what it holds unless it is cancelled; one too small
+// to be a drag was a plain click on empty space.
+void finishBox(const GameContext& game, GameRun& run, bool cancelled)
+{
+    EditorState& editor = *run.editor;
+    const BoxSelection box = *editor.box;
+    editor.box.reset();
+    game.editorPlatform->showSelectionBox(std::nullopt);
+    const glm::vec2 size = glm::abs(box.rect.b - box.rect.a);
+    if (cancelled) return;
+    if (std::max(size.x, size.y) < smallestBoxPixels) {
+        applyClick(editor, *game.world, nothingHit, box.adds, overlayLookOf(game));
+        return;
+    }
+    if (!box.adds) clearSelection(editor, *game.world);
+    for (const uint32_t block : blocksInBox(game, run, box.rect)) {
+        if (editor.selection.count(block) == 0) select(editor, *game.world, block, overlayLookOf(game));
+    }
+    updateGizmoPosition(editor, *game.world);
+    Engine::log("BOX: " + std::to_string(editor.selection.size()) + " selected");
+}
+
+// Returns whether a box selection took this step.
+bool followBox(const GameContext& game, GameRun& run)
+{
+    if (!run.editor->box) return false;
+    if (game.keyboard->pressed(SDL_SCANCODE_ESCAPE) || !game.mouse->buttonHeld(SDL_BUTTON_LMASK)) {
+        finishBox(game, run, game.keyboard->pressed(SDL_SCANCODE_ESCAPE));
+        return true;
+    }
+    run.editor->box->rect.b = cursorPixel(game);
+    game.editorPlatform->showSelectionBox(run.editor->box->rect);
+    return true;
 }
 
 } // namespace
@@ -115,6 +167,26 @@ OverlayLook overlayLookOf(const GameContext& game)
     return OverlayLook{game.resources->whiteCube.get(), game.resources->defaultTexture.get()};
 }
 
+std::vector<uint32_t> blocksInBox(const GameContext& game, const GameRun& run, const ScreenRect& rect)
+{
+    Engine::ECS::EntityManager& world = *game.world;
+    const uint32_t camera = run.cameras.editorCamera;
+    std::vector<uint32_t> inside;
+    if (!world.hasComponent<CameraComponent>(camera) || !world.hasComponent<TransformComponent>(camera)) return inside;
+    // The view the pick ray is cast through (screenRayDirection).
+    const Camera& view = world.getComponent<CameraComponent>(camera).camera;
+    const glm::vec3 eye = world.getComponent<TransformComponent>(camera).position;
+    const glm::mat4 viewProjection =
+        glm::perspective(glm::radians(view.fov), view.width / view.height, view.near, view.far) *
+        glm::lookAt(eye, eye + (view.center - view.position), view.up);
+    for (const uint32_t block : run.map.blocks) {
+        if (!world.hasComponent<TransformComponent>(block)) continue;
+        const glm::vec3 centre = world.getComponent<TransformComponent>(block).position;
+        if (projectsInside(centre, viewProjection, glm::vec2(view.width, view.height), rect)) inside.push_back(block);
+    }
+    return inside;
+}
+
 uint32_t axisFromPickingRed(uint8_t red)
 {
     return EditorState::isAxis(red) ? red : EditorState::noAxis;
@@ -135,6 +207,7 @@ void updateEditor(const GameContext& game, GameRun& run)
 {
     GAME_ASSERT(run.editor != nullptr && game.editorPlatform != nullptr);
     if (run.state.dialogOpen) return;
+    if (followBox(game, run)) return;
     if (game.keyboard->pressed(SDL_SCANCODE_ESCAPE)) togglePause(game, run);
     if (run.state.paused) return;
 

@@ -2,11 +2,13 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include <glm/glm.hpp>
 
 #include "Game/Editor/DragMaths.h"
 #include "Game/Editor/EditorSelection.h"
+#include "Game/Editor/ViewMaths.h"
 
 namespace Game {
 
@@ -26,7 +28,12 @@ struct GameRun;
 // 5. When the left button goes down, the handle under it is recorded; off
 //    the handles a ray from the camera through the mouse picks the nearest
 //    level block (logging "SHOOT:" and "HIT: <id>"), and the selection
-//    changes as applyClick says, left shift keeping the old selection.
+//    changes as applyClick says, left shift keeping the old selection. A
+//    press on empty space starts a box selection instead: while the button
+//    is held a rectangle follows the cursor and Escape drops it; on release
+//    every block whose centre projects inside it is selected, added to the
+//    old selection if Shift was held, and a release within a few pixels is
+//    a click on empty space.
 // 6. The gizmo moves to the mean position of the selection.
 void updateEditor(const GameContext& game, GameRun& run);
 
@@ -41,6 +48,10 @@ OverlayLook overlayLookOf(const GameContext& game);
 // The handle id for a red byte read from the picking target; anything that is
 // not a handle id counts as no handle.
 uint32_t axisFromPickingRed(uint8_t red);
+
+// The blocks whose centres project into the rectangle on the editor camera's
+// view (GL window pixels); blocks behind the camera never do.
+std::vector<uint32_t> blocksInBox(const GameContext& game, const GameRun& run, const ScreenRect& rect);
 
 // Resets every handle to its own colour and highlights the hovered one.
 void showHoveredAxis(EditorState& editor, uint32_t hoveredAxis);

@@ -73,7 +73,7 @@ void RaceSession::keepNewRecord()
     reported = true;
     const std::optional<RaceRecord> record = current.takeNewRecord();
     Engine::log("RACE FINISH " + formatRaceTime(current.elapsedSteps()) + (record ? " NEW RECORD" : ""));
-    if (!record) return;
+    if (!record || !files.keep) return;
     const Engine::Status saved = records.save(hash, *record);
     if (!saved.ok()) Engine::logError("RECORDS SAVE FAILED: " + saved.message());
     std::error_code error;

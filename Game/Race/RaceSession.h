@@ -39,6 +39,8 @@ public:
     struct Files {
         std::string records = recordsFilePath;
         std::string ghosts = ghostFolder;
+        // A play-test from the editor races without writing either.
+        bool keep = true;
     };
 
     // `start` is where a run starts: on the start block, or the spawn point.

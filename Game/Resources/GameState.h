@@ -18,6 +18,10 @@ struct GameState {
     bool dialogOpen = false;
     // The interface (menus, editor tool bar) is drawn and the mouse is free.
     bool uiVisible = true;
+    // The game was started from the editor to try the level out: F5 and the
+    // pause menu lead back to the editor, never to the main menu, and the
+    // run leaves no records behind.
+    bool playTest = false;
 };
 
 } // namespace Game

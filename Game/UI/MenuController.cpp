@@ -11,6 +11,8 @@
 #include "Game/Physics/CharacterControllerComponent.h"
 #include "Game/Race/RaceTimer.h"
 #include "Game/Race/RecordsFile.h"
+#include "Game/Scene/CameraModificationComponent.h"
+#include "Game/Scene/TransformComponent.h"
 #include "Game/UI/InputSwitch.h"
 #include "Game/UI/MenuElements.h"
 #include "Game/UI/MenuLayout.h"
@@ -25,6 +27,7 @@ namespace {
 constexpr const char* resumeGameName = "Resume_Game";
 constexpr const char* resumeEditorName = "Resume_Editor";
 constexpr const char* backToMenuName = "Back_to_menu";
+constexpr const char* backToEditorName = "Back_to_editor";
 constexpr const char* editorBarName = "background";
 constexpr const char* optionsBackName = "Options_Back";
 constexpr const char* levelListNewName = "Levels_New";
@@ -97,6 +100,11 @@ void MenuController::showOptionsMenu()
 void MenuController::showGamePauseMenu()
 {
     shown = Shown::GamePause;
+    if (gameState->playTest) {
+        showButtons({{resumeGameName, "Resume", &MenuController::resumeGame},
+                     {backToEditorName, "Back to editor", &MenuController::backToEditor}});
+        return;
+    }
     showButtons({{resumeGameName, "Resume", &MenuController::resumeGame},
                  {backToMenuName, "Back to menu", &MenuController::gameToMenu}});
 }
@@ -127,7 +135,7 @@ void MenuController::hidePauseMenu()
     }
     shown = Shown::None;
     for (const char* name : {resumeGameName, resumeEditorName, backToMenuName, newLevelName, openLevelName,
-                             renameLevelName, deleteLevelName}) {
+                             renameLevelName, deleteLevelName, backToEditorName}) {
         if (menu->count(name) == 1) {
             menu->remove(name);
         }
@@ -402,6 +410,22 @@ void MenuController::startEditor()
     setEditorCameraInputEnabled(*world, editorCameraEntity, true);
 }
 
+void MenuController::startPlayTest(const glm::vec3& start, float yaw)
+{
+    gameState->playTest = true;
+    startGame();
+    placePlayer(start, yaw);
+}
+
+void MenuController::backToEditor()
+{
+    gameState->paused = false;
+    gameState->playTest = false;
+    platform->setRelativeMouseMode(false);
+    setPlayerInputEnabled(*world, playerEntity, false);
+    startEditor();
+}
+
 void MenuController::endProgram()
 {
     engine->quit = true;
@@ -519,6 +543,25 @@ void MenuController::enterRelativeMouseMode()
 {
     platform->setRelativeMouseMode(true);
     engine->mouse->resetMotion();
+}
+
+// The player's capsule stands on `start`, its view level and turned to yaw.
+void MenuController::placePlayer(const glm::vec3& start, float yaw)
+{
+    if (world->hasComponent<CharacterControllerComponent>(playerEntity)) {
+        CharacterControllerComponent& character = world->getComponent<CharacterControllerComponent>(playerEntity);
+        const glm::vec3 standing = start + glm::vec3(0.0f, 0.0f, character.height + CharacterControllerComponent::capsuleRadius);
+        if (character.controller != nullptr) character.controller->warp(btVector3(standing.x, standing.y, standing.z));
+        if (world->hasComponent<TransformComponent>(playerEntity)) {
+            TransformComponent& transform = world->getComponent<TransformComponent>(playerEntity);
+            transform.position = transform.previousPosition = standing;
+        }
+    }
+    if (world->hasComponent<CameraModificationComponent>(playerEntity)) {
+        CameraModificationComponent& view = world->getComponent<CameraModificationComponent>(playerEntity);
+        view.yaw = view.previousYaw = yaw;
+        view.pitch = view.previousPitch = 0.0f;
+    }
 }
 
 // A new game starts from rest, whatever the player was doing when it left.

@@ -38,9 +38,10 @@ public:
     void showMainMenu();
     // One row per setting, labelled with its value, and "Back"; needs options.
     void showOptionsMenu();
-    // "Resume", "Back to menu" for a running game; for the editor also
-    // "New level", "Open level" and, when the level has a name, "Rename"
-    // and "Delete" (to the level folder's trash, after "Delete <name>?").
+    // "Resume", "Back to menu" for a running game ("Resume", "Back to editor"
+    // in a play-test); for the editor also "New level", "Open level" and, when
+    // the level has a name, "Rename" and "Delete" (to the level folder's trash,
+    // after "Delete <name>?").
     void showGamePauseMenu();
     void showEditorPauseMenu();
     // Removes whichever pause buttons are shown; other elements stay.
@@ -77,6 +78,10 @@ public:
     void openEditorLevel();
     void renameEditorLevel();
     void deleteEditorLevel();
+    // A game on the level as the editor holds it, the player standing at
+    // `start` and facing `yaw` degrees; backToEditor() ends it.
+    void startPlayTest(const glm::vec3& start, float yaw);
+    void backToEditor();
     void endProgram();
     void resumeGame();
     void gameToMenu();
@@ -113,6 +118,7 @@ public:
 
 private:
     using Action = void (MenuController::*)();
+    void placePlayer(const glm::vec3& start, float yaw);
     enum class Shown { None, Main, Options, GamePause, EditorPause, Levels };
 
     struct Button {

@@ -3,8 +3,11 @@
 // machine touches both alike. A dragging step does what a translate drag
 // does each step (the block, its body and its overlay move; the merged level
 // is rebuilt and uploaded in the same step); the still step does nothing
-// more than the editor. Run in the game's run folder under an X server:
-//   cd build/run && ../../tests/with_display.sh ../bench/Editor/editor_drag_probe
+// more than the editor. With the argument `grid` the second kind of turn
+// shows the snap grid of a translate drag instead (the drag is held, nothing
+// moves), against the same frame without it. Run in the game's run folder
+// under an X server:
+//   cd build/run && ../../tests/with_display.sh ../bench/Editor/editor_drag_probe [grid]
 
 #include "Engine/Core/GameEngine.h"
 #include "Engine/Core/GamePrototype.h"
@@ -23,6 +26,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <string>
 #include <ctime>
 #include <vector>
 
@@ -42,7 +46,7 @@ constexpr float stepMotion = 0.02f;
 
 class DragProbe final : public GamePrototype {
 public:
-    explicit DragProbe(Engine::GameEngine* engine) : engine(engine), controller(engine) {}
+    DragProbe(Engine::GameEngine* engine, bool gridOnly) : engine(engine), controller(engine), gridOnly(gridOnly) {}
 
     bool init() override
     {
@@ -61,8 +65,10 @@ public:
     {
         const bool measuring = elapsed() >= warmUpSeconds;
         const double before = threadCpuMilliseconds();
-        if (dragTurn()) dragStep();
+        if (!gridOnly && dragTurn()) dragStep();
         controller.update();
+        // After the step: without a held button the editor ends any drag.
+        if (gridOnly) showGrid(dragTurn());
         if (measuring) (dragTurn() ? dragUpdates : stillUpdates).push_back(threadCpuMilliseconds() - before);
     }
 
@@ -95,6 +101,17 @@ private:
     double elapsed() const { return millisecondsBetween(start, SteadyClock::now()) / 1000.0; }
     bool dragTurn() const { return static_cast<int>(elapsed() / turnSeconds) % 2 == 1; }
 
+    // A translate drag of the centre handle held still: the frame draws its grid.
+    void showGrid(bool shown)
+    {
+        Game::EditorState& editor = *controller.run().editor;
+        editor.editing.drag.reset();
+        if (!shown) return;
+        const Game::BlockPose pose = Game::poseOf(*controller.context().world, block);
+        editor.editing.drag = Game::BlockDrag{Game::Tool::translate, Game::EditorState::centreAxis, {block}, {pose},
+                                              pose.position};
+    }
+
     // The block goes back and forth along y; the overlay and gizmo follow.
     void dragStep()
     {
@@ -112,6 +129,7 @@ private:
 
     Engine::GameEngine* engine;
     Game::GameController controller;
+    bool gridOnly;
     uint32_t block = 0;
     int64_t dragSteps = 0;
     SteadyClock::time_point start;
@@ -122,13 +140,15 @@ private:
 
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    const bool gridOnly = argc > 1 && std::string(argv[1]) == "grid";
     Engine::GameEngine engine;
-    DragProbe probe(&engine);
+    DragProbe probe(&engine, gridOnly);
     engine.game = &probe;
     engine.run();
-    std::printf("\n---- editor drag ----\n");
+    std::printf(gridOnly ? "\n---- editor snap grid (\"dragging\": the grid shown, nothing moves) ----\n"
+                         : "\n---- editor drag ----\n");
     probe.report();
     return 0;
 }

@@ -310,7 +310,7 @@ class Game:
     def bar_shown(self, screen):
         """The editor's black bar along the top, right of its read-out, tool icons and tool text."""
         x0, y0 = self.win[:2]
-        return all(screen.px(x0 + x, y0 + y) == (0, 0, 0) for y in range(2, 62, 4) for x in range(1100, self.win[2], 8))
+        return all(screen.px(x0 + x, y0 + y) == (0, 0, 0) for y in range(2, 62, 4) for x in range(1200, self.win[2], 8))
 
 
 def changed_pixels(a, b, centre, radius=20):
@@ -651,6 +651,81 @@ def levels():
         expect(g.errors == [damaged], f"standard error {g.errors}")
         expect(open(os.path.join(g.dir, "profile", "levels", "Broken.cfg"), "rb").read() == broken,
                "the damaged file changed")
+
+
+def editor_loop():
+    """Focus, a play-test and back, box selection, copy and paste, ahead of the editor camera (looking along +x):
+    a 6 m block at (10, 8), left of the centre, and three 1 m blocks at y = -1, 0 and 1, all on the floor."""
+    level = os.path.join(tempfile.mkdtemp(prefix="level_"), "level.cfg")
+    blocks = [(8, 6), (-1, 1), (0, 1), (1, 1)]
+    open(level, "w").write("".join(f"[block{i}]\nx = 10\ny = {y}\nz = {side / 2}\nsx = {side}\nsy = {side}\nsz = {side}\n"
+                                   f"qw = 1\nqx = 0\nqy = 0\nqz = 0\n" for i, (y, side) in enumerate(blocks)))
+    with Game(level=level) as g:
+        g.wait_line("FLOOR ID: ")
+        g.find_window()
+        xdo("windowfocus", "--sync", g.wid)
+        time.sleep(SETTLE)
+        g.click_button(1)  # Map-Editor: the level list, the level moved in as "My level"
+        g.move(g.at(100, 600))
+        g.wait_screen(lambda s: g.menu_shown(s, 4), "the level list: Generated, My level, New level, Back")
+        seen = len(g.lines)
+        g.click_button(1)
+        g.wait_line("FLOOR ID: ", after=seen)
+        save(g.wait_screen(g.bar_shown, "the editor's bar"), "editor_loop_start")
+        w, h = g.win[2], g.win[3]
+        away = g.at(w - 40, 40)
+
+        def gizmo_centre():
+            g.move(away)
+            time.sleep(SETTLE)
+            screen = shot()
+            upright = pixels_of(screen, BLUE) or [(-1e4, -1e4)]  # the z arrow, standing on the gizmo's centre
+            return screen, (centroid(upright)[0], max(y for _, y in upright))
+
+        g.click_until_line(g.at(w // 2 - 218, h // 2 + 40), "HIT: ")  # the large block
+        _, (x, y) = gizmo_centre()
+        expect(x < g.win[0] + w // 2 - 100, f"the selected block is not left of the centre: {x:.0f}, {y:.0f}")
+        g.hold("f")
+        editing, (x, y) = gizmo_centre()
+        centre = (g.win[0] + w / 2, g.win[1] + h / 2)
+        save(editing, "editor_focus")
+        expect(abs(x - centre[0]) < 20 and abs(y - centre[1]) < 20, f"after F the block is at {x:.0f}, {y:.0f}")
+
+        seen = len(g.lines)
+        g.hold("F5")
+        start = [float(v) for v in g.wait_line("PLAYTEST: from ", after=seen)[15:].split()]
+        expect(start[0] < 7 and abs(start[1] - 8) < 0.1 and abs(start[2]) < 0.01,
+               f"the play-test starts at {start}, not on the floor below the camera")
+        playing = g.wait_screen(g.crosshair_shown, "the play view")
+        expect(not g.bar_shown(playing) and not g.menu_shown(playing, 2), "a menu or the bar over the play view")
+        g.hold("F5")
+        back, _ = gizmo_centre()
+        expect(g.bar_shown(back), "the editor's bar is not back")
+        expect(share_differing(editing, back) < 0.01, "the editor's view or selection changed over the play-test")
+
+        def box(start, end):
+            seen = len(g.lines)
+            g.move(start)
+            time.sleep(HOLD)
+            xdo("mousedown", 1)
+            for step in range(1, 9):
+                time.sleep(0.1)
+                g.move((start[0] + (end[0] - start[0]) * step // 8, start[1] + (end[1] - start[1]) * step // 8))
+            time.sleep(HOLD)
+            xdo("mouseup", 1)
+            return g.wait_line("BOX: ", after=seen)
+        expect(box(g.at(20, h - 80), g.at(200, h - 160)) == "BOX: 0 selected", "a box over the sky selected blocks")
+        around = box(g.at(w // 2 + 60, h - 70), g.at(w - 10, 10))  # right of the large block's centre
+        expect(around == "BOX: 3 selected", f"a box around the three small blocks: {around}")
+        g.hold("Control_L+c")
+        g.move(g.at(100, 40))  # the floor, left of the large block
+        time.sleep(HOLD)
+        g.hold("Control_L+v")
+        seen = len(g.lines)
+        g.hold("Control_L+s")
+        g.wait_line("Saved 7 blocks", after=seen)
+        expect(len(saved_level_at(g, "My level")) == 7, "the level file does not hold the three pasted blocks")
+        expect(g.close("signal") == 0, "the game did not end with code 0")
 
 
 OPTIONS_ROW = -3.5  # the Options menu's eight rows are centred as a column: its first row in main-menu rows
@@ -998,9 +1073,9 @@ def race():
         expect(g.close("signal") == 0, "the game did not end with code 0")
 
 
-SCENARIOS = {"play": play, "editor": editor, "faults": faults, "first_view": first_view_scenario,
-             "editor_edits": editor_edits, "options": options, "resize": resize, "race": race, "sound": sound,
-             "levels": levels}
+SCENARIOS = {"play": play, "editor": editor, "editor_loop": editor_loop, "faults": faults,
+             "first_view": first_view_scenario, "editor_edits": editor_edits, "options": options, "resize": resize,
+             "race": race, "sound": sound, "levels": levels}
 
 
 def main():

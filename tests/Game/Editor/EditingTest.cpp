@@ -5,7 +5,11 @@
 #include "Game/Editor/DragMaths.h"
 #include "Game/Editor/EditorEditing.h"
 #include "tests/support/TestFiles.h"
+#include "Game/Editor/EditorToolbar.h"
 #include "Game/Editor/KindCycle.h"
+#include "Game/Editor/ViewMaths.h"
+
+#include <glm/gtc/matrix_transform.hpp>
 
 #include <filesystem>
 #include <fstream>
@@ -81,6 +85,8 @@ protected:
         for (const SDL_Scancode key : pressed) t.keys[key] = 0;
         step();
     }
+
+    void boxDrag(glm::ivec2 from, glm::ivec2 to, bool shift, bool cancel);
 
     // All the keys go down, in this order, within one step and are up in the next.
     void pressInOneStep(const std::vector<int>& keys, bool ctrl = false)
@@ -249,6 +255,86 @@ TEST_F(EditingTest, ThePlayerIsStoppedByAMovedBlockWhereItNowStands)
     EXPECT_LT(x, 4.0f) << "the block now stands at x = 5";
 }
 
+TEST_F(EditingTest, PasteRestsTheCopyOnTheFaceUnderTheCursorAsOneEditAndFFramesTheSelection)
+{
+    clickAt({0, 0, 1});
+    clickAt({10, 0, 1}, true);
+    press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_C});
+    t.addBox({40, 0, -1}, {20, 20, 2});
+    aimAt({40, 0, 0});
+    press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_V});
+    ASSERT_EQ(level().size(), 5u);
+    // The blocks lean 30 degrees, so their bounds reach cos 30 + sin 30 below their centres.
+    const float rest = std::cos(glm::radians(30.0f)) + 0.5f;
+    for (const auto& [index, x] : {std::pair{3, 35.0f}, std::pair{4, 45.0f}}) {
+        EXPECT_NEAR(glm::distance(level()[index].position, glm::vec3(x, 0, rest)), 0.0f, 1e-4f) << "resting on the box";
+    }
+    EXPECT_EQ(editor.selection.size(), 2u);
+    EXPECT_EQ(editor.selection.count(map.blocks[3]), 1u) << "the pasted blocks are selected";
+    press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_Z});
+    EXPECT_EQ(level().size(), 3u) << "one undo takes the whole paste back";
+    clickAt({20, 0, 1});
+    press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_X});
+    EXPECT_EQ(level().size(), 2u) << "cut";
+
+    clickAt({10, 0, 1});
+    aimAt({0, 0, 1});
+    press({SDL_SCANCODE_F});
+    const glm::vec3& eye = t.world.getComponent<TransformComponent>(camera).position;
+    EXPECT_LT(eye.x, 9.0f) << "still on its way";
+    for (int i = 0; i < 30; ++i) step();
+    EXPECT_NEAR(eye.x, 10.0f, 1e-4f);
+    EXPECT_NEAR(eye.y, 0.0f, 1e-4f);
+
+    editor.editing.statusSteps = 0;
+    press({SDL_SCANCODE_3});
+    press({SDL_SCANCODE_RIGHTBRACKET});
+    EXPECT_EQ(Game::toolbarView(editor.editing, "1 block").text, "Tool: Rotate  45 deg  1 block");
+    press({SDL_SCANCODE_2});
+    press({SDL_SCANCODE_LEFTBRACKET});
+    EXPECT_EQ(Game::toolbarView(editor.editing, "1 block").text, "Tool: Translate  0.25 m  1 block");
+}
+
+// A left drag from `from` to `to` (window pixels, from the top left), with
+// Escape pressed before the release when `cancel`.
+void EditingTest::boxDrag(glm::ivec2 from, glm::ivec2 to, bool shift, bool cancel)
+{
+    t.keys[SDL_SCANCODE_LSHIFT] = shift;
+    step(SDL_BUTTON_LMASK, from);
+    step(SDL_BUTTON_LMASK, (from + to) / 2);
+    step(SDL_BUTTON_LMASK, to);
+    t.keys[SDL_SCANCODE_ESCAPE] = cancel;
+    step(cancel ? SDL_BUTTON_LMASK : 0, to);
+    t.keys[SDL_SCANCODE_ESCAPE] = t.keys[SDL_SCANCODE_LSHIFT] = 0;
+    step(0, to);
+}
+
+TEST_F(EditingTest, ABoxDragFromEmptySpaceSelectsTheBlocksWhoseCentresItHolds)
+{
+    aimAt({10, 0, 1});
+    const glm::ivec2 bottomLeft{5, 475}, bottomRight{635, 475}, topLeft{5, 70}, middle{320, 240};
+    struct Row {
+        const char* name;
+        glm::ivec2 from, to;
+        bool shift, cancel;
+        std::size_t selected;
+    };
+    const Row rows[] = {
+        {"an empty area", bottomLeft, bottomLeft + glm::ivec2(60, -60), false, false, 0},
+        {"around all three", bottomLeft, {635, 70}, false, false, 3},
+        {"cancelled by Escape", topLeft, middle + glm::ivec2(-10, 0), false, true, 3},
+        {"the left one instead", topLeft, middle + glm::ivec2(-10, 10), false, false, 1},
+        {"the right one added", bottomRight, middle + glm::ivec2(10, -10), true, false, 2},
+    };
+    for (const Row& row : rows) {
+        boxDrag(row.from, row.to, row.shift, row.cancel);
+        EXPECT_EQ(editor.selection.size(), row.selected) << row.name;
+        EXPECT_FALSE(editor.box) << row.name;
+        EXPECT_EQ(platform.pauseMenus, 0) << row.name << ": Escape in a drag only cancels it";
+    }
+    EXPECT_EQ(editor.selection.count(map.blocks[1]), 0u) << "the middle block's centre is outside both";
+}
+
 TEST_F(EditingTest, CtrlTurnsFlyingOffAndAnEditPastTheEntityLimitIsRefusedWithAMessage)
 {
     t.keys[SDL_SCANCODE_LCTRL] = 1;
@@ -261,6 +347,96 @@ TEST_F(EditingTest, CtrlTurnsFlyingOffAndAnEditPastTheEntityLimitIsRefusedWithAM
     press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_D});
     EXPECT_EQ(map.blocks.size(), Game::maxLevelBlocks);
     EXPECT_EQ(editor.editing.status, "EDIT REFUSED: a level holds at most 960 blocks");
+}
+
+} // namespace
+
+namespace {
+
+TEST(SnapSteps, LengthsHalveAndDoubleWithinTheirBoundsAndAnglesCycle)
+{
+    Game::SnapSteps steps;
+    for (const float finer : {0.25f, 0.125f, 0.125f}) {
+        steps.finerLength();
+        EXPECT_EQ(steps.length, finer);
+    }
+    for (const float coarser : {0.25f, 0.5f, 1.0f, 2.0f, 4.0f, 8.0f, 8.0f}) {
+        steps.coarserLength();
+        EXPECT_EQ(steps.length, coarser);
+    }
+    for (const float next : {45.0f, 5.0f, 15.0f}) {
+        steps.nextAngle();
+        EXPECT_EQ(steps.angleDegrees, next);
+    }
+    for (const float previous : {5.0f, 45.0f, 15.0f}) {
+        steps.previousAngle();
+        EXPECT_EQ(steps.angleDegrees, previous);
+    }
+}
+
+// A 100-pixel view from z = 10 down onto the origin: the origin is at pixel
+// (50, 50) and one metre at z = 0 is 100 / (20 tan 30) pixels.
+TEST(ViewMaths, APointIsInsideABoxUpToItsEdgesAndNeverFromBehindTheCamera)
+{
+    const glm::mat4 viewProjection = glm::perspective(glm::radians(60.0f), 1.0f, 0.1f, 100.0f) *
+                                     glm::lookAt(glm::vec3(0, 0, 10), glm::vec3(0), glm::vec3(0, 1, 0));
+    const float metre = 100.0f / (20.0f * std::tan(glm::radians(30.0f)));
+    const Game::ScreenRect everywhere{{-1e6f, -1e6f}, {1e6f, 1e6f}};
+    struct Row {
+        glm::vec3 point;
+        Game::ScreenRect rect;
+        bool inside;
+    };
+    const Row rows[] = {
+        {{0, 0, 0}, {{50, 50}, {60, 60}}, true},
+        {{0, 0, 0}, {{60, 60}, {50, 50}}, true},
+        {{0, 0, 0}, {{50.01f, 40}, {60, 60}}, false},
+        {{1, 0, 0}, {{0, 0}, {50 + metre + 0.01f, 100}}, true},
+        {{1, 0, 0}, {{0, 0}, {50 + metre - 0.01f, 100}}, false},
+        {{0, -1, 0}, {{0, 50 - metre - 0.01f}, {100, 100}}, true},
+        {{0, -1, 0}, {{0, 50 - metre + 0.01f}, {100, 100}}, false},
+        {{1, 1, 10}, everywhere, false},
+        {{1, 1, 20}, everywhere, false},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(Game::projectsInside(row.point, viewProjection, {100, 100}, row.rect), row.inside)
+            << row.point.x << " " << row.point.y << " " << row.point.z;
+    }
+}
+
+// Seen from the framing position, the bounds sit at the middle of the view
+// and their larger side on screen spans half of it.
+TEST(ViewMaths, FramingPutsTheBoundsAtTheMiddleSpanningHalfTheView)
+{
+    const Game::Lens lens{60.0f, 16.0f / 9.0f};
+    const glm::mat4 projection = glm::perspective(glm::radians(lens.fovDegrees), lens.aspect, 0.1f, 1000.0f);
+    struct Row {
+        std::vector<BlockPose> poses;
+        glm::vec3 forward;
+    };
+    const Row rows[] = {
+        {{BlockPose{{10, 0, 1}, {2, 2, 2}, {}}}, {0, 1, 0}},
+        {{BlockPose{{0, 0, 1}, {2, 2, 2}, {}}, BlockPose{{20, 4, 1}, {2, 2, 2}, {}}}, glm::normalize(glm::vec3(0, 1, -1))},
+    };
+    for (const Row& row : rows) {
+        const Game::Bounds bounds = Game::boundsOf(row.poses);
+        const glm::vec3 eye = Game::framingPosition(bounds, row.forward, lens);
+        const glm::mat4 viewProjection = projection * glm::lookAt(eye, eye + row.forward, glm::vec3(0, 0, 1));
+        const glm::vec4 centre = viewProjection * glm::vec4(bounds.centre(), 1.0f);
+        EXPECT_NEAR(centre.x / centre.w, 0.0f, 1e-4f);
+        EXPECT_NEAR(centre.y / centre.w, 0.0f, 1e-4f);
+        glm::vec2 low(1e9f), high(-1e9f);
+        for (int corner = 0; corner < 8; ++corner) {
+            const glm::vec3 point((corner & 1) ? bounds.max.x : bounds.min.x, (corner & 2) ? bounds.max.y : bounds.min.y,
+                                  (corner & 4) ? bounds.max.z : bounds.min.z);
+            const glm::vec4 clip = viewProjection * glm::vec4(point, 1.0f);
+            low = glm::min(low, glm::vec2(clip) / clip.w);
+            high = glm::max(high, glm::vec2(clip) / clip.w);
+        }
+        const glm::vec2 span = (high - low) * 0.5f;
+        EXPECT_NEAR(std::max(span.x, span.y), 0.5f, 0.1f) << row.poses.size() << " blocks";
+        EXPECT_LE(std::min(span.x, span.y), 0.6f) << row.poses.size() << " blocks";
+    }
 }
 
 } // namespace

@@ -232,6 +232,16 @@ TEST_F(RaceSessionTest, ABeatenRecordIsWrittenWithItsGhostWhichTheNextSessionSho
     EXPECT_EQ(FileUtil::readFile(dir.path("records.cfg")), "[" + hashA + "]\nbest = 0.50\nsplit1 = 0.30\n");
 }
 
+TEST_F(RaceSessionTest, APlayTestFinishesItsRunButWritesNeitherRecordNorGhost)
+{
+    RaceSession trial(hashA, 0, startPose, {dir.path("records.cfg"), dir.path("ghosts"), false});
+    trial.load();
+    walk(trial, 20, {{8, BlockKind::finish}});
+    EXPECT_EQ(trial.run().phase(), RacePhase::finished);
+    EXPECT_FALSE(std::filesystem::exists(dir.path("records.cfg")));
+    EXPECT_FALSE(std::filesystem::exists(dir.path("ghosts")));
+}
+
 TEST_F(RaceSessionTest, PauseHoldsTheRunAndDamagedFilesAreReportedOnOneLineEach)
 {
     std::filesystem::create_directory(dir.path("ghosts"));
