@@ -489,7 +489,7 @@ TEST_F(GameControllerGL, TheArrowKeysWalkEveryMenuTopToBottomAndWrapRound)
     driver->clickElement("Map-Editor");
     driver->steps(10);
     driver->tapEscape();
-    expectWalks({"Resume_Editor", "Back_to_menu"}, "editor pause");
+    expectWalks({"Resume_Editor", "Back_to_menu", "Editor_New_level", "Editor_Open_level"}, "editor pause");
 }
 
 TEST_F(GameControllerGL, TheEditorSelectsABlockUnderAClickPausesResumesAndGoesBackToTheMenu)
@@ -515,7 +515,7 @@ TEST_F(GameControllerGL, TheEditorSelectsABlockUnderAClickPausesResumesAndGoesBa
 
     driver->tapEscape();
     EXPECT_TRUE(state().paused);
-    Names paused{"Back_to_menu", "Resume_Editor"};
+    Names paused{"Back_to_menu", "Editor_New_level", "Editor_Open_level", "Resume_Editor"};
     paused.insert(paused.end(), editorBar.begin(), editorBar.end());
     EXPECT_EQ(menuNames(), paused);
     driver->clickElement("Resume_Editor");
