@@ -288,20 +288,27 @@ void FrameRenderer::drawPickingPass()
 // The scene's colour darkened by its outlines, scaled up to the window.
 void FrameRenderer::drawComposite()
 {
-    GameResources& resources = *game.resources;
     glDisable(GL_DEPTH_TEST);
     game.matrices->view = screenCamera.view;
     game.matrices->projection = screenCamera.projection;
-    OutlineCompositeInputs composite;
-    composite.matrices = game.matrices;
-    composite.composite = resources.shaderOutlineComposite.get();
-    composite.upscale = resources.shaderSceneUpscale.get();
-    composite.upscaleSampler = resources.upscaleSampler.get();
-    composite.scene = resources.sceneFBO.get();
-    composite.scaled = resources.scaledCompositeFBO.get();
-    composite.screenQuad = screenQuad.get();
-    composite.window = windowSize();
-    drawOutlineComposite(composite);
+    drawOutlineComposite(outlineCompositeInputs(game, *screenQuad, 0, windowSize()));
+}
+
+OutlineCompositeInputs outlineCompositeInputs(const GameContext& game, Engine::GFX::Drawable& screenQuad,
+                                              uint32_t destination, glm::ivec2 window)
+{
+    GameResources& resources = *game.resources;
+    OutlineCompositeInputs inputs;
+    inputs.matrices = game.matrices;
+    inputs.composite = resources.shaderOutlineComposite.get();
+    inputs.upscale = resources.shaderSceneUpscale.get();
+    inputs.upscaleSampler = resources.upscaleSampler.get();
+    inputs.scene = resources.sceneFBO.get();
+    inputs.scaled = resources.scaledCompositeFBO.get();
+    inputs.screenQuad = &screenQuad;
+    inputs.destination = destination;
+    inputs.window = window;
+    return inputs;
 }
 
 // Texts, interface layers, crosshair and cursor, in window pixels. Text

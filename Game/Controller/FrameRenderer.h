@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "Game/Controller/ActiveCamera.h"
+#include "Game/Rendering/OutlineComposite.h"
 #include "Game/Scene/Camera.h"
 
 class Shader;
@@ -23,6 +24,12 @@ class RaceHud;
 class Skybox;
 struct GameContext;
 struct GameRun;
+
+// The outlined composite of the game's scene targets onto `destination`,
+// sized `window`, drawn with `screenQuad` (the full-screen camera's matrices
+// must be in the game's matrix state).
+OutlineCompositeInputs outlineCompositeInputs(const GameContext& game, Engine::GFX::Drawable& screenQuad,
+                                              uint32_t destination, glm::ivec2 window);
 
 // Told where each pass of a frame begins, for measuring what the passes cost.
 class FramePassObserver {

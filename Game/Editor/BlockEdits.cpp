@@ -1,7 +1,5 @@
 #include "Game/Editor/BlockEdits.h"
 
-#include "Engine/Base/DataFileError.h"
-#include "Engine/Base/Log.h"
 #include "Game/Physics/BulletConversion.h"
 #include "Game/Resources/GameContext.h"
 #include "Engine/ECS/EntityManager.h"
@@ -119,21 +117,6 @@ void createLevelFrom(GameMap& map, Engine::ECS::EntityManager& world, const std:
         map.blocks.push_back(createPosedBlock(world, pose));
     }
     requestMapRebuild(map);
-}
-
-void createLevelFromFileOrGenerator(GameMap& map, Engine::ECS::EntityManager& world, const std::string& path)
-{
-    const LevelRead level = readLevelFile(path, maxLevelBlocks);
-    if (level.found && level.ok()) {
-        createLevelFrom(map, world, level.blocks);
-        return;
-    }
-    if (!level.ok()) {
-        const std::string fault = Engine::DataFileError(path, level.error).what();
-        Engine::logError("LEVEL FILE " + fault + "; the generated level is used, and a save keeps the file as " + path
-                         + refusedLevelSuffix);
-    }
-    createLevel(map, world);
 }
 
 } // namespace Game

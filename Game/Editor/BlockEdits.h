@@ -41,10 +41,4 @@ std::vector<uint32_t> applyEdit(const GameContext& game, GameMap& map, const Edi
 // The level built from poses (the level file), in their order.
 void createLevelFrom(GameMap& map, Engine::ECS::EntityManager& world, const std::vector<BlockPose>& poses);
 
-// The level from the level file at `path` when there is one, else the
-// generated level. A file that is refused or cannot be read leaves one error
-// line naming it and the problem, and the generated level is built; the file
-// is not touched here (saveLevelFile keeps it aside).
-void createLevelFromFileOrGenerator(GameMap& map, Engine::ECS::EntityManager& world, const std::string& path);
-
 } // namespace Game

@@ -118,18 +118,7 @@ void compositeInTwoPasses(const Game::GameContext& game, ScreenPass& screen, con
 
 void compositeInOnePass(const Game::GameContext& game, ScreenPass& screen, GLuint destination)
 {
-    Game::GameResources& r = *game.resources;
-    Game::OutlineCompositeInputs inputs;
-    inputs.matrices = game.matrices;
-    inputs.composite = r.shaderOutlineComposite.get();
-    inputs.upscale = r.shaderSceneUpscale.get();
-    inputs.upscaleSampler = r.upscaleSampler.get();
-    inputs.scene = r.sceneFBO.get();
-    inputs.scaled = r.scaledCompositeFBO.get();
-    inputs.screenQuad = &screen.quad;
-    inputs.destination = destination;
-    inputs.window = r.windowSize();
-    Game::drawOutlineComposite(inputs);
+    Game::drawOutlineComposite(Game::outlineCompositeInputs(game, screen.quad, destination, game.resources->windowSize()));
 }
 
 // Both ways over the scene the last frame left in the scene's targets.

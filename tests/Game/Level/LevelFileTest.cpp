@@ -1,4 +1,5 @@
-#include "tests/Game/Editor/EditorFixture.h"
+#include <gtest/gtest.h>
+
 #include "tests/support/TestFiles.h"
 
 #include "Engine/Config/FileUtil.h"
@@ -148,28 +149,6 @@ TEST(LevelFile, ASaveKeepsAFileTheGameCouldNotUseAsTheRefusedCopy)
     EXPECT_TRUE(save());
     EXPECT_TRUE(std::filesystem::is_directory(kept + "/inside"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.folder()), {}), 2) << "a temporary file left";
-}
-
-using LevelFileLoading = GameTesting::EditorFixture;
-
-TEST_F(LevelFileLoading, AFileThatCannotBeUsedIsReportedOnceAndTheGeneratedLevelBuiltWithoutTouchingIt)
-{
-    const TestFiles::TempDir folder;
-    const std::string path = folder.path("level.cfg"), tail = "; the generated level is used, and a save keeps the file as ";
-    const std::string text = "[block0]\n" + replaced(validBlock, "sx = 2", "sx = 0");
-    TestFiles::writeText(path, text);
-    ::testing::internal::CaptureStderr();
-    Game::createLevelFromFileOrGenerator(map, t.world, path);
-    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
-              "LEVEL FILE " + path + ": line 5: sx = 0 is not a side from 0.1 to 10000 m" + tail + path + ".refused\n");
-    EXPECT_EQ(map.blocks.size(), 156u);
-    EXPECT_EQ(FileUtil::readFile(path), text);
-    std::filesystem::remove(path);
-    std::filesystem::create_directory(path);
-    ::testing::internal::CaptureStderr();
-    Game::createLevelFromFileOrGenerator(map, t.world, path);
-    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "LEVEL FILE " + path + ": Is a directory" + tail + path + ".refused\n");
-    EXPECT_EQ(map.blocks.size(), 2 * 156u);
 }
 
 } // namespace
