@@ -11,7 +11,7 @@ uint32_t EntityManager::createEntity()
     uint32_t entity = 0;
     if (!freeEntityIDs.empty()) {
         entity = freeEntityIDs.front();
-        freeEntityIDs.pop();
+        freeEntityIDs.pop_front();
     } else {
         GAME_ASSERT_MSG(nextEntityID < entityCapacity,
                         "createEntity: all 2047 entity identifiers are in use (identifiers stay below 2048)");
@@ -51,8 +51,13 @@ void EntityManager::refresh()
     for (uint32_t entity : changed) updateMembership(entity);
     for (uint32_t entity : doomed) {
         dying.reset(entity);
-        freeEntityIDs.push(entity);
+        freeEntityIDs.push_back(entity);
     }
+}
+
+void EntityManager::sortFreeIdentifiers()
+{
+    std::sort(freeEntityIDs.begin(), freeEntityIDs.end());
 }
 
 // Every system lets go of the entity while its components are still there to

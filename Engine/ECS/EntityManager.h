@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
-#include <queue>
+#include <deque>
 #include <set>
 #include <stdexcept>
 #include <type_traits>
@@ -116,6 +116,12 @@ public:
     // become reusable.
     void refresh();
 
+    // Hands the free identifiers out lowest first from now on (freed ones
+    // still join the back of the queue). A scene rebuilt after this gets the
+    // identifiers it would get on a fresh start, whatever was made and
+    // destroyed before it.
+    void sortFreeIdentifiers();
+
     // Handed out by createEntity and not yet destroyed by a refresh.
     bool isAlive(uint32_t entity) const { return entity < entityCapacity && alive.test(entity); }
 
@@ -140,7 +146,7 @@ private:
     std::map<const SystemType*, uint32_t, SystemTypeOrder> instanceCounts;
     ContainerArray componentContainers;
     uint32_t nextEntityID = 1;
-    std::queue<uint32_t> freeEntityIDs;
+    std::deque<uint32_t> freeEntityIDs;
     std::set<uint32_t> changedEntities;
     std::set<uint32_t> doomedEntities;
     GameEngine* engine;

@@ -213,8 +213,9 @@ void GameController::createLevel()
     Game::createLevel(gameRun.map, *world);
 }
 
-// The old level's blocks and the floor go before the new ones are made, in
-// one refresh, so their ids are free for the new level.
+// The list, the old level's blocks and the floor go in one refresh before
+// the new ones are made, lowest ids first: a level gets the ids it would get
+// on a fresh start, whatever menus were walked before it.
 void GameController::openChosenLevel()
 {
     const GameRun::LevelChoice choice = *gameRun.chosenLevel;
@@ -227,12 +228,14 @@ void GameController::openChosenLevel()
                          + "; it is not opened");
         return;
     }
+    menu->clear();
     clearSelection(*editorState, *world);
     editorState->editing.history = EditHistory();
     for (const uint32_t block : gameRun.map.blocks) world->destroyEntity(block);
     gameRun.map.blocks.clear();
     world->destroyEntity(floorEntity);
     world->refresh();
+    world->sortFreeIdentifiers();
     if (choice.entry.generated() && !choice.empty) Game::createLevel(gameRun.map, *world);
     else createLevelFrom(gameRun.map, *world, level.blocks);
     createFloor();

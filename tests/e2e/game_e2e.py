@@ -600,7 +600,8 @@ def levels():
         g.wait_screen(lambda s: list_shown(g, s), "the list still shown")
         seen = len(g.lines)
         g.click_button(2)  # New level
-        g.wait_line("FLOOR ID: ", after=seen)
+        floor = g.wait_line("FLOOR ID: ", after=seen)
+        expect(floor == "FLOOR ID: 5", f"{floor}: an empty level's floor is not next after the player")
         g.wait_screen(g.bar_shown, "the editor's bar")
         type_keys("1")  # the create tool
         g.move(g.centre())
@@ -645,8 +646,9 @@ def levels():
         save(listed, "level_list")
         seen = len(g.lines)
         g.click_button(2)
-        floor = g.wait_line("FLOOR ID: ", after=seen)[len("FLOOR ID: "):]
-        g.wait_line(f"OnEnter {floor}", after=seen)  # the player stands on the chosen level's floor
+        floor = g.wait_line("FLOOR ID: ", after=seen)
+        expect(floor == "FLOOR ID: 7", f"{floor}: the two blocks and the floor do not follow the player")
+        g.wait_line("OnEnter 7", after=seen)  # the player stands on the chosen level's floor
         expect(g.close("signal") == 0, "the game did not end with code 0")
         expect(g.errors == [damaged], f"standard error {g.errors}")
         expect(open(os.path.join(g.dir, "profile", "levels", "Broken.cfg"), "rb").read() == broken,

@@ -140,6 +140,16 @@ TEST_F(EcsTest, FreedIdentifiersAreReusedFirstInFirstOutOnlyAfterTheRefresh)
     world.destroyEntity(2);
     world.refresh();
     EXPECT_EQ(create(4), (Ids{3, 5, 2, 9}));
+
+    world.destroyEntity(6);
+    world.refresh();
+    world.destroyEntity(4);
+    world.destroyEntity(1);
+    world.refresh();
+    world.sortFreeIdentifiers();
+    world.destroyEntity(3);
+    world.refresh();
+    EXPECT_EQ(create(5), (Ids{1, 4, 6, 3, 10})) << "sorted, then the later frees behind them";
 }
 
 // A hook that destroys its entity again, or gives it a component, while the
