@@ -207,10 +207,11 @@ void GameEngine::reportDrawableSize()
 // date), then the keyboard, the mouse and the pad.
 void GameEngine::refreshInput(EventQueue& events)
 {
-    StepInput step;
+    StepInput step(lastKeyDown);
     SDL_Event event;
     while (SDL_PollEvent(&event) != 0)
         step.take(event, events);
+    lastKeyDown = step.lastKeyDown;
     keyboard->refresh(step.keyPresses);
     int cursorX = 0;
     int cursorY = 0;

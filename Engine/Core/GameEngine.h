@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Engine/Core/FrameClock.h"
+#include "Engine/Core/KeyboardState.h"
 #include "Engine/Base/Window.h"
 
 #include <memory>
@@ -80,6 +81,7 @@ private:
     std::unique_ptr<MatrixState> ownedMatrixState;
     std::unique_ptr<PadConnection> padConnection;
     bool graphicsUnavailable = false;
+    KeyPress lastKeyDown;
 };
 
 // Deletes the window's GL context, then the window, and clears both

@@ -10,13 +10,16 @@ namespace Engine {
 // whether such a key was down at that moment. Text the platform's text input
 // made (a typed letter, a composed character) comes in the same list, in the
 // order it was typed among the keys, as an entry without a key (scancode 0,
-// SDL_SCANCODE_UNKNOWN) holding the UTF-8 text, with `ctrl` as the key event
-// before it had it.
+// SDL_SCANCODE_UNKNOWN) holding the UTF-8 text, with `ctrl` as the key-down
+// that made it had it; `typedBy` is that key and `repeated` tells whether it
+// was the platform's repeat of a held key.
 struct KeyPress {
     int32_t scancode = 0;
     bool ctrl = false;
     bool shift = false;
     std::string text;
+    int32_t typedBy = 0;
+    bool repeated = false;
 };
 
 // The keys held in this update step and in the step before, indexed by SDL

@@ -18,24 +18,17 @@ void StepInput::take(const SDL_Event& event, EventQueue& queue)
             wheel = event.wheel.y;
         break;
     case SDL_KEYDOWN:
-        keySeen = true;
-        ctrlHeld = (event.key.keysym.mod & KMOD_CTRL) != 0;
-        if (event.key.repeat == 0)
-            keyPresses.push_back(KeyPress{event.key.keysym.scancode, ctrlHeld, (event.key.keysym.mod & KMOD_SHIFT) != 0, {}});
-        queue.push(event);
-        break;
-    case SDL_KEYUP:
-        keySeen = true;
-        ctrlHeld = (event.key.keysym.mod & KMOD_CTRL) != 0;
+        lastKeyDown = KeyPress{event.key.keysym.scancode, (event.key.keysym.mod & KMOD_CTRL) != 0,
+                               (event.key.keysym.mod & KMOD_SHIFT) != 0, {}, 0, event.key.repeat != 0};
+        if (!lastKeyDown.repeated) keyPresses.push_back(lastKeyDown);
         queue.push(event);
         break;
     case SDL_TEXTINPUT:
-        // Text events carry no modifiers: a text takes those of the key
-        // event before it (its own key-down or key repeat), or the keyboard's
-        // when it comes first in the step, so a letter the platform spells
-        // out for a held Ctrl+Shift shortcut is known as part of it.
-        if (!keySeen) ctrlHeld = (SDL_GetModState() & KMOD_CTRL) != 0;
-        keyPresses.push_back(KeyPress{SDL_SCANCODE_UNKNOWN, ctrlHeld, false, event.text.text});
+        // Text events carry no modifiers: a text takes those of the key-down
+        // that made it (or its repeat), so a letter the platform spells out
+        // for a Ctrl+Shift shortcut is known as part of the shortcut.
+        keyPresses.push_back(KeyPress{SDL_SCANCODE_UNKNOWN, lastKeyDown.ctrl, false, event.text.text,
+                                      lastKeyDown.scancode, lastKeyDown.repeated});
         queue.push(event);
         break;
     case SDL_CONTROLLERDEVICEADDED:

@@ -18,15 +18,20 @@ namespace Engine {
 // that a game controller was plugged in or pulled out. Every event but motion
 // and wheel is also set aside in the queue.
 struct StepInput {
+    StepInput() = default;
+    // lastKeyDown carries over from the step before.
+    explicit StepInput(const KeyPress& lastKeyDown) : lastKeyDown(lastKeyDown) {}
+
     void take(const SDL_Event& event, EventQueue& queue);
 
     int32_t dx = 0;
     int32_t dy = 0;
     int32_t wheel = 0;
     std::vector<KeyPress> keyPresses;
-    // Ctrl as the last key event of the step had it (for text events).
-    bool ctrlHeld = false;
-    bool keySeen = false;
+    // The last key-down or repeat, even one of an earlier step: a text event
+    // belongs to the key-down before it, and key-ups that the platform
+    // delivers between the two do not change what the text was typed with.
+    KeyPress lastKeyDown;
     bool padsChanged = false;
 };
 

@@ -38,9 +38,10 @@ TextField::Outcome TextField::takeOne(const Engine::KeyPress& press)
 {
     if (press.ctrl) return Outcome::editing; // shortcuts of the screen around the field, not edits
     if (!press.text.empty()) {
-        type(press.text);
+        if (!press.repeated || typedHere(press.typedBy)) type(press.text);
         return Outcome::editing;
     }
+    if (press.scancode > 0 && press.scancode < SDL_NUM_SCANCODES) pressedHere.set(static_cast<std::size_t>(press.scancode));
     switch (press.scancode) {
     case SDL_SCANCODE_RETURN:
     case SDL_SCANCODE_KP_ENTER:
@@ -56,6 +57,11 @@ TextField::Outcome TextField::takeOne(const Engine::KeyPress& press)
     default: break;
     }
     return Outcome::editing;
+}
+
+bool TextField::typedHere(int32_t key) const
+{
+    return key > 0 && key < SDL_NUM_SCANCODES && pressedHere.test(static_cast<std::size_t>(key));
 }
 
 void TextField::type(const std::string& typed)

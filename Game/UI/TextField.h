@@ -2,6 +2,9 @@
 
 #include "Engine/Core/KeyboardState.h"
 
+#include <SDL_scancode.h>
+
+#include <bitset>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -14,7 +17,9 @@ namespace UI {
 // text (empty when there is none): typing that would make a text with a
 // problem is refused, and Enter accepts only a text without one, so what the
 // field holds after any typing is always acceptable or on its way there
-// (shorter). Backspace and Delete remove whole UTF-8 characters.
+// (shorter). Backspace and Delete remove whole UTF-8 characters. A key held
+// since before the field opened (the shortcut that opened it) does not type
+// when the platform repeats it.
 class TextField {
 public:
     enum class Outcome { editing, accepted, cancelled };
@@ -35,6 +40,7 @@ public:
 
 private:
     Outcome takeOne(const Engine::KeyPress& press);
+    bool typedHere(int32_t key) const;
     void type(const std::string& typed);
     void eraseBefore();
     void eraseAfter();
@@ -45,6 +51,7 @@ private:
     std::string content;
     std::size_t caretAt;
     std::string note;
+    std::bitset<SDL_NUM_SCANCODES> pressedHere;
 };
 
 } // namespace UI

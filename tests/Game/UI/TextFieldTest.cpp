@@ -85,6 +85,39 @@ TEST(TextField, EnterWaitsForAnAcceptableTextAndEscapeCancels)
     input.field.take({Engine::KeyPress{SDL_SCANCODE_UNKNOWN, true, true, "s"}, Engine::KeyPress{SDL_SCANCODE_A, true}});
     EXPECT_EQ(input.field.text(), "q") << "text and keys of a Ctrl shortcut are not typing";
 
+    // Ctrl+Shift+S opened the field and is held past the platform's repeat
+    // delay, Ctrl let go first: the repeats of S are the shortcut's, not
+    // typing. S pressed again in the field types, and so do its repeats.
+    auto key = [](Uint32 type, SDL_Scancode scancode, Uint16 mod, Uint8 repeat = 0) {
+        SDL_Event event = eventOf(scancode);
+        event.type = type;
+        event.key.keysym.mod = mod;
+        event.key.repeat = repeat;
+        return event;
+    };
+    const Uint16 ctrlShift = KMOD_LCTRL | KMOD_LSHIFT;
+    Engine::EventQueue queue;
+    Engine::StepInput shortcut;
+    for (const SDL_Event& event : {key(SDL_KEYDOWN, SDL_SCANCODE_LCTRL, KMOD_LCTRL),
+                                   key(SDL_KEYDOWN, SDL_SCANCODE_LSHIFT, ctrlShift),
+                                   key(SDL_KEYDOWN, SDL_SCANCODE_S, ctrlShift)})
+        shortcut.take(event, queue);
+    Engine::StepInput held(shortcut.lastKeyDown);
+    for (const SDL_Event& event : {key(SDL_KEYDOWN, SDL_SCANCODE_S, ctrlShift, 1),
+                                   key(SDL_KEYUP, SDL_SCANCODE_LCTRL, KMOD_LSHIFT),
+                                   key(SDL_KEYDOWN, SDL_SCANCODE_S, KMOD_LSHIFT, 1), eventOf(std::string("S")),
+                                   key(SDL_KEYUP, SDL_SCANCODE_LSHIFT, KMOD_NONE),
+                                   key(SDL_KEYUP, SDL_SCANCODE_S, KMOD_NONE)})
+        held.take(event, queue);
+    input.field.take(held.keyPresses);
+    EXPECT_EQ(input.field.text(), "q") << "a repeat of the key that opened the field typed";
+    Engine::StepInput typed(held.lastKeyDown);
+    for (const SDL_Event& event : {key(SDL_KEYDOWN, SDL_SCANCODE_S, KMOD_NONE), eventOf(std::string("s")),
+                                   key(SDL_KEYDOWN, SDL_SCANCODE_S, KMOD_NONE, 1), eventOf(std::string("s"))})
+        typed.take(event, queue);
+    input.field.take(typed.keyPresses);
+    EXPECT_EQ(input.field.text(), "qss");
+
     UI::TextField utf8{[](const std::string&) { return std::string(); }, "a\xC3\xA9"};
     utf8.take({Engine::KeyPress{SDL_SCANCODE_LEFT}});
     EXPECT_EQ(utf8.caret(), 1u) << "the caret steps over a whole character";
