@@ -76,9 +76,9 @@ constexpr int debugDrawOff = 0;
 
 } // namespace
 
-GameController::GameController(Engine::GameEngine* engine, std::string profilePath) : engine(engine)
+GameController::GameController(Engine::GameEngine* engine, ProfileFiles files) : engine(engine)
 {
-    gameRun.profilePath = std::move(profilePath);
+    gameRun.files = std::move(files);
     Engine::log("GC CREATE");
 }
 
@@ -125,7 +125,7 @@ void GameController::applyConfiguration()
 {
     GLint largestTarget = 0;
     glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &largestTarget);
-    gameRun.settings = UI::loadSettings(gameRun.profilePath, largestTarget);
+    gameRun.settings = UI::loadSettings(gameRun.files.settings, largestTarget);
     Engine::applyWindowSettings(gameRun.settings, *engine->window->handle);
 }
 
@@ -207,7 +207,7 @@ void GameController::createPlayer()
 // it before the level folder moves into the folder first.
 void GameController::createLevel()
 {
-    const LevelLibrary::Adoption moved = gameRun.levels().adoptLegacyLevel(gameRun.oldLevelPath);
+    const LevelLibrary::Adoption moved = gameRun.levels().adoptLegacyLevel(gameRun.files.oldLevel);
     if (moved.failed) Engine::logError(moved.line);
     else if (!moved.line.empty()) Engine::log(moved.line);
     Game::createLevel(gameRun.map, *world);
@@ -268,7 +268,8 @@ void GameController::createMenus()
 
 void GameController::createRace()
 {
-    race = std::make_unique<RaceDriver>(gameContext, gameRun, contacts);
+    race = std::make_unique<RaceDriver>(gameContext, gameRun, contacts,
+                                        RaceSession::Files{gameRun.files.records, gameRun.files.ghosts});
     raceHud = std::make_unique<RaceHud>(resources->font.get());
 }
 
@@ -284,7 +285,7 @@ void GameController::createFrameRenderer()
 void GameController::createOptions()
 {
     windowOptions = std::make_unique<WindowOptions>(gameContext, gameRun);
-    displayOptions = std::make_unique<UI::DisplayOptions>(gameRun.settings, windowOptions.get(), gameRun.profilePath);
+    displayOptions = std::make_unique<UI::DisplayOptions>(gameRun.settings, windowOptions.get(), gameRun.files.settings);
     menuController->options = displayOptions.get();
     windowOptions->setMouseSpeed(gameRun.settings.mouseSpeed);
     windowOptions->applyWindowSize(WindowOptions::drawableSize(*engine));

@@ -61,8 +61,8 @@ struct EditorState;
 // state are two records (GameContext, GameRun), readable after init().
 class GameController final : public GamePrototype {
 public:
-    // The profile defaults to ./profile/config.cfg in the run folder.
-    explicit GameController(Engine::GameEngine* engine, std::string profilePath = Engine::configFilePath);
+    // The profile defaults to ./profile in the run folder.
+    explicit GameController(Engine::GameEngine* engine, ProfileFiles files = {});
     ~GameController();
     GameController(const GameController&) = delete;
     GameController& operator=(const GameController&) = delete;

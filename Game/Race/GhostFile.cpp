@@ -84,9 +84,9 @@ Engine::Status writeGhostFile(const std::string& path, const std::vector<GhostSa
     return FileUtil::replaceFile(path, out.text());
 }
 
-std::string ghostFilePath(const std::string& levelHash)
+std::string ghostFilePath(const std::string& folder, const std::string& levelHash)
 {
-    return std::string(ghostFolder) + "/" + levelHash + ".ghost";
+    return folder + "/" + levelHash + ".ghost";
 }
 
 } // namespace Game

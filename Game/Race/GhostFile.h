@@ -36,8 +36,9 @@ std::vector<GhostSample> readGhostFile(const std::string& path);
 // readGhostFile accepts.
 Engine::Status writeGhostFile(const std::string& path, const std::vector<GhostSample>& samples);
 
-// The ghost's folder and file for a level, relative to the run folder.
+// The ghosts' folder, relative to the run folder, and a level's ghost in a
+// ghosts' folder.
 inline constexpr const char* ghostFolder = "./profile/ghosts";
-std::string ghostFilePath(const std::string& levelHash);
+std::string ghostFilePath(const std::string& folder, const std::string& levelHash);
 
 } // namespace Game

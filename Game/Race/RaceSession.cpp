@@ -19,7 +19,7 @@ void RaceSession::load()
     const std::string refused = records.load();
     if (!refused.empty()) Engine::logError("RECORDS FILE " + refused + "; racing without best times");
     current = RaceRun(current.checkpointCount(), records.best(hash));
-    const std::string path = files.ghosts + "/" + hash + ".ghost";
+    const std::string path = ghostFilePath(files.ghosts, hash);
     std::error_code error;
     if (!std::filesystem::exists(path, error)) return;
     try {
@@ -78,7 +78,7 @@ void RaceSession::keepNewRecord()
     if (!saved.ok()) Engine::logError("RECORDS SAVE FAILED: " + saved.message());
     std::error_code error;
     std::filesystem::create_directories(files.ghosts, error);
-    const std::string path = files.ghosts + "/" + hash + ".ghost";
+    const std::string path = ghostFilePath(files.ghosts, hash);
     const Engine::Status written = writeGhostFile(path, recording.recorded());
     if (!written.ok()) Engine::logError("GHOST SAVE FAILED: " + path + ": " + written.message());
     ghost = GhostTrack(recording.recorded());

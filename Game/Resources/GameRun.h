@@ -10,6 +10,8 @@
 #include "Game/Level/GameMap.h"
 #include "Game/Level/LevelFile.h"
 #include "Game/Level/LevelLibrary.h"
+#include "Game/Race/GhostFile.h"
+#include "Game/Race/RecordsFile.h"
 #include "Game/Resources/GameState.h"
 
 namespace Game {
@@ -21,6 +23,24 @@ struct CameraEntities {
     uint32_t menuCamera = 0;
     uint32_t player = 0;
     uint32_t editorCamera = 0;
+};
+
+// The files of the user's profile: the run folder's ./profile, or a test's
+// own folder.
+struct ProfileFiles {
+    std::string settings = Engine::configFilePath;
+    std::string levelFolder = levelFolderPath;
+    // Where the level was kept before the level folder; moved in at start.
+    std::string oldLevel = levelFilePath;
+    std::string records = recordsFilePath;
+    std::string ghosts = ghostFolder;
+
+    // Every file in `folder`, named as in ./profile.
+    static ProfileFiles in(const std::string& folder)
+    {
+        return {folder + "/config.cfg", folder + "/levels", folder + "/level.cfg", folder + "/records.cfg",
+                folder + "/ghosts"};
+    }
 };
 
 // The state of one run of the game, beside its services (GameContext): the
@@ -40,14 +60,12 @@ struct GameRun {
     GameMap map;
     // Kept for the whole run: selections survive leaving the editor.
     EditorState* editor = nullptr;
-    // The level folder, and the saved level being played or edited: none
-    // for the generated level or a new one not saved yet.
-    std::string levelFolder = levelFolderPath;
+    ProfileFiles files;
+    // The saved level being played or edited: none for the generated level
+    // or a new one not saved yet.
     std::optional<LevelName> levelName;
     // The file Ctrl+S writes, the named level's; empty while it has no name.
     std::string levelPath;
-    // Where the level was kept before the level folder; moved in at start.
-    std::string oldLevelPath = levelFilePath;
 
     // A level chosen in a menu. The game controller builds it before the
     // next step's systems run, then starts the mode.
@@ -58,9 +76,7 @@ struct GameRun {
     };
     std::optional<LevelChoice> chosenLevel;
 
-    LevelLibrary levels() const { return LevelLibrary(levelFolder, maxLevelBlocks); }
-    // The profile the settings are read from and saved to.
-    std::string profilePath = Engine::configFilePath;
+    LevelLibrary levels() const { return LevelLibrary(files.levelFolder, maxLevelBlocks); }
 };
 
 } // namespace Game

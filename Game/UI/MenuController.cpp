@@ -219,7 +219,7 @@ void MenuController::showLevelList(uint32_t mode)
         std::function<void()> action;
     };
     std::vector<Row> rows;
-    Game::RecordBook records;
+    Game::RecordBook records(run.files.records);
     records.load();
     int32_t index = 0;
     for (const Game::LevelEntry& entry : run.levels().list()) {

@@ -235,7 +235,8 @@ private:
 
 // The race's ghost standing 3 m ahead of the player, facing it, so that its
 // pass ("ghost") is timed with the character in view; its file is the level's
-// ghost for the probe's run and removed afterwards.
+// ghost for the probe's run and removed afterwards, with the ghosts' folder
+// when the probe made it.
 class GhostAhead {
 public:
     explicit GhostAhead(Game::GameController& controller)
@@ -243,16 +244,23 @@ public:
         std::vector<Game::BlockPose> level;
         const Game::GameRun& run = controller.run();
         for (const uint32_t block : run.map.blocks) level.push_back(Game::poseOf(*controller.context().world, block));
-        path = Game::ghostFilePath(Game::raceLevelHash(level));
-        std::filesystem::create_directories(Game::ghostFolder);
+        folder = run.files.ghosts;
+        path = Game::ghostFilePath(folder, Game::raceLevelHash(level));
+        madeFolder = std::filesystem::create_directories(folder);
         const Game::GhostSample ahead{{3.0f, 0.0f, CharacterControllerComponent::standingHeight}, 180.0f};
         const Engine::Status written = Game::writeGhostFile(path, std::vector<Game::GhostSample>(100, ahead));
         if (!written.ok()) std::printf("ghost file not written: %s\n", written.message().c_str());
     }
-    ~GhostAhead() { std::filesystem::remove(path); }
+    ~GhostAhead()
+    {
+        std::filesystem::remove(path);
+        if (madeFolder) std::filesystem::remove(folder);
+    }
 
 private:
+    std::string folder;
     std::string path;
+    bool madeFolder = false;
 };
 
 // The real controller in singleplayer (standing where the game starts),

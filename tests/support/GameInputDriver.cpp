@@ -30,15 +30,17 @@ namespace {
 std::string copyOfProfile()
 {
     namespace fs = std::filesystem;
-    const fs::path copy = fs::temp_directory_path() / ("game_test_profile_" + std::to_string(::getpid()) + ".cfg");
-    fs::copy_file(Engine::configFilePath, copy, fs::copy_options::overwrite_existing);
+    const fs::path copy = fs::temp_directory_path() / ("game_test_profile_" + std::to_string(::getpid()));
+    fs::remove_all(copy);
+    fs::create_directories(copy);
+    fs::copy_file(Engine::configFilePath, copy / "config.cfg");
     return copy.string();
 }
 
 } // namespace
 
 GameInputDriver::GameInputDriver(int renderEvery)
-    : profile(copyOfProfile()), controller(&engine, profile), renderEvery(renderEvery)
+    : profile(copyOfProfile()), controller(&engine, Game::ProfileFiles::in(profile)), renderEvery(renderEvery)
 {
     if (!engine.init()) throw std::runtime_error("the engine could not start");
     engine.keyboard->platformState = platformKeys.data();
@@ -48,7 +50,7 @@ GameInputDriver::GameInputDriver(int renderEvery)
 
 GameInputDriver::~GameInputDriver()
 {
-    std::filesystem::remove(profile);
+    std::filesystem::remove_all(profile);
     controller.shutdown();
     Engine::destroyWindow(*engine.window);
     SDL_Quit();

@@ -31,8 +31,9 @@ struct StepInput {
 // drawn every `renderEvery` steps; GL errors it leaves behind are counted.
 class GameInputDriver {
 public:
-    // The game reads a copy of the run folder's profile, so that what the
-    // Options menu or a resize saves stays out of the run folder.
+    // The game's profile is a folder of its own holding a copy of the run
+    // folder's settings, so that what the Options menu, a resize, a level
+    // save or a race writes stays out of the run folder.
     explicit GameInputDriver(int renderEvery = 4);
     ~GameInputDriver();
     GameInputDriver(const GameInputDriver&) = delete;
@@ -53,7 +54,7 @@ public:
     const Game::GameState& state() const { return controller.run().state; }
 
     Engine::GameEngine engine;
-    const std::string profile;
+    const std::string profile; // the profile folder
     Game::GameController controller;
     int stepCount = 0;
     int framesDrawn = 0;

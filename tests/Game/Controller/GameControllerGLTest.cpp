@@ -12,6 +12,8 @@
 #include "Game/Controller/FrameTimeGraph.h"
 #include "Game/Editor/EditorState.h"
 #include "Game/Level/GameMap.h"
+#include "Game/Level/LevelFile.h"
+#include "Game/Race/RaceStart.h"
 #include "Game/Physics/CharacterControllerComponent.h"
 #include "Game/Rendering/OutlineComposite.h"
 #include "Game/Resources/GameResources.h"
@@ -29,6 +31,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <memory>
 
@@ -390,6 +394,65 @@ TEST_F(GameControllerGL, SingleplayerWalksPausesResumesAndGoesBackToTheMenuLeavi
     EXPECT_TRUE(state().uiVisible);
     EXPECT_EQ(menuNames(), mainMenu);
     EXPECT_EQ(driver->aliveEntities(), menuEntities);
+}
+
+// Fourteen saved levels, one with a best time: the list is longer than the
+// window, scrolls one row per wheel notch and stops at either end; choosing
+// a level builds it with the ids of a fresh start.
+TEST_F(GameControllerGL, TheLevelListScrollsWithTheWheelShowsBestTimesAndOpensTheChosenLevel)
+{
+    const int savedLevels = 14;
+    const int rows = savedLevels + 2; // Generated first, Back last
+    std::filesystem::create_directories(run().files.levelFolder);
+    for (int i = 0; i < savedLevels; ++i) {
+        const std::vector<Game::BlockPose> blocks{{glm::vec3(float(i), 0.0f, 0.5f)}};
+        std::ofstream(run().files.levelFolder + "/course " + std::to_string(10 + i) + ".cfg") << Game::formatLevel(blocks);
+        if (i == 3) std::ofstream(run().files.records) << "[" << Game::raceLevelHash(blocks) << "]\nbest = 83.25\n";
+    }
+    auto label = [&](const std::string& name) {
+        return game().world->getComponent<UI::Component::UItextComponent>(game().menu->guiElements.at(name)).text;
+    };
+    auto shownRows = [&] {
+        Names shown = menuNames();
+        shown.erase(std::remove(shown.begin(), shown.end(), "Levels_Message"), shown.end());
+        return shown;
+    };
+    auto wheel = [&](int notch, int steps) {
+        for (int i = 0; i < steps; ++i) driver->step(StepInput{{}, {0, 0}, 0, notch});
+    };
+    driver->steps(20);
+    driver->clickElement("Singleplayer");
+    driver->steps(5);
+    const Names top = shownRows();
+    const int fitting = int(top.size());
+    ASSERT_GT(fitting, 5);
+    ASSERT_LT(fitting, rows) << "the list fits the window";
+    EXPECT_EQ(label("Level_0"), "Generated");
+    EXPECT_EQ(label("Level_1"), "course 10") << "no record, no time";
+    EXPECT_EQ(label("Level_4"), "course 13  1:23.25");
+    EXPECT_EQ(game().menu->count("Levels_Back"), 0u);
+
+    wheel(-1, 1);
+    EXPECT_EQ(game().menu->count("Level_0"), 0u) << "one notch down hides the first row";
+    EXPECT_EQ(game().menu->count("Level_" + std::to_string(fitting)), 1u) << "and shows the next";
+    wheel(-1, rows);
+    EXPECT_EQ(int(shownRows().size()), fitting);
+    EXPECT_EQ(game().menu->count("Levels_Back"), 1u) << "the last row is reached and kept";
+    EXPECT_EQ(game().menu->count("Level_" + std::to_string(rows - fitting)), 1u);
+    EXPECT_EQ(game().menu->count("Level_" + std::to_string(rows - fitting - 1)), 0u);
+    wheel(1, 1);
+    EXPECT_EQ(game().menu->count("Levels_Back"), 0u) << "one notch up";
+    wheel(1, rows);
+    EXPECT_EQ(shownRows(), top) << "back at the top and kept there";
+
+    driver->clickElement("Level_4");
+    driver->steps(5);
+    EXPECT_EQ(state().mode, GameState::modeSingleplayer);
+    ASSERT_EQ(run().map.blocks.size(), 1u);
+    EXPECT_EQ(game().world->getComponent<TransformComponent>(run().map.blocks[0]).position, glm::vec3(3.0f, 0.0f, 0.5f));
+    finishCapture();
+    EXPECT_NE(output.find("FLOOR ID: 161\n"), std::string::npos);
+    EXPECT_EQ(output.substr(output.rfind("FLOOR ID: ")), "FLOOR ID: 6\n") << "the block and the floor follow the player";
 }
 
 // A virtual game controller plugged in while the game runs, read through the

@@ -176,9 +176,9 @@ TEST_F(EditingTest, EveryKindOfEditIsUndoneAndRedoneEverywhereAndTheLevelSaves)
 TEST_F(EditingTest, SavingAsksForANameUnlessTheLevelHasOneAndNeverOverwritesUnasked)
 {
     TestFiles::TempDir dir;
-    run.levelFolder = dir.path("levels");
+    run.files.levelFolder = dir.path("levels");
     run.levelPath.clear();
-    std::filesystem::create_directories(run.levelFolder);
+    std::filesystem::create_directories(run.files.levelFolder);
     const std::string saved = "Saved " + std::to_string(map.blocks.size()) + " blocks to ";
     press({SDL_SCANCODE_LCTRL, SDL_SCANCODE_S});
     EXPECT_EQ(platform.namePrompts, 1) << "a level without a name";
