@@ -17,7 +17,7 @@ struct KeyPress {
     int32_t scancode = 0;
     bool ctrl = false;
     bool shift = false;
-    std::string text;
+    std::string text{};
     int32_t typedBy = 0;
     bool repeated = false;
 };

@@ -25,7 +25,7 @@ void rebuildThisStep(GameMap& map)
     map.rebuildCountdown = GameMap::rebuildNextStep;
 }
 
-void placeBody(const GameContext& game, GameMap& map, uint32_t block, const BlockPose& pose, bool resized)
+void placeBody(const GameContext& game, uint32_t block, const BlockPose& pose, bool resized)
 {
     Engine::ECS::EntityManager& world = *game.world;
     if (!world.hasComponent<PhysicsRigidBodyComponent>(block)) return;
@@ -83,7 +83,7 @@ void placeBlock(const GameContext& game, GameMap& map, uint32_t block, const Blo
     transform.scale = pose.size;
     transform.rotation = pose.rotation;
     setBlockKind(*game.world, block, pose.kind);
-    placeBody(game, map, block, pose, resized);
+    placeBody(game, block, pose, resized);
     rebuildThisStep(map);
 }
 

@@ -46,7 +46,7 @@ struct BlockDrag {
     glm::vec3 centre{0.0f};
     float grabParameter = 0.0f;
     glm::vec3 grabPoint{0.0f};
-    SnapSteps steps;
+    SnapSteps steps{};
 };
 
 // A drag from the cursor ray, or none when the handle cannot be dragged from

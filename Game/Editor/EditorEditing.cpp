@@ -80,7 +80,7 @@ void refreshSelectionLooks(EditorState& editor, Engine::ECS::EntityManager& worl
     updateGizmoPosition(editor, world);
 }
 
-void selectOnly(EditorState& editor, const GameContext& game, GameRun& run, const std::vector<uint32_t>& blocks)
+void selectOnly(EditorState& editor, const GameContext& game, const std::vector<uint32_t>& blocks)
 {
     clearSelection(editor, *game.world);
     for (const uint32_t block : blocks) select(editor, *game.world, block, overlayLookOf(game));
@@ -90,7 +90,7 @@ void selectOnly(EditorState& editor, const GameContext& game, GameRun& run, cons
 void carryOut(EditorState& editor, const GameContext& game, GameRun& run, const Edit& edit)
 {
     clearSelection(editor, *game.world);
-    selectOnly(editor, game, run, applyEdit(game, run.map, edit));
+    selectOnly(editor, game, applyEdit(game, run.map, edit));
 }
 
 void record(EditorState& editor, const GameContext& game, GameRun& run, const Edit& edit)
@@ -99,7 +99,7 @@ void record(EditorState& editor, const GameContext& game, GameRun& run, const Ed
     editor.editing.history.record(edit);
 }
 
-bool roomFor(EditorState& editor, const GameContext& game, GameRun& run, std::size_t added)
+bool roomFor(EditorState& editor, const GameRun& run, std::size_t added)
 {
     if (run.map.blocks.size() + added <= maxLevelBlocks) return true;
     showStatus(editor.editing, "EDIT REFUSED: a level holds at most " + std::to_string(maxLevelBlocks) + " blocks");
@@ -109,7 +109,7 @@ bool roomFor(EditorState& editor, const GameContext& game, GameRun& run, std::si
 // New blocks go to the end of the level, in the given order.
 void addBlocks(EditorState& editor, const GameContext& game, GameRun& run, const std::vector<BlockPose>& poses)
 {
-    if (poses.empty() || !roomFor(editor, game, run, poses.size())) return;
+    if (poses.empty() || !roomFor(editor, run, poses.size())) return;
     Edit edit;
     for (const BlockPose& pose : poses) {
         edit.changes.push_back(BlockChange{run.map.blocks.size() + edit.changes.size(), std::nullopt, pose});

@@ -137,7 +137,7 @@ void startSection(Reading& reading, const std::string& name, std::size_t line)
     } else if (index == reading.maxBlocks) {
         reading.error = atLine(line, "more than " + std::to_string(reading.maxBlocks) + " blocks");
     } else {
-        reading.section = Section{name, {}};
+        reading.section = Section{name, {}, {}};
     }
 }
 

@@ -45,10 +45,10 @@ void advanceResolution(WindowSettings& s, OptionsTarget& target)
 const std::vector<OptionRow> rows = {
     {"Options_Resolution",
      {{"resolution_width", ValueKind::Whole, smallestWidth, noLimit, true,
-       [](const WindowSettings& s) { return double{s.resolutionWidth}; },
+       [](const WindowSettings& s) { return static_cast<double>(s.resolutionWidth); },
        [](WindowSettings& s, double v) { s.resolutionWidth = static_cast<int32_t>(v); }},
       {"resolution_height", ValueKind::Whole, smallestHeight, noLimit, true,
-       [](const WindowSettings& s) { return double{s.resolutionHeight}; },
+       [](const WindowSettings& s) { return static_cast<double>(s.resolutionHeight); },
        [](WindowSettings& s, double v) { s.resolutionHeight = static_cast<int32_t>(v); }}},
      [](const WindowSettings& s, const OptionsTarget&) {
          return resolutionLabel(glm::ivec2(s.resolutionWidth, s.resolutionHeight));
@@ -62,7 +62,7 @@ const std::vector<OptionRow> rows = {
          if (target.setFullscreen(!s.fullscreen).ok()) s.fullscreen = !s.fullscreen;
      }},
     {"Options_VSync",
-     {{"vsync", ValueKind::Whole, -1, 1, false, [](const WindowSettings& s) { return double{s.vsync}; },
+     {{"vsync", ValueKind::Whole, -1, 1, false, [](const WindowSettings& s) { return static_cast<double>(s.vsync); },
        [](WindowSettings& s, double v) { s.vsync = static_cast<int32_t>(v); }}},
      [](const WindowSettings& s, const OptionsTarget&) { return vsyncLabel(s.vsync); },
      [](WindowSettings& s, OptionsTarget& target) {
@@ -108,7 +108,7 @@ const std::vector<OptionRow> rows = {
 
 double highestOf(const ProfileKey& key, int32_t largestTarget)
 {
-    return key.cappedByTargets ? std::min(key.highest, double{largestTarget}) : key.highest;
+    return key.cappedByTargets ? std::min(key.highest, static_cast<double>(largestTarget)) : key.highest;
 }
 
 // The INI reader takes no exponents: fixed notation, with the fewest digits
