@@ -8,6 +8,11 @@ namespace UI {
 
 namespace {
 
+bool isScancode(int32_t key)
+{
+    return key > 0 && key < SDL_NUM_SCANCODES;
+}
+
 bool continuationByte(char c)
 {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
@@ -41,7 +46,7 @@ TextField::Outcome TextField::takeOne(const Engine::KeyPress& press)
         if (!press.repeated || typedHere(press.typedBy)) type(press.text);
         return Outcome::editing;
     }
-    if (press.scancode > 0 && press.scancode < SDL_NUM_SCANCODES) pressedHere.set(static_cast<std::size_t>(press.scancode));
+    if (isScancode(press.scancode)) pressedHere.set(static_cast<std::size_t>(press.scancode));
     switch (press.scancode) {
     case SDL_SCANCODE_RETURN:
     case SDL_SCANCODE_KP_ENTER:
@@ -61,7 +66,7 @@ TextField::Outcome TextField::takeOne(const Engine::KeyPress& press)
 
 bool TextField::typedHere(int32_t key) const
 {
-    return key > 0 && key < SDL_NUM_SCANCODES && pressedHere.test(static_cast<std::size_t>(key));
+    return isScancode(key) && pressedHere.test(static_cast<std::size_t>(key));
 }
 
 void TextField::type(const std::string& typed)
